@@ -1,0 +1,10 @@
+#include "ui/Application.h"
+#include "ui/Main.h"
+
+int main(int argc, char *argv[])
+{
+    zandrel::TApplication application(argc, argv);
+    zandrel::TMainForm mainForm;
+    mainForm.show();
+    return application.exec();
+}

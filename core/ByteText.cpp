@@ -1,0 +1,94 @@
+#include "core/ByteText.h"
+
+#include "core/Error.h"
+
+#include <charconv>
+#include <cstdio>
+#include <limits>
+
+namespace zandrel {
+
+int BitTextToByte(std::string_view text)
+{
+    int sum = 0;
+    for (std::size_t j = 0; j < 8; ++j) {
+        const int digit = j < text.size() ? text[j] - '0' : 0;
+        sum += digit * (1 << (7 - j));
+    }
+    return sum;
+}
+
+std::string ByteToBinText(int value)
+{
+    std::string result;
+    while (value > 2) {
+        result.insert(result.begin(), static_cast<char>('0' + (value & 1)));
+        value >>= 1;
+    }
+    if (value == 2)
+        result.insert(0, "10");
+    else if (value == 1)
+        result.insert(0, "1");
+    return result.empty() ? "0" : result;
+}
+
+int HexCharValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 0;
+}
+
+std::int64_t ParseDecimalInteger(std::string_view text)
+{
+    auto invalid = [&] { return Error("'" + std::string(text) + "' is not a valid integer value"); };
+
+    std::size_t i = 0;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    if (i == text.size())
+        throw invalid();
+
+    // Accumulate as a negative number so that the most negative value fits too.
+    std::int64_t value = 0;
+    constexpr std::int64_t lowest = std::numeric_limits<std::int64_t>::min();
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
+            throw invalid();
+        const int digit = c - '0';
+        if (value < (lowest + digit) / 10)
+            throw invalid();
+        value = value * 10 - digit;
+    }
+    if (!negative) {
+        if (value == lowest)
+            throw invalid();
+        value = -value;
+    }
+    return value;
+}
+
+std::string PadBinText(std::string_view text)
+{
+    const std::int64_t value = ParseDecimalInteger(text);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.8lld", static_cast<long long>(value));
+    return buffer;
+}
+
+std::string TwoDigitHex(int value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02X", static_cast<unsigned>(value) & 0xFFu);
+    return buffer;
+}
+
+} // namespace zandrel

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zandrel {
+
+// A failure that carries the message the user is shown.
+class Error : public std::runtime_error
+{
+public:
+    explicit Error(const std::string &message) : std::runtime_error(message) {}
+};
+
+} // namespace zandrel

@@ -1,0 +1,5 @@
+#include "WidgetTestSupport.h"
+
+#include "ui/Main.h"
+
+int x;

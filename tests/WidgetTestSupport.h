@@ -1,0 +1,53 @@
+#pragma once
+
+#include "ui/Application.h"
+#include "ui/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QTest>
+
+#include <vector>
+
+namespace zandrel::testing {
+
+// What a message box looked like when the program was about to show it.
+struct ShownBox
+{
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Collects every message box the program shows while it lives, instead of running the
+// boxes' modal loops.
+class MessageBoxRecorder
+{
+public:
+    MessageBoxRecorder()
+    {
+        SetMessageBoxInterceptor([this](QMessageBox &box) {
+            boxes.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
+        });
+    }
+    ~MessageBoxRecorder() { SetMessageBoxInterceptor({}); }
+    MessageBoxRecorder(const MessageBoxRecorder &) = delete;
+    MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
+
+    std::vector<ShownBox> boxes;
+};
+
+} // namespace zandrel::testing
+
+// Like QTEST_MAIN, with the program's own application object, so that failures escaping
+// handlers are reported the way the program reports them.
+#define ZANDREL_TEST_MAIN(TestObject)                                                          \
+    int main(int argc, char *argv[])                                                           \
+    {                                                                                          \
+        zandrel::TApplication app(argc, argv);                                                 \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                               \
+        TestObject test;                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                             \
+        return QTest::qExec(&test, argc, argv);                                                \
+    }

@@ -1,0 +1,60 @@
+#include "ui/AboutPage.h"
+
+#include "ui/Application.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace zandrel {
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet4"));
+
+    auto *group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("AboutGroupBox"));
+    group->setGeometry(126, 8, 345, 217);
+
+    auto *thanks = new QLabel(QStringLiteral("感谢使用 Zandrel！这是为 8051 系列单片机编程者准备的"
+                                             "小工具箱：字节换算、数码管字形码、汉字字模和指令速查"
+                                             "都在一个窗口里，愿它为您省下翻手册和算代码的时间。"),
+                              group);
+    thanks->setObjectName(QStringLiteral("Label1"));
+    thanks->setGeometry(29, 24, 288, 96);
+    thanks->setWordWrap(true);
+    thanks->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    thanks->setEnabled(false);
+
+    auto *build = new QLabel(QStringLiteral("Build:2007.03.28"), group);
+    build->setObjectName(QStringLiteral("StaticText7"));
+    build->setGeometry(120, 136, 100, 16);
+
+    auto *contact = new QLabel(QStringLiteral("联系：zandrel@example.org"), group);
+    contact->setObjectName(QStringLiteral("StaticText8"));
+    contact->setGeometry(96, 152, 148, 16);
+
+    WebLabel = new LinkLabel(QStringLiteral("www.example.org"), group);
+    WebLabel->setObjectName(QStringLiteral("WebLabel"));
+    WebLabel->setGeometry(112, 176, 112, 16);
+    QFont underlined = WebLabel->font();
+    underlined.setUnderline(true);
+    WebLabel->setFont(underlined);
+    WebLabel->setCursor(Qt::PointingHandCursor);
+    connect(WebLabel, &LinkLabel::clicked, this, GuardedSlot(this, &AboutPage::WebLabelClick));
+}
+
+void AboutPage::WebLabelClick()
+{
+    QDesktopServices::openUrl(QUrl::fromUserInput(WebLabel->text()));
+}
+
+} // namespace zandrel

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+namespace zandrel {
+
+// A static text that reports a left click, for the about page's web address.
+class LinkLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// The fifth page: thanks, build, contact and the web address.
+class AboutPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit AboutPage(QWidget *parent = nullptr);
+
+    // Asks the desktop to open the web address; whether it can is not our concern.
+    void WebLabelClick();
+
+private:
+    LinkLabel *WebLabel;
+};
+
+} // namespace zandrel

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QApplication>
+
+namespace zandrel {
+
+// The application object. Its title is "Zandrel", and any exception that escapes an event
+// handler is shown in the failure box instead of ending the program: the event that raised
+// it is dropped and the event loop goes on.
+class TApplication : public QApplication
+{
+    Q_OBJECT
+
+public:
+    TApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Shows the failure box for the exception being handled; call it from a catch block.
+void ReportCurrentException();
+
+// Runs handler and reports whatever it throws, so no exception ever leaves a slot.
+template <typename Handler>
+void Guarded(Handler &&handler)
+{
+    try {
+        handler();
+    } catch (...) {
+        ReportCurrentException();
+    }
+}
+
+// A slot that runs receiver->handler() under Guarded.
+template <typename Receiver>
+auto GuardedSlot(Receiver *receiver, void (Receiver::*handler)())
+{
+    return [receiver, handler] { Guarded([&] { (receiver->*handler)(); }); };
+}
+
+} // namespace zandrel

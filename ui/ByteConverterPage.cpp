@@ -1,0 +1,166 @@
+#include "ui/ByteConverterPage.h"
+
+#include "core/ByteText.h"
+#include "ui/Application.h"
+#include "ui/ButtonEdit.h"
+#include "ui/MessageBoxes.h"
+#include "ui/TextHelpers.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace zandrel {
+namespace {
+
+QLabel *makeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+ButtonEdit *makeButtonEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength,
+                           const QString &allowed)
+{
+    auto *edit = new ButtonEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setMaxLength(maxLength);
+    edit->setAllowedCharacters(allowed);
+    return edit;
+}
+
+} // namespace
+
+ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet1"));
+
+    BinGroupBox = new QGroupBox(QStringLiteral("要显示的二进制"), this);
+    BinGroupBox->setObjectName(QStringLiteral("BinGroupBox"));
+    BinGroupBox->setGeometry(83, 61, 114, 56);
+    for (int i = 0; i < 8; ++i) {
+        auto *box = new QCheckBox(BinGroupBox);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        box->setGeometry(8 + 12 * i, 17, 16, 10);
+        connect(box, &QCheckBox::toggled, this, GuardedSlot(this, &ByteConverterPage::CheckBox8Click));
+    }
+    makeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
+                   QRect(12, 29, 94, 16));
+
+    BinCalcBtn = new QPushButton(QStringLiteral("转换(&C)"), this);
+    BinCalcBtn->setObjectName(QStringLiteral("BinCalcBtn"));
+    BinCalcBtn->setGeometry(104, 131, 75, 25);
+    connect(BinCalcBtn, &QPushButton::clicked, this, GuardedSlot(this, &ByteConverterPage::BinCalcBtnClick));
+
+    makeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
+
+    BinEdit = makeButtonEdit(this, QStringLiteral("BinEdit"), QRect(295, 54, 82, 20), 8,
+                             QStringLiteral("01"));
+    DecEdit = makeButtonEdit(this, QStringLiteral("DecEdit"), QRect(295, 80, 82, 20), 3,
+                             QStringLiteral("0123456789"));
+    HexEdit = makeButtonEdit(this, QStringLiteral("HexEdit"), QRect(295, 108, 82, 20), 3,
+                             QStringLiteral("0123456789ABCDEFabcdef"));
+    connect(BinEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::BinEditEditButtons0Click));
+    connect(DecEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::DecEditEditButtons0Click));
+    connect(HexEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::HexEditEditButtons0Click));
+
+    // Focus order: the bit boxes, the button, then the three edits.
+    QWidget *previous = nullptr;
+    for (QWidget *next : BinGroupBox->findChildren<QCheckBox *>(Qt::FindDirectChildrenOnly)) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    for (QWidget *next : std::initializer_list<QWidget *>{BinCalcBtn, BinEdit, DecEdit, HexEdit}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void ByteConverterPage::CheckBox8Click()
+{
+    BinCalcBtnClick();
+}
+
+void ByteConverterPage::BinCalcBtnClick()
+{
+    // The boxes in creation order; the bit-number label in between is not a check box.
+    std::string bits;
+    for (QObject *child : BinGroupBox->children())
+        if (auto *box = qobject_cast<QCheckBox *>(child))
+            bits += box->isChecked() ? '1' : '0';
+    BinEdit->setText(FromStd(bits));
+    showDecimalAndHex(BitTextToByte(bits));
+}
+
+void ByteConverterPage::BinEditEditButtons0Click()
+{
+    if (TrimBlanks(BinEdit->text()).isEmpty())
+        return;
+    // Throws for text that is no integer at all; that reaches the failure box unchanged.
+    const std::string padded = PadBinText(ToStd(BinEdit->text()));
+    // An integer of other digits ("12", "-1") would be summed into a wrong byte: refuse it.
+    const bool binary = padded.size() == 8 &&
+                        std::all_of(padded.begin(), padded.end(), [](char c) { return c == '0' || c == '1'; });
+    if (!binary) {
+        ShowError(QStringLiteral("数值只能是00000000~11111111"));
+        return;
+    }
+    BinEdit->setText(FromStd(padded));
+
+    // Each box that changes raises its click, which rewrites the texts from the boxes as
+    // they stand at that moment; after the last box they agree with the text again.
+    int k = 0;
+    for (QObject *child : BinGroupBox->children())
+        if (auto *box = qobject_cast<QCheckBox *>(child))
+            box->setChecked(padded[k++] == '1');
+    showDecimalAndHex(BitTextToByte(padded));
+}
+
+void ByteConverterPage::DecEditEditButtons0Click()
+{
+    if (TrimBlanks(DecEdit->text()).isEmpty())
+        return;
+    const std::int64_t value = ParseDecimalInteger(ToStd(DecEdit->text()));
+    if (value < 0 || value > 255) {
+        ShowError(QStringLiteral("数值只能是0~255"));
+        return;
+    }
+    BinEdit->setText(FromStd(ByteToBinText(static_cast<int>(value))));
+    BinEditEditButtons0Click();
+}
+
+void ByteConverterPage::HexEditEditButtons0Click()
+{
+    const QString trimmed = TrimBlanks(HexEdit->text());
+    if (trimmed.isEmpty())
+        return;
+    const bool hexDigits = std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
+    });
+    if (trimmed.size() >= 3 || !hexDigits) {
+        ShowError(QStringLiteral("数值只能是00~FF"));
+        return;
+    }
+    const std::string digits = ToStd(trimmed.size() == 1 ? QLatin1Char('0') + trimmed : trimmed);
+    const int value = 16 * HexCharValue(digits[0]) + HexCharValue(digits[1]);
+    BinEdit->setText(FromStd(ByteToBinText(value)));
+    BinEditEditButtons0Click();
+}
+
+void ByteConverterPage::showDecimalAndHex(int value)
+{
+    HexEdit->setText(FromStd(TwoDigitHex(value)));
+    DecEdit->setText(QString::number(value));
+}
+
+} // namespace zandrel

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+#include <cstdint>
+
+class QTabWidget;
+class QLabel;
+
+namespace zandrel {
+
+class ByteConverterPage;
+class SegmentPage;
+class GlyphPage;
+class ReferencePage;
+class AboutPage;
+
+// The program's one window: five tab pages above a status bar. It owns every control and
+// the segment tool's drawing state.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+
+    // Colours are 0x00BBGGRR values.
+    std::uint32_t SegmentOffColor = 0;
+    std::uint32_t SegmentOnColor = 0;
+    // Three six-point outlines: horizontal (A, D, G), vertical (B, C, E, F), point (H).
+    std::array<QPoint, 18> SegmentShapes{};
+
+    ByteConverterPage *byteConverterPage() const { return byteConverterPage_; }
+    SegmentPage *segmentPage() const { return segmentPage_; }
+    GlyphPage *glyphPage() const { return glyphPage_; }
+    ReferencePage *referencePage() const { return referencePage_; }
+    AboutPage *aboutPage() const { return aboutPage_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void InitSegmentShapes();
+
+    QTabWidget *MainPageControl;
+    QLabel *statusPanel_;
+    ByteConverterPage *byteConverterPage_;
+    SegmentPage *segmentPage_;
+    GlyphPage *glyphPage_;
+    ReferencePage *referencePage_;
+    AboutPage *aboutPage_;
+};
+
+// The window font: "宋体" at 12 pixels, with Song faces of free desktops registered as its
+// substitutes.
+QFont WindowFont();
+
+// Converts a 0x00BBGGRR colour value.
+QColor ColorFromBgr(std::uint32_t bgr);
+
+} // namespace zandrel
