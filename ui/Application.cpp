@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "ui/MessageBoxes.h"
+#include "ui/Style.h"
 
 #include <exception>
 
@@ -9,6 +10,7 @@ namespace zandrel {
 TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Zandrel"));
+    setStyle(new ZandrelStyle);
 }
 
 bool TApplication::notify(QObject *receiver, QEvent *event)
