@@ -1,5 +1,6 @@
 #include "ui/ByteConverterPage.h"
 
+#include "core/ByteEntry.h"
 #include "core/ByteText.h"
 #include "ui/Application.h"
 #include "ui/ButtonEdit.h"
@@ -10,8 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-
-#include <algorithm>
 
 namespace zandrel {
 namespace {
@@ -103,58 +102,45 @@ void ByteConverterPage::BinCalcBtnClick()
 
 void ByteConverterPage::BinEditEditButtons0Click()
 {
-    if (TrimBlanks(BinEdit->text()).isEmpty())
+    // Text that is no integer at all throws, and the failure box reports it.
+    const ByteEntry entry = ReadBinaryEntry(ToStd(BinEdit->text()));
+    if (!accept(entry))
         return;
-    // Throws for text that is no integer at all; that reaches the failure box unchanged.
-    const std::string padded = PadBinText(ToStd(BinEdit->text()));
-    // An integer of other digits ("12", "-1") would be summed into a wrong byte: refuse it.
-    const bool binary = padded.size() == 8 &&
-                        std::all_of(padded.begin(), padded.end(), [](char c) { return c == '0' || c == '1'; });
-    if (!binary) {
-        ShowError(QStringLiteral("数值只能是00000000~11111111"));
-        return;
-    }
-    BinEdit->setText(FromStd(padded));
+    const std::string bits = PadBinText(ByteToBinText(entry.value));
+    BinEdit->setText(FromStd(bits));
 
     // Each box that changes raises its click, which rewrites the texts from the boxes as
     // they stand at that moment; after the last box they agree with the text again.
     int k = 0;
     for (QObject *child : BinGroupBox->children())
         if (auto *box = qobject_cast<QCheckBox *>(child))
-            box->setChecked(padded[k++] == '1');
-    showDecimalAndHex(BitTextToByte(padded));
+            box->setChecked(bits[k++] == '1');
+    showDecimalAndHex(entry.value);
 }
 
 void ByteConverterPage::DecEditEditButtons0Click()
 {
-    if (TrimBlanks(DecEdit->text()).isEmpty())
+    const ByteEntry entry = ReadDecimalEntry(ToStd(DecEdit->text()));
+    if (!accept(entry))
         return;
-    const std::int64_t value = ParseDecimalInteger(ToStd(DecEdit->text()));
-    if (value < 0 || value > 255) {
-        ShowError(QStringLiteral("数值只能是0~255"));
-        return;
-    }
-    BinEdit->setText(FromStd(ByteToBinText(static_cast<int>(value))));
+    BinEdit->setText(FromStd(ByteToBinText(entry.value)));
     BinEditEditButtons0Click();
 }
 
 void ByteConverterPage::HexEditEditButtons0Click()
 {
-    const QString trimmed = TrimBlanks(HexEdit->text());
-    if (trimmed.isEmpty())
+    const ByteEntry entry = ReadHexEntry(ToStd(HexEdit->text()));
+    if (!accept(entry))
         return;
-    const bool hexDigits = std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) {
-        const char16_t u = c.unicode();
-        return (u >= '0' && u <= '9') || (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
-    });
-    if (trimmed.size() >= 3 || !hexDigits) {
-        ShowError(QStringLiteral("数值只能是00~FF"));
-        return;
-    }
-    const std::string digits = ToStd(trimmed.size() == 1 ? QLatin1Char('0') + trimmed : trimmed);
-    const int value = 16 * HexCharValue(digits[0]) + HexCharValue(digits[1]);
-    BinEdit->setText(FromStd(ByteToBinText(value)));
+    BinEdit->setText(FromStd(ByteToBinText(entry.value)));
     BinEditEditButtons0Click();
+}
+
+bool ByteConverterPage::accept(const ByteEntry &entry)
+{
+    if (entry.kind == ByteEntry::Kind::Refused)
+        ShowError(FromStd(entry.message));
+    return entry.kind == ByteEntry::Kind::Value;
 }
 
 void ByteConverterPage::showDecimalAndHex(int value)

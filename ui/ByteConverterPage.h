@@ -11,6 +11,7 @@ class QPushButton;
 namespace zandrel {
 
 class ButtonEdit;
+struct ByteEntry;
 
 // The first page: one byte as eight bit boxes and as binary, decimal and hexadecimal text.
 class ByteConverterPage : public QWidget
@@ -27,6 +28,8 @@ public:
     void HexEditEditButtons0Click();
 
 private:
+    // Shows a refusal; true when the entry holds a byte to convert.
+    static bool accept(const ByteEntry &entry);
     // Puts byte value into the decimal and hexadecimal boxes.
     void showDecimalAndHex(int value);
 

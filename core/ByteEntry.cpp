@@ -1,0 +1,70 @@
+#include "core/ByteEntry.h"
+
+#include "core/ByteText.h"
+
+#include <algorithm>
+
+namespace zandrel {
+namespace {
+
+ByteEntry value(int v)
+{
+    return {ByteEntry::Kind::Value, v, {}};
+}
+
+ByteEntry refused(const char *message)
+{
+    return {ByteEntry::Kind::Refused, 0, message};
+}
+
+bool isHexDigit(char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+} // namespace
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+ByteEntry ReadBinaryEntry(std::string_view text)
+{
+    if (TrimBlanks(text).empty())
+        return {};
+    const std::string padded = PadBinText(text);
+    const bool binary = padded.size() == 8 &&
+                        std::all_of(padded.begin(), padded.end(), [](char c) { return c == '0' || c == '1'; });
+    if (!binary)
+        return refused("数值只能是00000000~11111111");
+    return value(BitTextToByte(padded));
+}
+
+ByteEntry ReadDecimalEntry(std::string_view text)
+{
+    if (TrimBlanks(text).empty())
+        return {};
+    const std::int64_t v = ParseDecimalInteger(text);
+    if (v < 0 || v > 255)
+        return refused("数值只能是0~255");
+    return value(static_cast<int>(v));
+}
+
+ByteEntry ReadHexEntry(std::string_view text)
+{
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty())
+        return {};
+    if (trimmed.size() >= 3 || !std::all_of(trimmed.begin(), trimmed.end(), isHexDigit))
+        return refused("数值只能是00~FF");
+    const char high = trimmed.size() == 1 ? '0' : trimmed[0];
+    return value(16 * HexCharValue(high) + HexCharValue(trimmed.back()));
+}
+
+} // namespace zandrel
