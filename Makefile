@@ -21,5 +21,26 @@ deps:
 deps-extra:
 	@scripts/install-deps extra
 
+# Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps-extra
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks, one table; then start-up time against a minimal Qt window.
+bench: deps-extra build
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	QT_QPA_PLATFORM=offscreen build-bench/bench/zandrel_bench --benchmark_counters_tabular=true
+	scripts/startup-time
+
+# Each fuzz target for FUZZ_SECONDS (60 by default).
+FUZZ_SECONDS ?= 60
+fuzz: deps-extra
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	scripts/run-fuzzers $(FUZZ_SECONDS)
+
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz
