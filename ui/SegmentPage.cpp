@@ -1,14 +1,155 @@
 #include "ui/SegmentPage.h"
 
+#include "core/ByteText.h"
+#include "ui/Application.h"
 #include "ui/Main.h"
+#include "ui/SegmentImage.h"
+#include "ui/TextHelpers.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <string>
 
 namespace zandrel {
+namespace {
+
+struct SegmentPlace
+{
+    const char *name;
+    QRect geometry;
+};
+
+// Creation order matters: it is the bit order of the code (A is bit 0, H bit 7), and a
+// later image lies on top where the rectangles overlap at the corners of the digit.
+const SegmentPlace segmentPlaces[] = {
+    {"LED_AImage", QRect(21, 21, 55, 20)}, {"LED_BImage", QRect(56, 30, 20, 55)},
+    {"LED_CImage", QRect(56, 78, 20, 55)}, {"LED_DImage", QRect(21, 117, 55, 20)},
+    {"LED_EImage", QRect(16, 78, 20, 55)}, {"LED_FImage", QRect(16, 30, 20, 55)},
+    {"LED_GImage", QRect(21, 69, 55, 20)}, {"Led_HImage", QRect(72, 113, 20, 20)},
+};
+
+QLineEdit *makeReadOnlyEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setMaxLength(maxLength);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QLabel *makeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
 
 SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), form_(form)
 {
     setObjectName(QStringLiteral("TabSheet2"));
+
+    LedGroupBox = new QGroupBox(QStringLiteral("LED数码管字形"), this);
+    LedGroupBox->setObjectName(QStringLiteral("LedGroupBox"));
+    LedGroupBox->setGeometry(112, 16, 105, 145);
+    LedGroupBox->setBackgroundRole(QPalette::Button);
+    LedGroupBox->setAutoFillBackground(true);
+    for (const SegmentPlace &place : segmentPlaces) {
+        auto *image = new SegmentImage(LedGroupBox);
+        image->setObjectName(QString::fromLatin1(place.name));
+        image->setGeometry(place.geometry);
+        connect(image, &SegmentImage::clicked, this,
+                [this, image] { Guarded([&] { LED_AImageClick(image); }); });
+    }
+
+    // A radio group without caption: its item index is the button's id.
+    LedComm = new QGroupBox(this);
+    LedComm->setObjectName(QStringLiteral("LedComm"));
+    LedComm->setGeometry(264, 8, 65, 49);
+    LedCommItems = new QButtonGroup(LedComm);
+    auto *anode = new QRadioButton(QStringLiteral("共阳"), LedComm);
+    anode->setGeometry(8, 7, 55, 18);
+    auto *cathode = new QRadioButton(QStringLiteral("共阴"), LedComm);
+    cathode->setGeometry(8, 25, 55, 18);
+    LedCommItems->addButton(anode, 0);
+    LedCommItems->addButton(cathode, 1);
+    anode->setChecked(true);
+    // Connected after the initial choice, so the edits stay empty until the user acts.
+    connect(LedCommItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            Guarded([this] { GetLedNumClick(); });
+    });
+
+    GetLedNum = new QPushButton(QStringLiteral("生成(&G)"), this);
+    GetLedNum->setObjectName(QStringLiteral("GetLedNum"));
+    GetLedNum->setGeometry(280, 136, 75, 25);
+    connect(GetLedNum, &QPushButton::clicked, this,
+            GuardedSlot(this, &SegmentPage::GetLedNumClick));
+
+    LedBinEdit = makeReadOnlyEdit(this, QStringLiteral("LedBinEdit"), QRect(280, 64, 105, 20), 8);
+    LedHexEdit = makeReadOnlyEdit(this, QStringLiteral("LedHexEdit"), QRect(280, 104, 105, 20), 4);
+    makeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
+                   QRect(224, 69, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
+                   QRect(224, 109, 52, 16));
 }
 
-void SegmentPage::DrawDigit() {}
+int SegmentPage::LedCommItemIndex() const
+{
+    return LedCommItems->checkedId();
+}
+
+std::span<const QPoint, 6> SegmentPage::outlineOf(const SegmentImage &image) const
+{
+    // The letter is the fifth character of the name: "LED_BImage", "Led_HImage".
+    const QString name = image.objectName();
+    const QChar letter = name.size() > 4 ? name.at(4) : QChar();
+    std::size_t outline = 0;
+    if (letter == QLatin1Char('H'))
+        outline = 2;
+    else if (QStringLiteral("BCEF").contains(letter))
+        outline = 1;
+    return std::span<const QPoint, 6>(form_.SegmentShapes.data() + 6 * outline, 6);
+}
+
+void SegmentPage::DrawDigit()
+{
+    for (QObject *child : LedGroupBox->children())
+        if (auto *image = qobject_cast<SegmentImage *>(child))
+            image->DrawOutline(outlineOf(*image), ColorFromBgr(form_.SegmentOffColor));
+}
+
+void SegmentPage::LED_AImageClick(SegmentImage *Sender)
+{
+    const bool lit = Sender->Tag != 0;
+    Sender->Tag = lit ? 0 : 1;
+    Sender->DrawOutline(outlineOf(*Sender),
+                        ColorFromBgr(lit ? form_.SegmentOffColor : form_.SegmentOnColor));
+    GetLedNumClick();
+}
+
+void SegmentPage::GetLedNumClick()
+{
+    // Image i (A = 0) is bit i, so the text reads H G F E D C B A.
+    std::string bits(8, '0');
+    int i = 0;
+    for (QObject *child : LedGroupBox->children()) {
+        auto *image = qobject_cast<SegmentImage *>(child);
+        if (!image || i >= 8)
+            continue;
+        bits[7 - i] = image->Tag == LedCommItemIndex() ? '1' : '0';
+        ++i;
+    }
+    LedBinEdit->setText(FromStd(bits));
+    LedHexEdit->setText(FromStd(TwoDigitHex(BitTextToByte(bits))) + QLatin1Char('H'));
+}
 
 } // namespace zandrel

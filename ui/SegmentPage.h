@@ -1,9 +1,18 @@
 #pragma once
 
+#include <QPoint>
 #include <QWidget>
+
+#include <span>
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
 
 namespace zandrel {
 
+class SegmentImage;
 class TMainForm;
 
 // The second page: a clickable seven-segment digit and its segment code.
@@ -16,9 +25,25 @@ public:
 
     // Draws every segment unlit; the lit states are left as they are.
     void DrawDigit();
+    // Toggles the clicked segment, then computes the code.
+    void LED_AImageClick(SegmentImage *Sender);
+    // Writes the code of the lit segments for the chosen wiring, bit 7 (H) first.
+    void GetLedNumClick();
+
+    // Selected item of LedComm: 0 common anode, 1 common cathode.
+    int LedCommItemIndex() const;
 
 private:
+    // The outline for a segment letter: H the point, B, C, E, F vertical, others horizontal.
+    std::span<const QPoint, 6> outlineOf(const SegmentImage &image) const;
+
     TMainForm &form_;
+    QGroupBox *LedGroupBox;
+    QGroupBox *LedComm;
+    QButtonGroup *LedCommItems;
+    QPushButton *GetLedNum;
+    QLineEdit *LedBinEdit;
+    QLineEdit *LedHexEdit;
 };
 
 } // namespace zandrel

@@ -1,0 +1,65 @@
+#include "ui/SegmentImage.h"
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace zandrel {
+
+SegmentImage::SegmentImage(QWidget *parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+QImage &SegmentImage::Picture()
+{
+    if (picture_.isNull()) {
+        picture_ = QImage(size(), QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+    }
+    return picture_;
+}
+
+void SegmentImage::DrawOutline(std::span<const QPoint, 6> outline, const QColor &fill)
+{
+    {
+        QPainter painter(&Picture());
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(fill);
+        painter.drawPolygon(outline.data(), static_cast<int>(outline.size()));
+    }
+    showPicture();
+}
+
+void SegmentImage::showPicture()
+{
+    // The bottom-left corner lies outside every outline, so its colour is the background
+    // to leave out; an unlit segment filled in that colour shows only its edge.
+    const QImage &picture = Picture();
+    QPixmap pixmap = QPixmap::fromImage(picture);
+    pixmap.setMask(
+        pixmap.createMaskFromColor(picture.pixelColor(0, picture.height() - 1), Qt::MaskInColor));
+    setPixmap(pixmap);
+}
+
+void SegmentImage::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+}
+
+void SegmentImage::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton || !pressed_)
+        return;
+    pressed_ = false;
+    // Like a button: letting go outside the segment takes the click back.
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace zandrel
