@@ -1,0 +1,21 @@
+#include "core/FontTable.h"
+
+#include "data/HzFontTable.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace zandrel {
+
+std::optional<Glyph> GlyphOf(std::uint8_t hi, std::uint8_t lo)
+{
+    if (hi < 0xA1 || hi > 0xF7 || lo < 0xA1 || lo > 0xFE)
+        return std::nullopt;
+    const std::size_t index = std::size_t{hi - 0xA1u} * 94 + (lo - 0xA1u);
+    static_assert(std::tuple_size_v<Glyph> == HzGlyphBytes);
+    Glyph glyph;
+    std::copy_n(HzFontTable + index * HzGlyphBytes, HzGlyphBytes, glyph.begin());
+    return glyph;
+}
+
+} // namespace zandrel

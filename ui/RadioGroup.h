@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QStringList>
+
+class QButtonGroup;
+class QRadioButton;
+
+namespace zandrel {
+
+// A group box of mutually exclusive radio buttons, one per item, stacked in a column and
+// read as the index of the selected item.
+class RadioGroup : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    RadioGroup(const QString &caption, const QStringList &items, QWidget *parent);
+
+    // The selected item, or -1 when none is.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+
+    QRadioButton *Item(int index) const;
+
+signals:
+    // A new item became selected, by the user or by SetItemIndex.
+    void itemIndexChanged(int index);
+
+private:
+    QButtonGroup *buttons_;
+};
+
+} // namespace zandrel
