@@ -4,6 +4,7 @@
 #include "core/ByteText.h"
 #include "ui/Application.h"
 #include "ui/ButtonEdit.h"
+#include "ui/Controls.h"
 #include "ui/MessageBoxes.h"
 #include "ui/TextHelpers.h"
 
@@ -15,20 +16,10 @@
 namespace zandrel {
 namespace {
 
-QLabel *makeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
-}
-
 ButtonEdit *makeButtonEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength,
                            const QString &allowed)
 {
-    auto *edit = new ButtonEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
+    auto *edit = MakeControl<ButtonEdit>(parent, name, geometry);
     edit->setMaxLength(maxLength);
     edit->setAllowedCharacters(allowed);
     return edit;
@@ -49,7 +40,7 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
         box->setGeometry(8 + 12 * i, 17, 16, 10);
         connect(box, &QCheckBox::toggled, this, GuardedSlot(this, &ByteConverterPage::CheckBox8Click));
     }
-    makeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
+    MakeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
                    QRect(12, 29, 94, 16));
 
     BinCalcBtn = new QPushButton(QStringLiteral("转换(&C)"), this);
@@ -57,9 +48,9 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
     BinCalcBtn->setGeometry(104, 131, 75, 25);
     connect(BinCalcBtn, &QPushButton::clicked, this, GuardedSlot(this, &ByteConverterPage::BinCalcBtnClick));
 
-    makeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
-    makeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
-    makeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
+    MakeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
+    MakeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
+    MakeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
 
     BinEdit = makeButtonEdit(this, QStringLiteral("BinEdit"), QRect(295, 54, 82, 20), 8,
                              QStringLiteral("01"));

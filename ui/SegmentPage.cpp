@@ -2,16 +2,16 @@
 
 #include "core/ByteText.h"
 #include "ui/Application.h"
+#include "ui/Controls.h"
 #include "ui/Main.h"
+#include "ui/RadioGroup.h"
 #include "ui/SegmentImage.h"
 #include "ui/TextHelpers.h"
 
-#include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <string>
 
@@ -35,20 +35,10 @@ const SegmentPlace segmentPlaces[] = {
 
 QLineEdit *makeReadOnlyEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
+    auto *edit = MakeControl<QLineEdit>(parent, name, geometry);
     edit->setMaxLength(maxLength);
     edit->setReadOnly(true);
     return edit;
-}
-
-QLabel *makeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    return label;
 }
 
 } // namespace
@@ -70,23 +60,11 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
                 [this, image] { Guarded([&] { LED_AImageClick(image); }); });
     }
 
-    // A radio group without caption: its item index is the button's id.
-    LedComm = new QGroupBox(this);
-    LedComm->setObjectName(QStringLiteral("LedComm"));
-    LedComm->setGeometry(264, 8, 65, 49);
-    LedCommItems = new QButtonGroup(LedComm);
-    auto *anode = new QRadioButton(QStringLiteral("共阳"), LedComm);
-    anode->setGeometry(8, 7, 55, 18);
-    auto *cathode = new QRadioButton(QStringLiteral("共阴"), LedComm);
-    cathode->setGeometry(8, 25, 55, 18);
-    LedCommItems->addButton(anode, 0);
-    LedCommItems->addButton(cathode, 1);
-    anode->setChecked(true);
+    LedComm = MakeControl<RadioGroup>(this, QStringLiteral("LedComm"), QRect(264, 8, 65, 49), QString(),
+                                      QStringList{QStringLiteral("共阳"), QStringLiteral("共阴")});
+    LedComm->SetItemIndex(0);
     // Connected after the initial choice, so the edits stay empty until the user acts.
-    connect(LedCommItems, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            Guarded([this] { GetLedNumClick(); });
-    });
+    connect(LedComm, &RadioGroup::itemIndexChanged, this, GuardedSlot(this, &SegmentPage::GetLedNumClick));
 
     GetLedNum = new QPushButton(QStringLiteral("生成(&G)"), this);
     GetLedNum->setObjectName(QStringLiteral("GetLedNum"));
@@ -96,15 +74,15 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
 
     LedBinEdit = makeReadOnlyEdit(this, QStringLiteral("LedBinEdit"), QRect(280, 64, 105, 20), 8);
     LedHexEdit = makeReadOnlyEdit(this, QStringLiteral("LedHexEdit"), QRect(280, 104, 105, 20), 4);
-    makeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
+    MakeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
                    QRect(224, 69, 52, 16));
-    makeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
+    MakeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
                    QRect(224, 109, 52, 16));
 }
 
 int SegmentPage::LedCommItemIndex() const
 {
-    return LedCommItems->checkedId();
+    return LedComm->ItemIndex();
 }
 
 std::span<const QPoint, 6> SegmentPage::outlineOf(const SegmentImage &image) const

@@ -5,13 +5,13 @@
 
 #include <span>
 
-class QButtonGroup;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
 namespace zandrel {
 
+class RadioGroup;
 class SegmentImage;
 class TMainForm;
 
@@ -39,8 +39,7 @@ private:
 
     TMainForm &form_;
     QGroupBox *LedGroupBox;
-    QGroupBox *LedComm;
-    QButtonGroup *LedCommItems;
+    RadioGroup *LedComm;
     QPushButton *GetLedNum;
     QLineEdit *LedBinEdit;
     QLineEdit *LedHexEdit;
