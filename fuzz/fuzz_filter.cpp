@@ -1,0 +1,54 @@
+// The mnemonic filter: arbitrary expressions through the compiler and the table, and
+// arbitrary patterns against arbitrary names.
+#include "core/AsmTable.h"
+#include "core/Error.h"
+#include "core/InstructionRecord.h"
+#include "core/LikePattern.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char *>(data), size);
+
+    const zandrel::LikeExpressionParse parse = zandrel::ParseLikeExpression(input);
+    check(parse.expression.has_value() == (parse.error == zandrel::FilterError::None));
+    if (parse.expression)
+        check(parse.expression->pattern.size() <= zandrel::kMaxLikePatternBytes);
+
+    // The table either takes the expression or refuses it and stays as it was.
+    static zandrel::AsmTable table(zandrel::BuiltInInstructionRecords());
+    table.Open();
+    table.SetFilterCaseInsensitive(size % 2 == 0);
+    table.SetFiltered(true);
+    try {
+        table.SetFilter(input);
+    } catch (const zandrel::Error &) {
+    }
+    check(table.RecordCount() <= 130);
+    check(table.CurrentRow().has_value() == (table.RecordCount() > 0));
+    while (table.Next()) {
+    }
+
+    // First line: the pattern; the rest: a name to match it against.
+    const std::size_t cut = input.find('\n');
+    const std::string pattern = input.substr(0, cut);
+    const std::string name = cut == std::string::npos ? std::string() : input.substr(cut + 1);
+    const bool folded = zandrel::MatchLikePattern(name, pattern, true);
+    const bool exact = zandrel::MatchLikePattern(name, pattern, false);
+    check(folded || !exact); // ignoring case can only widen a match
+    check(zandrel::MatchLikePattern(name, "%", false));
+    return 0;
+}

@@ -1,0 +1,52 @@
+// Arbitrary Unicode text through the glyph page's input path: GB2312 encoding, the check for
+// one character of the font, the lookup and both code texts.
+#include "core/FontTable.h"
+#include "core/GlyphCodeText.h"
+#include "ui/Gb2312Text.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+void generate(const QString &text)
+{
+    check(zandrel::Gb2312Length(text) >= 0);
+    const std::optional<std::string> code = zandrel::ToGb2312(text);
+    if (!code || code->size() != 2)
+        return;
+    const auto hi = static_cast<std::uint8_t>((*code)[0]);
+    const auto lo = static_cast<std::uint8_t>((*code)[1]);
+    const std::optional<zandrel::Glyph> glyph = zandrel::GlyphOf(hi, lo);
+    const bool inFont = hi >= 0xA1 && hi <= 0xF7 && lo >= 0xA1 && lo <= 0xFE;
+    check(glyph.has_value() == inFont);
+    if (!glyph)
+        return;
+    for (bool invert : {false, true}) {
+        const std::string c51 = zandrel::HzCodeText(*glyph, invert, zandrel::GlyphCodeMode::C51, *code);
+        check(c51.size() == 1 + 32 * 4 + 31 + 2 + 4 + code->size());
+        const std::string asm51 = zandrel::HzCodeText(*glyph, invert, zandrel::GlyphCodeMode::Asm51, *code);
+        check(asm51.size() == 3 + 32 * 4 + 31 + 1 + code->size());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    // The same bytes once as UTF-8 and once as UTF-16 code units, lone surrogates included.
+    generate(QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    QString units(static_cast<qsizetype>(size / 2), Qt::Uninitialized);
+    for (std::size_t i = 0; i + 1 < size; i += 2)
+        units[static_cast<qsizetype>(i / 2)] = QChar(static_cast<char16_t>(data[i] | data[i + 1] << 8));
+    generate(units);
+    return 0;
+}
