@@ -66,8 +66,10 @@ ReferencePage::ReferencePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet5"));
 
-    model_ = new AsmGridModel(BuiltInInstructionRecords(), this);
+    // The grid owns its model, so the model, and with it the table, outlives the grid.
+    model_ = new AsmGridModel(BuiltInInstructionRecords());
     grid_ = new AsmGrid(*model_, this);
+    model_->setParent(grid_);
     grid_->setGeometry(0, 0, 596, kGridHeight);
 
     StaticText9 = new QLabel(QStringLiteral("输入查询条件:"), this);
