@@ -1,10 +1,141 @@
 #include "ui/ReferencePage.h"
 
+#include "ui/Application.h"
+#include "ui/AsmGrid.h"
+#include "ui/AsmGridModel.h"
+#include "ui/FindButtonGlyph.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringEncoder>
+#include <QValidator>
+
 namespace zandrel {
+namespace {
+
+constexpr int kGridHeight = 198;
+
+// Shows letters upper-case as they are typed or pasted, one character for one, so the
+// cursor stays where it was.
+class UpperCaseValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        for (QChar &c : input)
+            c = c.toUpper();
+        return Acceptable;
+    }
+};
+
+// The filter works on GB2312 bytes. A character GB2312 lacks becomes a two-byte stand-in
+// that no mnemonic contains, so it still counts two bytes and still matches nothing.
+std::string ToFilterBytes(const QString &text)
+{
+    static const QByteArray standIn("\xA1\xA1");
+    QStringEncoder encoder("GB2312");
+    std::string bytes;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = QStringView(text).mid(i, length);
+        i += length;
+        if (character.front().unicode() < 0x80) {
+            bytes += static_cast<char>(character.front().unicode());
+            continue;
+        }
+        QByteArray encoded = encoder.isValid() ? encoder.encode(character) : QByteArray();
+        const bool gb2312 = !encoder.hasError() && encoded.size() == 2 &&
+                            static_cast<unsigned char>(encoded[0]) >= 0xA1 &&
+                            static_cast<unsigned char>(encoded[1]) >= 0xA1;
+        if (!gb2312) {
+            encoded = standIn;
+            encoder.resetState();
+        }
+        bytes.append(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    }
+    return bytes;
+}
+
+} // namespace
 
 ReferencePage::ReferencePage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet5"));
+
+    // The grid owns its model, so the model, and with it the table, outlives the grid.
+    model_ = new AsmGridModel(BuiltInInstructionRecords());
+    grid_ = new AsmGrid(*model_, this);
+    model_->setParent(grid_);
+    grid_->setGeometry(0, 0, 596, kGridHeight);
+
+    StaticText9 = new QLabel(QStringLiteral("输入查询条件:"), this);
+    StaticText9->setObjectName(QStringLiteral("StaticText9"));
+    StaticText9->setGeometry(104, 216, 82, 16);
+
+    AsmCommandEdit = new QLineEdit(this);
+    AsmCommandEdit->setObjectName(QStringLiteral("AsmCommandEdit"));
+    AsmCommandEdit->setGeometry(200, 213, 121, 20);
+    AsmCommandEdit->setMaxLength(32767); // Qt's own maximum: in effect no limit
+    AsmCommandEdit->setValidator(new UpperCaseValidator(AsmCommandEdit));
+    connect(AsmCommandEdit, &QLineEdit::textChanged, this,
+            GuardedSlot(this, &ReferencePage::AsmCommandEditChange));
+
+    AsmFindBtn = new QPushButton(QStringLiteral("查询(&C)"), this);
+    AsmFindBtn->setObjectName(QStringLiteral("AsmFindBtn"));
+    AsmFindBtn->setGeometry(328, 210, 75, 25);
+    AsmFindBtn->setIcon(FindButtonGlyph());
+    AsmFindBtn->setIconSize(QSize(16, 16));
+    connect(AsmFindBtn, &QPushButton::clicked, this,
+            GuardedSlot(this, &ReferencePage::AsmFindBtnClick));
+
+    setTabOrder(grid_, AsmCommandEdit);
+    setTabOrder(AsmCommandEdit, AsmFindBtn);
+}
+
+AsmTable &ReferencePage::asmTable() const
+{
+    return model_->table();
+}
+
+void ReferencePage::AsmCommandEditChange()
+{
+    AsmTable &table = model_->table();
+    table.SetFilterCaseInsensitive(true);
+    // Not trimmed: blanks in the query count.
+    QString pattern = QLatin1Char('%') + AsmCommandEdit->text() + QLatin1Char('%');
+    pattern.replace(QLatin1Char('\''), QStringLiteral("''"));
+    table.SetFilter(ToFilterBytes(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
+    table.SetFiltered(true);
+}
+
+void ReferencePage::TabSheet5Show()
+{
+    AsmCommandEdit->setFocus();
+}
+
+void ReferencePage::AsmFindBtnClick()
+{
+    if (const auto &showFindDialog = GridFindDialogEntry())
+        showFindDialog(*grid_);
+}
+
+void ReferencePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // Restoring the window is a spontaneous show; only coming into view as a page counts.
+    if (!event->spontaneous())
+        Guarded([this] { TabSheet5Show(); });
+}
+
+void ReferencePage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The grid spans the page's width along its top.
+    grid_->setGeometry(0, 0, width(), kGridHeight);
 }
 
 } // namespace zandrel

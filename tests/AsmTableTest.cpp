@@ -1,0 +1,384 @@
+#include "core/AsmTable.h"
+#include "core/Error.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zandrel {
+namespace {
+
+std::vector<int> Range(int first, int last)
+{
+    std::vector<int> ids(static_cast<std::size_t>(last - first + 1));
+    std::iota(ids.begin(), ids.end(), first);
+    return ids;
+}
+
+std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
+{
+    std::vector<int> ids;
+    for (const auto &part : parts)
+        ids.insert(ids.end(), part.begin(), part.end());
+    return ids;
+}
+
+// The expression the query box hands over for a typed text.
+std::string NameFilter(const std::string &query)
+{
+    std::string quoted = "'";
+    for (const char c : "%" + query + "%") {
+        quoted += c;
+        if (c == '\'')
+            quoted += '\'';
+    }
+    return "NAME LIKE " + quoted + "'";
+}
+
+std::vector<int> ViewIds(const AsmTable &table)
+{
+    std::vector<int> ids;
+    for (std::size_t row = 0; row < table.RecordCount(); ++row)
+        ids.push_back(table.RecordAt(row).ID);
+    return ids;
+}
+
+// A table filtered the way the query box filters it.
+void ApplyQuery(AsmTable &table, const std::string &query)
+{
+    table.SetFilterCaseInsensitive(true);
+    table.SetFilter(NameFilter(query));
+    table.SetFiltered(true);
+}
+
+TEST(InstructionRecords, HoldsIds1To130InOrder)
+{
+    const auto records = BuiltInInstructionRecords();
+    ASSERT_EQ(records.size(), 130u);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        EXPECT_EQ(records[i].ID, static_cast<int>(i) + 1);
+}
+
+TEST(InstructionRecords, KindsCoverContiguousRuns)
+{
+    const struct
+    {
+        int first, last;
+        const char *kind;
+    } runs[] = {
+        {1, 28, "数据传递类指令"},      {29, 52, "算术运算类指令"}, {53, 77, "逻辑运算类指令"},
+        {78, 94, "控制转移类指令"},     {95, 111, "布尔指令"},      {112, 119, "伪指令"},
+        {120, 130, "指令中的符号标识"},
+    };
+    const auto records = BuiltInInstructionRecords();
+    for (const auto &run : runs)
+        for (int id = run.first; id <= run.last; ++id)
+            EXPECT_EQ(records[id - 1].KIND, run.kind) << id;
+}
+
+TEST(InstructionRecords, CountsAreNullExactlyForDirectivesAndSymbols)
+{
+    for (const InstructionRecord &record : BuiltInInstructionRecords()) {
+        const bool instruction = record.ID <= 111;
+        EXPECT_EQ(record.BYTECOUNT.has_value(), instruction) << record.ID;
+        EXPECT_EQ(record.TIMECOUNT.has_value(), instruction) << record.ID;
+        EXPECT_EQ(FieldText(record, InstructionField::BYTECOUNT).empty(), !instruction)
+            << record.ID;
+    }
+}
+
+TEST(InstructionRecords, KeepTextsAsWritten)
+{
+    const struct
+    {
+        int id;
+        const char *name, *gut;
+        std::optional<int> bytes, cycles;
+    } samples[] = {
+        {1, "MOV A,Rn", "寄存器传送到累加器", 1, 1},
+        {24, "POP  direct", "直接地址弹出堆栈", 2, 2},
+        {25, "XCH  A,Rn", "寄存器和累加器交换", 1, 1},
+        {36, "DEC driect", "直接地址减1", 2, 2},
+        {40, "DA  A", "累加器十进制调整", 1, 1},
+        {73, "RL  A", "累加器循环左移", 1, 1},
+        {81, "CJNE A,direct,rel", "比较直接地址和累加器,不相等转移", 3, 2},
+        {111, "JBC bit,rel", "直接寻址位为1则转移并清除该位", 2, 2},
+        {127, "rel", "8位偏移量用于SJMP和所有条件转移指令范围-128+127", std::nullopt, std::nullopt},
+        {130, "$", "指本条指令的起始位置", std::nullopt, std::nullopt},
+    };
+    const auto records = BuiltInInstructionRecords();
+    for (const auto &sample : samples) {
+        const InstructionRecord &record = records[sample.id - 1];
+        EXPECT_EQ(record.NAME, sample.name);
+        EXPECT_EQ(record.GUT, sample.gut);
+        EXPECT_EQ(record.BYTECOUNT, sample.bytes) << sample.id;
+        EXPECT_EQ(record.TIMECOUNT, sample.cycles) << sample.id;
+    }
+}
+
+TEST(InstructionRecords, NamesAreShortAsciiWithoutWildcards)
+{
+    for (const InstructionRecord &record : BuiltInInstructionRecords()) {
+        EXPECT_LE(record.NAME.size(), 18u) << record.ID;
+        for (const char c : record.NAME) {
+            EXPECT_TRUE(c > 0 && c < 127) << record.ID;
+            EXPECT_EQ(std::string_view("%_'").find(c), std::string_view::npos) << record.ID;
+        }
+    }
+}
+
+struct QueryCase
+{
+    const char *label;
+    std::string query;
+    std::vector<int> ids;
+};
+
+void PrintTo(const QueryCase &c, std::ostream *out)
+{
+    *out << c.label;
+}
+
+class QueryFilter : public ::testing::TestWithParam<QueryCase>
+{
+};
+
+TEST_P(QueryFilter, ShowsTheMatchingRecordsInIdOrder)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, GetParam().query);
+    EXPECT_EQ(ViewIds(table), GetParam().ids);
+    ASSERT_EQ(table.CurrentRow().has_value(), !GetParam().ids.empty());
+    if (table.CurrentRecord()) {
+        EXPECT_EQ(table.CurrentRecord()->ID, GetParam().ids.front());
+    }
+}
+
+const std::vector<int> kMov = Join({Range(1, 22), {105, 106}});
+const std::vector<int> kData = {4,  7,  12, 15, 16, 44, 48, 52,  56, 58,
+                                62, 64, 68, 70, 82, 83, 84, 123, 124};
+const std::vector<int> kWithBlank = Join({Range(1, 86), Range(88, 89), Range(92, 111)});
+
+INSTANTIATE_TEST_SUITE_P(
+    Queries, QueryFilter,
+    ::testing::Values(
+        QueryCase{"empty", "", Range(1, 130)}, QueryCase{"MOV", "MOV", kMov},
+        QueryCase{"mov", "mov", kMov},
+        QueryCase{"REL", "REL", Join({Range(79, 86), {94}, Range(107, 111), {127}})},
+        QueryCase{"DATA", "#DATA", kData}, QueryCase{"DATA_underscore", "#DATA_", kData},
+        QueryCase{"one_blank", " ", kWithBlank}, QueryCase{"XCH_one_blank", "XCH A", {}},
+        QueryCase{"XCH_two_blanks", "XCH  A", {25, 26, 27}},
+        QueryCase{"RL_one_blank", "RL A", Join({Range(59, 62), Range(65, 68)})},
+        QueryCase{"DRIECT", "DRIECT", {36}}, QueryCase{"quote", "'", {}},
+        QueryCase{"quote_inside", "A'B", {}}, QueryCase{"underscore", "_", Range(1, 130)},
+        QueryCase{"two_underscores", "__", Range(1, 130)}, QueryCase{"percent", "%", Range(1, 130)},
+        QueryCase{"MOV_percent_DPTR", "MOV%DPTR", {16, 17, 20, 22}},
+        QueryCase{"REL_percent_X", "REL%X", {}},
+        QueryCase{"C_A_R", "C%A%R", Join({{17}, Range(25, 28), Range(45, 47), Range(81, 84)})},
+        QueryCase{"chinese", "\xB2\xE2", {}},
+        QueryCase{"nineteen_characters", "MOV DIRECT,#DATA16X", {}},
+        // S is cut to 255 bytes and loses its closing "%": the rest must end the mnemonic.
+        QueryCase{"cut_keeps_end_anchor",
+                  std::string(252, '%') + "RNX",
+                  {1, 8, 25, 30, 35, 41, 45, 49, 53, 59, 65, 120}},
+        QueryCase{"longest_uncut", std::string(251, '%') + "\xB2\xE2", {}},
+        QueryCase{"cut_after_chinese", std::string(252, '%') + "\xB2\xE2", {}},
+        // The cut splits the Chinese character; its half is dropped, leaving only "%".
+        QueryCase{"cut_inside_chinese", std::string(253, '%') + "\xB2\xE2", Range(1, 130)}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST(QueryFilter, DirectDoesNotFindTheMisspelledRecord)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "DIRECT");
+    const std::vector<int> ids = ViewIds(table);
+    EXPECT_EQ(std::count(ids.begin(), ids.end(), 36), 0);
+    EXPECT_EQ(ids.front(), 2);
+}
+
+TEST(QueryFilter, UnderscoresBesideTheTextChangeNothing)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "A");
+    const std::vector<int> a = ViewIds(table);
+    EXPECT_EQ(a.size(), 80u);
+    for (const int id : {101, 125, 126})
+        EXPECT_NE(std::find(a.begin(), a.end(), id), a.end()) << id;
+    for (const char *query : {"_A", "A_"}) {
+        ApplyQuery(table, query);
+        EXPECT_EQ(ViewIds(table), a) << query;
+    }
+}
+
+TEST(AsmTable, StartsOpenUnfilteredOnTheFirstRecord)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    EXPECT_TRUE(table.Active());
+    EXPECT_EQ(table.Filter(), "");
+    EXPECT_FALSE(table.Filtered());
+    EXPECT_FALSE(table.FilterCaseInsensitive());
+    EXPECT_FALSE(table.Compiled());
+    EXPECT_EQ(table.RecordCount(), 130u);
+    EXPECT_EQ(table.CurrentRecord()->ID, 1);
+}
+
+// Counts the callbacks a table makes.
+struct Observer
+{
+    explicit Observer(AsmTable &table)
+    {
+        table.SetCallbacks(
+            {[this] { ++aboutToRefresh; }, [this] { ++refreshes; },
+             [this](std::optional<std::size_t> previous) { moves.push_back(previous); }});
+    }
+    int aboutToRefresh = 0;
+    int refreshes = 0;
+    std::vector<std::optional<std::size_t>> moves;
+};
+
+TEST(AsmTable, FirstQueryChangeRefreshesTwiceThenOnce)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    Observer observer(table);
+    ApplyQuery(table, "M");
+    EXPECT_EQ(observer.refreshes, 2); // Filter while unfiltered, then Filtered
+    EXPECT_EQ(observer.aboutToRefresh, 2);
+    ApplyQuery(table, "MO");
+    EXPECT_EQ(observer.refreshes, 3);
+    ApplyQuery(table, "MO"); // equal values
+    EXPECT_EQ(observer.refreshes, 3);
+}
+
+TEST(AsmTable, EqualValuesChangeNothing)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    Observer observer(table);
+    table.MoveTo(5);
+    table.SetFilter("");
+    table.SetFiltered(false);
+    EXPECT_EQ(observer.refreshes, 0);
+    EXPECT_EQ(table.CurrentRow(), 5u);
+}
+
+TEST(AsmTable, EveryRefreshMakesTheFirstRecordCurrent)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    table.SetFilter(NameFilter("MOV"));
+    EXPECT_EQ(table.RecordCount(), 130u); // stored, not applied while unfiltered
+    table.Last();
+    table.SetFiltered(true);
+    EXPECT_EQ(table.CurrentRecord()->ID, 1);
+    table.MoveTo(21);
+    EXPECT_EQ(table.CurrentRecord()->ID, 22);
+    table.SetFilter(NameFilter("MOVX"));
+    EXPECT_EQ(table.CurrentRecord()->ID, 19);
+    table.SetFilter(NameFilter("nothing"));
+    EXPECT_EQ(table.CurrentRecord(), nullptr);
+    EXPECT_FALSE(table.CurrentRow());
+}
+
+TEST(AsmTable, CompiledPatternKeepsTheCaseSettingOfItsCompilation)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    table.SetFiltered(true);
+    table.SetFilter("NAME LIKE '%REL%'"); // the data spells it "rel"
+    EXPECT_EQ(table.RecordCount(), 0u);
+    table.SetFilterCaseInsensitive(true); // not compiled yet
+    EXPECT_FALSE(table.Compiled()->ignoreCase);
+    EXPECT_EQ(table.RecordCount(), 0u);
+    table.SetFilter("NAME LIKE '%REL%' ");
+    EXPECT_TRUE(table.Compiled()->ignoreCase);
+    EXPECT_EQ(table.RecordCount(), 15u);
+    EXPECT_EQ(table.Compiled()->pattern, "%REL%");
+}
+
+TEST(AsmTable, DropsTheCompiledPatternWhenUnfilteredOrEmpty)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "MOV");
+    ASSERT_TRUE(table.Compiled());
+    table.SetFilter("");
+    EXPECT_FALSE(table.Compiled());
+    EXPECT_EQ(table.RecordCount(), 130u);
+    table.SetFilter(NameFilter("MOV"));
+    table.SetFiltered(false);
+    EXPECT_FALSE(table.Compiled());
+    EXPECT_EQ(table.RecordCount(), 130u);
+}
+
+TEST(AsmTable, RefusesOtherExpressionsAndStaysAsItWas)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "MOV");
+    for (const char *expression :
+         {"GUT LIKE '%A%'", "NAME = 'MOV'", "NAME LIKE '%A", "  ", "ID LIKE '1'"}) {
+        EXPECT_THROW(table.SetFilter(expression), Error) << expression;
+        EXPECT_EQ(table.Filter(), NameFilter("MOV"));
+        EXPECT_EQ(table.RecordCount(), 24u);
+    }
+    table.SetFiltered(false);
+    table.SetFilter("NAME = 'MOV'"); // unfiltered: stored only
+    EXPECT_THROW(table.SetFiltered(true), Error);
+    EXPECT_FALSE(table.Filtered());
+    EXPECT_EQ(table.RecordCount(), 130u);
+}
+
+TEST(AsmTable, ClosedTableOnlyStoresItsFilter)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    Observer observer(table);
+    table.Close();
+    EXPECT_EQ(table.RecordCount(), 0u);
+    EXPECT_FALSE(table.First());
+    ApplyQuery(table, "MOVX");
+    EXPECT_EQ(observer.refreshes, 1);
+    EXPECT_FALSE(table.Compiled());
+    table.Open();
+    EXPECT_EQ(ViewIds(table), (std::vector<int>{19, 20, 21, 22}));
+}
+
+TEST(AsmTable, MovesStopWithNoticeAtEitherEnd)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "MOVX");
+    Observer observer(table);
+    EXPECT_FALSE(table.Prior());
+    EXPECT_TRUE(table.Next());
+    EXPECT_EQ(table.CurrentRecord()->ID, 20);
+    EXPECT_TRUE(table.Last());
+    EXPECT_EQ(table.CurrentRecord()->ID, 22);
+    EXPECT_FALSE(table.Next());
+    EXPECT_EQ(table.MoveBy(-10), -3);
+    EXPECT_EQ(table.CurrentRecord()->ID, 19);
+    EXPECT_EQ(table.MoveBy(2), 2);
+    EXPECT_TRUE(table.First());
+    EXPECT_FALSE(table.MoveTo(4));
+    EXPECT_EQ(observer.moves, (std::vector<std::optional<std::size_t>>{0, 1, 3, 0, 2}));
+    EXPECT_EQ(observer.refreshes, 0);
+}
+
+TEST(AsmTable, EmptyViewHasNoRecordToMoveTo)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "REL%X");
+    EXPECT_FALSE(table.First());
+    EXPECT_FALSE(table.Last());
+    EXPECT_FALSE(table.Next());
+    EXPECT_FALSE(table.Prior());
+    EXPECT_EQ(table.MoveBy(5), 0);
+}
+
+TEST(AsmTable, FindsRowsById)
+{
+    AsmTable table(BuiltInInstructionRecords());
+    ApplyQuery(table, "MOV");
+    EXPECT_EQ(table.RowOfId(105), 22u);
+    EXPECT_FALSE(table.RowOfId(23));
+}
+
+} // namespace
+} // namespace zandrel

@@ -1,0 +1,621 @@
+#include "ui/AsmGrid.h"
+
+#include "ui/Application.h"
+#include "ui/AsmGridModel.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyleOptionHeaderV2>
+#include <QStyledItemDelegate>
+#include <QWheelEvent>
+#include <qdrawutil.h>
+
+#include <algorithm>
+
+namespace zandrel {
+namespace {
+
+constexpr int kIndicatorWidth = 12;
+
+// Title row: push-button titles. Clickable sections make Qt keep track of the title the left
+// button holds, which is then drawn pressed; with sorting off a click does nothing else. Qt
+// moves sections with the left button only, so a right-button drag is passed on as a
+// left-button one while the sections are movable for just that drag.
+class TitleHeader : public QHeaderView
+{
+public:
+    explicit TitleHeader(QWidget *parent) : QHeaderView(Qt::Horizontal, parent)
+    {
+        setSectionsClickable(true);
+        setHighlightSections(false);
+        setSortIndicatorShown(false);
+        setSectionsMovable(false);
+        setStretchLastSection(false);
+        setSectionResizeMode(QHeaderView::Interactive);
+        setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::RightButton && event->buttons() == Qt::RightButton) {
+            rightDrag_ = true;
+            setSectionsMovable(true);
+            QMouseEvent left = AsLeftButton(*event, Qt::LeftButton, Qt::LeftButton);
+            QHeaderView::mousePressEvent(&left);
+        } else if (!rightDrag_) {
+            QHeaderView::mousePressEvent(event);
+        }
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (!rightDrag_) {
+            QHeaderView::mouseMoveEvent(event);
+            return;
+        }
+        QMouseEvent left = AsLeftButton(*event, Qt::NoButton, Qt::LeftButton);
+        QHeaderView::mouseMoveEvent(&left);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (!rightDrag_) {
+            QHeaderView::mouseReleaseEvent(event);
+            return;
+        }
+        if (event->button() != Qt::RightButton)
+            return;
+        QMouseEvent left = AsLeftButton(*event, Qt::LeftButton, Qt::NoButton);
+        QHeaderView::mouseReleaseEvent(&left);
+        setSectionsMovable(false);
+        rightDrag_ = false;
+    }
+
+    // A second click only presses the title again: no fitting a column to its contents.
+    void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
+
+    // Not every style shows a pressed header section, so a held title is drawn here: a
+    // sunken panel with its label one pixel down and to the right.
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        QStyleOptionHeaderV2 option;
+        initStyleOption(&option);
+        initStyleOptionForIndex(&option, logicalIndex);
+        if (!(option.state & QStyle::State_Sunken)) {
+            QHeaderView::paintSection(painter, rect, logicalIndex);
+            return;
+        }
+        option.rect = rect;
+        painter->save();
+        painter->fillRect(rect, palette().color(QPalette::Button).darker(112));
+        qDrawShadePanel(painter, rect, palette(), true, 1);
+        option.rect =
+            style()->subElementRect(QStyle::SE_HeaderLabel, &option, this).translated(1, 1);
+        style()->drawControl(QStyle::CE_HeaderLabel, &option, painter, this);
+        painter->restore();
+    }
+
+private:
+    static QMouseEvent AsLeftButton(const QMouseEvent &event, Qt::MouseButton button,
+                                    Qt::MouseButtons buttons)
+    {
+        return QMouseEvent(event.type() == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress
+                                                                       : event.type(),
+                           event.position(), event.scenePosition(), event.globalPosition(), button,
+                           buttons, event.modifiers(), event.pointingDevice());
+    }
+
+    bool rightDrag_ = false;
+};
+
+// The indicator column: the rows' header, drawn with an arrow at the current record. It
+// takes no clicks, so rows are neither selected nor resized through it.
+class IndicatorHeader : public QHeaderView
+{
+public:
+    explicit IndicatorHeader(AsmGrid &grid) : QHeaderView(Qt::Vertical, &grid), grid_(grid)
+    {
+        setSectionsClickable(false);
+        setHighlightSections(false);
+        setMinimumSectionSize(1);
+        setSectionResizeMode(QHeaderView::Fixed);
+        setFixedWidth(kIndicatorWidth);
+    }
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        // Qt leaves the painter clipped to the section's label; the arrow needs it unclipped.
+        painter->save();
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        painter->restore();
+        if (grid_.CurrentRow() != logicalIndex)
+            return;
+        const QPoint centre = rect.center();
+        const QPoint arrow[] = {{centre.x() - 2, centre.y() - 4},
+                                {centre.x() - 2, centre.y() + 4},
+                                {centre.x() + 2, centre.y()}};
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().color(QPalette::WindowText));
+        painter->drawPolygon(arrow, 3);
+    }
+
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseMoveEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseReleaseEvent(QMouseEvent *event) override { event->accept(); }
+    void mouseDoubleClickEvent(QMouseEvent *event) override { event->accept(); }
+
+private:
+    AsmGrid &grid_;
+};
+
+// Draws the current record's row in the highlight colours while the grid has the focus,
+// and no row highlighted otherwise. Qt's own selection and focus frame play no part.
+class RowHighlightDelegate : public QStyledItemDelegate
+{
+public:
+    explicit RowHighlightDelegate(AsmGrid &grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem cell(option);
+        cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
+        if (grid_.hasFocus() && grid_.CurrentRow() == index.row()) {
+            cell.state |= QStyle::State_Selected | QStyle::State_Active;
+            cell.palette.setCurrentColorGroup(QPalette::Active);
+        }
+        QStyledItemDelegate::paint(painter, cell, index);
+    }
+
+private:
+    AsmGrid &grid_;
+};
+
+} // namespace
+
+std::function<void(AsmGrid &grid)> &GridFindDialogEntry()
+{
+    static std::function<void(AsmGrid & grid)> entry;
+    return entry;
+}
+
+AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), model_(model)
+{
+    setObjectName(QStringLiteral("AsmGrid"));
+    setHorizontalHeader(new TitleHeader(this));
+    setVerticalHeader(new IndicatorHeader(*this));
+    setModel(&model_);
+    setItemDelegate(new RowHighlightDelegate(*this));
+
+    // The table's current record is the only selection; Qt's selection stays empty.
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    setAutoScroll(false);
+    setCornerButtonEnabled(false);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+
+    setWordWrap(false);
+    setTextElideMode(Qt::ElideNone);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    verticalScrollBar()->setTracking(true);
+
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    for (int column = 0; column < AsmGridModel::ColumnCount; ++column)
+        horizontalHeader()->resizeSection(column, AsmGridModel::WidthOf(column));
+
+    connect(&model_, &AsmGridModel::modelReset, this, &AsmGrid::ViewRefreshed);
+    connect(&model_, &AsmGridModel::currentRecordMoved, this, &AsmGrid::CurrentRecordMoved);
+}
+
+bool AsmGrid::HasOpenTable() const
+{
+    return model_.table().Active();
+}
+
+QList<int> AsmGrid::ColumnsInDisplayOrder() const
+{
+    QList<int> columns;
+    for (int visual = 0; visual < horizontalHeader()->count(); ++visual)
+        columns.append(horizontalHeader()->logicalIndex(visual));
+    return columns;
+}
+
+QString AsmGrid::ColumnTitle(int column) const
+{
+    return model_.headerData(column, Qt::Horizontal).toString();
+}
+
+bool AsmGrid::IsColumnVisible(int column) const
+{
+    return column >= 0 && column < AsmGridModel::ColumnCount && !isColumnHidden(column);
+}
+
+std::optional<InstructionField> AsmGrid::ColumnField(int column) const
+{
+    if (column < 0 || column >= AsmGridModel::ColumnCount)
+        return std::nullopt;
+    return AsmGridModel::FieldOf(column);
+}
+
+QString AsmGrid::CurrentDisplayText(int column) const
+{
+    const std::optional<int> row = CurrentRow();
+    if (!row)
+        return {};
+    return model_.data(model_.index(*row, column)).toString();
+}
+
+QString AsmGrid::CurrentFieldText(int column) const
+{
+    const InstructionRecord *record = CurrentRecord();
+    const std::optional<InstructionField> field = ColumnField(column);
+    if (!record || !field)
+        return {};
+    return QString::fromStdString(FieldText(*record, *field));
+}
+
+void AsmGrid::SetCurrentColumn(int column)
+{
+    if (column < 0 || column >= AsmGridModel::ColumnCount || column == currentColumn_)
+        return;
+    currentColumn_ = column;
+    if (redrawSuspended_ > 0)
+        scrollPending_ = true;
+    else
+        EnsureColumnVisible(column);
+}
+
+const InstructionRecord *AsmGrid::CurrentRecord() const
+{
+    return model_.table().CurrentRecord();
+}
+
+std::optional<int> AsmGrid::CurrentRow() const
+{
+    const std::optional<std::size_t> row = model_.table().CurrentRow();
+    return row ? std::optional<int>(static_cast<int>(*row)) : std::nullopt;
+}
+
+bool AsmGrid::SetCurrentRow(int row)
+{
+    return row >= 0 && model_.table().MoveTo(static_cast<std::size_t>(row));
+}
+
+bool AsmGrid::MoveFirst()
+{
+    return model_.table().First();
+}
+
+bool AsmGrid::MoveNext()
+{
+    return model_.table().Next();
+}
+
+bool AsmGrid::MovePrior()
+{
+    return model_.table().Prior();
+}
+
+AsmGrid::Bookmark AsmGrid::SaveBookmark() const
+{
+    Bookmark bookmark;
+    if (const InstructionRecord *record = CurrentRecord())
+        bookmark.recordId = record->ID;
+    bookmark.topRow = TopRow();
+    return bookmark;
+}
+
+void AsmGrid::ReturnToBookmark(const Bookmark &bookmark)
+{
+    if (bookmark.recordId)
+        if (const std::optional<std::size_t> row = model_.table().RowOfId(*bookmark.recordId))
+            model_.table().MoveTo(*row);
+    verticalScrollBar()->setValue(bookmark.topRow);
+    scrollPending_ = false;
+}
+
+void AsmGrid::SuspendRedraw()
+{
+    if (redrawSuspended_++ == 0)
+        setUpdatesEnabled(false);
+}
+
+void AsmGrid::ResumeRedraw()
+{
+    if (redrawSuspended_ == 0 || --redrawSuspended_ > 0)
+        return;
+    setUpdatesEnabled(true);
+    if (scrollPending_) {
+        scrollPending_ = false;
+        if (const std::optional<int> row = CurrentRow())
+            EnsureRowVisible(*row);
+        EnsureColumnVisible(currentColumn_);
+    }
+    viewport()->update();
+    verticalHeader()->viewport()->update();
+}
+
+int AsmGrid::FullyVisibleRows() const
+{
+    return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
+}
+
+int AsmGrid::TopRow() const
+{
+    // Rows scroll one at a time, so the scroll position is the top row.
+    return verticalScrollBar()->value();
+}
+
+bool AsmGrid::focusNextPrevChild(bool)
+{
+    // Tab and Shift+Tab stay in the grid; keyPressEvent gives them their meaning.
+    return false;
+}
+
+void AsmGrid::keyPressEvent(QKeyEvent *event)
+{
+    AsmTable &table = model_.table();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool ctrl = modifiers == Qt::ControlModifier;
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const int lastOnScreen = TopRow() + FullyVisibleRows() - 1;
+
+    if (modifiers & Qt::AltModifier) {
+        event->ignore(); // accelerators belong to the page
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Up:
+        ctrl ? table.MoveTo(static_cast<std::size_t>(TopRow())) : table.Prior();
+        break;
+    case Qt::Key_Down:
+        ctrl ? SetCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1)) : table.Next();
+        break;
+    case Qt::Key_PageUp:
+        ctrl ? table.MoveTo(static_cast<std::size_t>(TopRow())) : table.MoveBy(-FullyVisibleRows());
+        break;
+    case Qt::Key_PageDown:
+        ctrl ? SetCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1))
+             : table.MoveBy(FullyVisibleRows());
+        break;
+    case Qt::Key_Home:
+        table.First();
+        break;
+    case Qt::Key_End:
+        table.Last();
+        break;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        if (modifiers & Qt::ControlModifier) {
+            event->ignore(); // Ctrl+Tab switches pages
+            return;
+        }
+        const int visual = horizontalHeader()->visualIndex(currentColumn_);
+        if (event->key() == Qt::Key_Backtab || shift) {
+            if (visual == FirstVisualColumn())
+                table.Prior();
+        } else if (visual == LastVisualColumn()) {
+            table.Next();
+        }
+        break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        if (!AllColumnsFit())
+            ShiftColumns(event->key() == Qt::Key_Right ? 1 : -1);
+        break;
+    case Qt::Key_F:
+        if (!ctrl) {
+            event->ignore();
+            return;
+        }
+        Guarded([this] {
+            if (const auto &showFindDialog = GridFindDialogEntry())
+                showFindDialog(*this);
+        });
+        break;
+    case Qt::Key_A:
+    case Qt::Key_C:
+    case Qt::Key_V:
+    case Qt::Key_X:
+        if (!ctrl) {
+            event->ignore();
+            return;
+        }
+        break; // no selecting, copying, pasting or cutting in a read-only grid
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_F2:
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+        break; // read-only: no editor, no new or deleted record
+    default:
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void AsmGrid::mousePressEvent(QMouseEvent *event)
+{
+    // A click on a data cell makes its record current; the current column stays.
+    if (event->button() == Qt::LeftButton) {
+        const QModelIndex index = indexAt(event->position().toPoint());
+        if (index.isValid())
+            SetCurrentRow(index.row());
+    }
+    event->accept();
+}
+
+void AsmGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void AsmGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void AsmGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click counts as a click and nothing more.
+    mousePressEvent(event);
+}
+
+void AsmGrid::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    const QPoint delta = event->angleDelta();
+    // Fine-grained wheels send fractions of a notch; act once a whole notch has built up.
+    wheelRemainder_ += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    if (notches == 0)
+        return;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const int rows = (modifiers & Qt::ControlModifier) ? FullyVisibleRows() : 1;
+    // Turning the wheel away from the user goes up.
+    if (modifiers & Qt::ShiftModifier)
+        model_.table().MoveBy(-notches * rows);
+    else
+        verticalScrollBar()->setValue(TopRow() - notches * rows);
+}
+
+void AsmGrid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    if (const std::optional<int> row = CurrentRow())
+        UpdateRow(*row);
+}
+
+void AsmGrid::focusOutEvent(QFocusEvent *event)
+{
+    QTableView::focusOutEvent(event);
+    if (const std::optional<int> row = CurrentRow())
+        UpdateRow(*row);
+}
+
+void AsmGrid::paintEvent(QPaintEvent *event)
+{
+    QTableView::paintEvent(event);
+    if (model_.rowCount() > 0)
+        return;
+    // An empty view still shows one empty row under the titles.
+    QPainter painter(viewport());
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    painter.setPen(QColor::fromRgba(
+        static_cast<QRgb>(style()->styleHint(QStyle::SH_Table_GridLineColor, &option, this))));
+    const int bottom = verticalHeader()->defaultSectionSize() - 1;
+    int right = -horizontalHeader()->offset();
+    for (int visual = 0; visual < horizontalHeader()->count(); ++visual) {
+        const int column = horizontalHeader()->logicalIndex(visual);
+        if (isColumnHidden(column))
+            continue;
+        right += columnWidth(column);
+        painter.drawLine(right - 1, 0, right - 1, bottom);
+    }
+    painter.drawLine(0, bottom, right - 1, bottom);
+}
+
+void AsmGrid::ViewRefreshed()
+{
+    // The first record is current after every refresh and is shown at the top.
+    if (redrawSuspended_ > 0)
+        scrollPending_ = true;
+    else
+        scrollToTop();
+    verticalHeader()->viewport()->update();
+}
+
+void AsmGrid::CurrentRecordMoved(int previousRow, int currentRow)
+{
+    UpdateRow(previousRow);
+    UpdateRow(currentRow);
+    if (redrawSuspended_ > 0)
+        scrollPending_ = true;
+    else if (currentRow >= 0)
+        EnsureRowVisible(currentRow);
+}
+
+void AsmGrid::EnsureRowVisible(int row)
+{
+    const int top = TopRow();
+    const int visible = FullyVisibleRows();
+    if (row < top)
+        verticalScrollBar()->setValue(row);
+    else if (row >= top + visible)
+        verticalScrollBar()->setValue(row - visible + 1);
+}
+
+void AsmGrid::EnsureColumnVisible(int column)
+{
+    if (AllColumnsFit())
+        return;
+    // Columns scroll one at a time: the scroll position is the leftmost visual column.
+    QScrollBar *bar = horizontalScrollBar();
+    const int visual = horizontalHeader()->visualIndex(column);
+    if (visual < bar->value()) {
+        bar->setValue(visual);
+        return;
+    }
+    while (bar->value() < bar->maximum() &&
+           columnViewportPosition(column) + columnWidth(column) > viewport()->width())
+        bar->setValue(bar->value() + 1);
+}
+
+void AsmGrid::UpdateRow(int row)
+{
+    if (row < 0 || row >= model_.rowCount())
+        return;
+    viewport()->update(QRect(0, rowViewportPosition(row), viewport()->width(), rowHeight(row)));
+    verticalHeader()->viewport()->update();
+}
+
+void AsmGrid::ShiftColumns(int step)
+{
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step);
+}
+
+bool AsmGrid::AllColumnsFit() const
+{
+    return horizontalScrollBar()->maximum() == 0;
+}
+
+int AsmGrid::FirstVisualColumn() const
+{
+    for (int visual = 0; visual < horizontalHeader()->count(); ++visual)
+        if (!isColumnHidden(horizontalHeader()->logicalIndex(visual)))
+            return visual;
+    return -1;
+}
+
+int AsmGrid::LastVisualColumn() const
+{
+    for (int visual = horizontalHeader()->count() - 1; visual >= 0; --visual)
+        if (!isColumnHidden(horizontalHeader()->logicalIndex(visual)))
+            return visual;
+    return -1;
+}
+
+} // namespace zandrel

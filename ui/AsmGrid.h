@@ -1,0 +1,137 @@
+#pragma once
+
+#include "core/InstructionRecord.h"
+
+#include <QTableView>
+
+#include <functional>
+#include <optional>
+
+namespace zandrel {
+
+class AsmGridModel;
+class AsmTable;
+
+// The instruction grid: a read-only view of the instruction table's view, one row per
+// record, whole-row highlight, an indicator column marking the current record.
+//
+// The table's current record is the grid's current record; the grid never keeps a current
+// row of its own. Besides it the grid keeps a current column, which keys and clicks leave
+// alone and only the find dialog sets. The highlight shows only while the grid has the
+// focus. Keys: Up/Down, PgUp/PgDn, Home/End move the record; Tab/Shift+Tab move it only from
+// the last/first column and never leave the grid; Left/Right shift the columns when not all
+// fit; Ctrl+F calls GridFindDialogEntry; editing and clipboard keys do nothing. The wheel
+// scrolls (Shift: moves the record; Ctrl: by pages).
+class AsmGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit AsmGrid(AsmGridModel &model, QWidget *parent = nullptr);
+
+    AsmGridModel &gridModel() const { return model_; }
+
+    // ---- What the find dialog works with ----
+    //
+    // Columns are named by their model column (AsmGridModel::Column); their display order
+    // is the user's, since titles can be dragged. A search runs along these lines:
+    //
+    //     grid.SuspendRedraw();
+    //     const AsmGrid::Bookmark start = grid.SaveBookmark();
+    //     bool found = false;
+    //     for (bool onRecord = grid.MoveNext(); onRecord && !found; onRecord = grid.MoveNext())
+    //         found = Matches(grid.CurrentDisplayText(column));
+    //     if (found)
+    //         grid.SetCurrentColumn(column);
+    //     else
+    //         grid.ReturnToBookmark(start);
+    //     grid.ResumeRedraw(); // one repaint, with the match in view
+
+    // Whether the grid shows a table that is open. Only then is there anything to search.
+    bool HasOpenTable() const;
+
+    // The columns, left to right as shown.
+    QList<int> ColumnsInDisplayOrder() const;
+    QString ColumnTitle(int column) const;
+    bool IsColumnVisible(int column) const;
+    // The field the column shows; every column of this grid has one.
+    std::optional<InstructionField> ColumnField(int column) const;
+    // The column's text in the current record as the grid shows it, and the field's value
+    // as text. Both are empty without a current record, and both are the same here.
+    QString CurrentDisplayText(int column) const;
+    QString CurrentFieldText(int column) const;
+
+    // The current column: the first column at start; set by the find dialog only. Setting it
+    // scrolls the column into view when not all columns fit.
+    int CurrentColumn() const { return currentColumn_; }
+    void SetCurrentColumn(int column);
+
+    // The current record (nullptr when the view is empty) and its row in the view.
+    const InstructionRecord *CurrentRecord() const;
+    std::optional<int> CurrentRow() const;
+    // Makes row current; false when there is no such row.
+    bool SetCurrentRow(int row);
+
+    // Moves of the current record. Each returns false, moving nothing, when there is no
+    // record to go to: the notice that a step would go past the first or the last record.
+    bool MoveFirst();
+    bool MoveNext();
+    bool MovePrior();
+
+    // The current record together with the row at the top of the grid.
+    struct Bookmark
+    {
+        std::optional<int> recordId;
+        int topRow = 0;
+    };
+    Bookmark SaveBookmark() const;
+    // Puts the grid back on the bookmarked record with the same top row (the record must
+    // still be in the view; otherwise only the top row is restored).
+    void ReturnToBookmark(const Bookmark &bookmark);
+
+    // While suspended (calls nest), the grid neither repaints nor scrolls after the current
+    // record; resuming redraws it once and brings the current record into view.
+    void SuspendRedraw();
+    void ResumeRedraw();
+
+    // Rows fully visible in the grid at its current size (at least 1).
+    int FullyVisibleRows() const;
+    int TopRow() const;
+
+protected:
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void ViewRefreshed();
+    void CurrentRecordMoved(int previousRow, int currentRow);
+    void EnsureRowVisible(int row);
+    void UpdateRow(int row);
+    void ShiftColumns(int step);
+    bool AllColumnsFit() const;
+    // First and last visible column in display order (visual indexes).
+    int FirstVisualColumn() const;
+    int LastVisualColumn() const;
+    void EnsureColumnVisible(int column);
+
+    AsmGridModel &model_;
+    int currentColumn_ = 0;
+    int redrawSuspended_ = 0;
+    bool scrollPending_ = false;
+    int wheelRemainder_ = 0;
+};
+
+// How the reference page's button and the grid's Ctrl+F show a find dialog for a grid.
+// Empty until the find dialog installs itself; while empty, asking for the dialog does
+// nothing.
+std::function<void(AsmGrid &grid)> &GridFindDialogEntry();
+
+} // namespace zandrel

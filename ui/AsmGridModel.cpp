@@ -1,0 +1,120 @@
+#include "ui/AsmGridModel.h"
+
+namespace zandrel {
+namespace {
+
+int RowOrNone(std::optional<std::size_t> row)
+{
+    return row ? static_cast<int>(*row) : -1;
+}
+
+} // namespace
+
+AsmGridModel::AsmGridModel(std::span<const InstructionRecord> records, QObject *parent)
+    : QAbstractTableModel(parent), table_(records)
+{
+    table_.SetCallbacks({
+        [this] { beginResetModel(); },
+        [this] { endResetModel(); },
+        [this](std::optional<std::size_t> previous) {
+            emit currentRecordMoved(RowOrNone(previous), RowOrNone(table_.CurrentRow()));
+        },
+    });
+}
+
+int AsmGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(table_.RecordCount());
+}
+
+int AsmGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant AsmGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return CellText(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return AlignmentOf(index.column()).toInt();
+    default:
+        return {};
+    }
+}
+
+QVariant AsmGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    // The vertical header is the indicator column: no text, only the arrow the grid draws.
+    if (orientation != Qt::Horizontal || section < 0 || section >= ColumnCount)
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return TitleOf(section);
+    case Qt::TextAlignmentRole:
+        return (Qt::AlignLeft | Qt::AlignVCenter).toInt();
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags AsmGridModel::flags(const QModelIndex &index) const
+{
+    // Read-only: never editable.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+InstructionField AsmGridModel::FieldOf(int column)
+{
+    switch (column) {
+    case Name:
+        return InstructionField::NAME;
+    case Gut:
+        return InstructionField::GUT;
+    case Kind:
+        return InstructionField::KIND;
+    case ByteCount:
+        return InstructionField::BYTECOUNT;
+    default:
+        return InstructionField::TIMECOUNT;
+    }
+}
+
+QString AsmGridModel::TitleOf(int column)
+{
+    switch (column) {
+    case Name:
+        return QStringLiteral("助记符");
+    case Gut:
+        return QStringLiteral("指令说明");
+    case Kind:
+        return QStringLiteral("类别");
+    case ByteCount:
+        return QStringLiteral("字节数");
+    default:
+        return QStringLiteral("周期数");
+    }
+}
+
+int AsmGridModel::WidthOf(int column)
+{
+    static constexpr int widths[ColumnCount] = {147, 199, 100, 50, 50};
+    return widths[column];
+}
+
+Qt::Alignment AsmGridModel::AlignmentOf(int column)
+{
+    const bool number = column == ByteCount || column == TimeCount;
+    return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+QString AsmGridModel::CellText(int row, int column) const
+{
+    return QString::fromStdString(
+        FieldText(table_.RecordAt(static_cast<std::size_t>(row)), FieldOf(column)));
+}
+
+} // namespace zandrel

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace zandrel {
+
+// The 16 x 16 glyph of the reference page's find button: a magnifier over a yellow folder,
+// on a transparent background.
+QPixmap FindButtonGlyph();
+
+} // namespace zandrel
