@@ -91,9 +91,11 @@ void AsmTable::Refresh()
     view_.clear();
     if (active_) {
         // The records are stored in ascending ID, so keeping their order is the view's order.
+        std::optional<LikeMatcher> matcher;
+        if (compiled_)
+            matcher.emplace(compiled_->pattern, compiled_->ignoreCase);
         for (const InstructionRecord &record : records_)
-            if (!compiled_ ||
-                MatchLikePattern(record.NAME, compiled_->pattern, compiled_->ignoreCase))
+            if (!matcher || matcher->Matches(record.NAME))
                 view_.push_back(&record);
     }
     current_ = view_.empty() ? std::nullopt : std::optional<std::size_t>(0);

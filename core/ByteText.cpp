@@ -2,7 +2,7 @@
 
 #include "core/Error.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 #include <limits>
 
@@ -20,15 +20,17 @@ int BitTextToByte(std::string_view text)
 
 std::string ByteToBinText(int value)
 {
+    // Digits are collected lowest first and turned round at the end.
     std::string result;
     while (value > 2) {
-        result.insert(result.begin(), static_cast<char>('0' + (value & 1)));
+        result += static_cast<char>('0' + (value & 1));
         value >>= 1;
     }
     if (value == 2)
-        result.insert(0, "10");
+        result += "01";
     else if (value == 1)
-        result.insert(0, "1");
+        result += '1';
+    std::reverse(result.begin(), result.end());
     return result.empty() ? "0" : result;
 }
 

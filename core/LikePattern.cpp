@@ -1,7 +1,10 @@
 #include "core/LikePattern.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
+#include <span>
 #include <vector>
 
 namespace zandrel {
@@ -81,25 +84,153 @@ Characters Rewrite(Characters pattern)
     return pattern;
 }
 
-void UpperCase(Characters &text)
+std::uint16_t UpperCase(std::uint16_t c)
 {
-    for (std::uint16_t &c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<std::uint16_t>(c - 'a' + 'A');
+    return c >= 'a' && c <= 'z' ? static_cast<std::uint16_t>(c - 'a' + 'A') : c;
 }
 
-// Whether segment matches value at offset; "_" takes any one character.
-bool SegmentMatchesAt(const Characters &value, std::size_t offset, const Characters &segment)
+// Calls visit with the characters of value: the bytes themselves when each is a character of
+// its own (every mnemonic is ASCII), so matching a name copies nothing; else decoded.
+template <typename Visit>
+bool WithCharacters(std::string_view value, Visit visit)
 {
-    if (offset > value.size() || value.size() - offset < segment.size())
-        return false;
-    for (std::size_t k = 0; k < segment.size(); ++k)
-        if (segment[k] != kAnyOne && segment[k] != value[offset + k])
-            return false;
-    return true;
+    // Eight bytes at a time: no high bit set means no lead byte.
+    std::size_t i = 0;
+    for (; i + 8 <= value.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, value.data() + i, 8);
+        if (word & 0x8080808080808080u)
+            break;
+    }
+    const bool singleBytes = std::none_of(value.begin() + static_cast<std::ptrdiff_t>(i), value.end(),
+                                          [](char c) { return IsLeadByte(static_cast<std::uint8_t>(c)); });
+    if (singleBytes)
+        return visit(std::span(reinterpret_cast<const std::uint8_t *>(value.data()), value.size()));
+    const Characters decoded = Decode(value);
+    return visit(std::span(decoded));
 }
 
 } // namespace
+
+LikeMatcher::LikeMatcher(std::string_view pattern, bool ignoreCase) : ignoreCase_(ignoreCase)
+{
+    Characters rewritten = Rewrite(Decode(pattern));
+    if (ignoreCase)
+        std::transform(rewritten.begin(), rewritten.end(), rewritten.begin(), UpperCase);
+    // A pattern of nothing but "%" lets every value through.
+    matchesAll_ = !rewritten.empty() &&
+                  std::all_of(rewritten.begin(), rewritten.end(), [](std::uint16_t c) { return c == kAnyRun; });
+    pieces_.emplace_back();
+    for (const std::uint16_t c : rewritten) {
+        if (c == kAnyRun)
+            pieces_.emplace_back();
+        else
+            pieces_.back().push_back(c);
+    }
+    for (int c = 0; c < 256; ++c)
+        foldedBytes_[c] = static_cast<std::uint8_t>(ignoreCase && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    for (const auto &piece : pieces_) {
+        std::array<bool, 256> &starts = startBytes_.emplace_back();
+        for (int c = 0; c < 256; ++c)
+            starts[c] = !piece.empty() && (piece.front() == kAnyOne || piece.front() == foldedBytes_[c]);
+    }
+}
+
+template <typename Char>
+bool LikeMatcher::MatchesAt(std::span<const Char> text, std::size_t offset,
+                            const std::vector<std::uint16_t> &segment) const
+{
+    if (offset > text.size() || text.size() - offset < segment.size())
+        return false;
+    for (std::size_t k = 0; k < segment.size(); ++k) {
+        if (segment[k] != kAnyOne && segment[k] != Fold(text[offset + k]))
+            return false;
+    }
+    return true;
+}
+
+template <typename Char>
+bool LikeMatcher::MatchesText(std::span<const Char> text) const
+{
+    // Pieces between the "%": the first is anchored at the start of the value, the last at
+    // its end; with no "%" at all the one piece must be the whole value.
+    if (pieces_.size() == 1)
+        return text.size() == pieces_[0].size() && MatchesAt(text, 0, pieces_[0]);
+
+    std::size_t position = 0;
+    for (std::size_t j = 0; j < pieces_.size(); ++j) {
+        const auto &segment = pieces_[j];
+        if (segment.empty())
+            continue;
+        if (j == 0) {
+            if (!MatchesAt(text, 0, segment))
+                return false;
+            position = segment.size();
+        } else if (j == pieces_.size() - 1) {
+            if (text.size() < segment.size() || text.size() - segment.size() < position)
+                return false;
+            return MatchesAt(text, text.size() - segment.size(), segment);
+        } else {
+            // A segment has a fixed length, so its leftmost occurrence also ends earliest and
+            // leaves the most room for the segments after it: no backtracking needed.
+            // A table lookup of the first character rules out most places cheaply.
+            const std::array<bool, 256> &starts = startBytes_[j];
+            const std::uint16_t first = segment.front();
+            const auto canStart = [&](std::uint16_t c) {
+                return c <= 0xFF ? starts[c] : first == kAnyOne || first == c;
+            };
+            std::size_t offset = position;
+            while (offset + segment.size() <= text.size()) {
+                if constexpr (sizeof(Char) == 1) {
+                    if (first != kAnyOne)
+                        offset = SkipToCandidate(text, offset, first);
+                    if (offset + segment.size() > text.size())
+                        break;
+                }
+                if (canStart(text[offset]) && MatchesAt(text, offset, segment))
+                    break;
+                ++offset;
+            }
+            if (offset + segment.size() > text.size())
+                return false;
+            position = offset + segment.size();
+        }
+    }
+    return true;
+}
+
+std::size_t LikeMatcher::SkipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
+                                         std::uint16_t first) const
+{
+    // Eight bytes at a time: flag the bytes equal to first in either letter case, and stop at
+    // the lowest flag (the zero-byte test is exact for the lowest byte it flags).
+    const std::uint64_t ones = 0x0101010101010101u;
+    const std::uint64_t highs = 0x8080808080808080u;
+    const auto upper = static_cast<std::uint8_t>(first);
+    const auto lower = static_cast<std::uint8_t>(ignoreCase_ && upper >= 'A' && upper <= 'Z' ? upper + 32 : upper);
+    const auto equalBytes = [&](std::uint64_t word, std::uint8_t b) {
+        const std::uint64_t x = word ^ (ones * b);
+        return (x - ones) & ~x & highs;
+    };
+    while (offset + 8 <= text.size()) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + offset, 8);
+        if constexpr (std::endian::native == std::endian::big)
+            word = __builtin_bswap64(word);
+        const std::uint64_t flags = equalBytes(word, upper) | equalBytes(word, lower);
+        if (flags)
+            return offset + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+        offset += 8;
+    }
+    return offset;
+}
+
+bool LikeMatcher::Matches(std::string_view value) const
+{
+    if (matchesAll_)
+        return true;
+    return WithCharacters(value, [this](auto text) { return MatchesText(text); });
+}
 
 std::string RewriteLikePattern(std::string_view pattern)
 {
@@ -108,53 +239,7 @@ std::string RewriteLikePattern(std::string_view pattern)
 
 bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ignoreCase)
 {
-    Characters rewritten = Rewrite(Decode(pattern));
-    if (rewritten.size() == 1 && rewritten[0] == kAnyRun)
-        return true;
-    Characters text = Decode(value);
-    if (ignoreCase) {
-        UpperCase(rewritten);
-        UpperCase(text);
-    }
-
-    // Pieces between the "%": the first is anchored at the start of the value, the last at
-    // its end; with no "%" at all the one piece must be the whole value.
-    std::vector<Characters> pieces(1);
-    for (const std::uint16_t c : rewritten) {
-        if (c == kAnyRun)
-            pieces.emplace_back();
-        else
-            pieces.back().push_back(c);
-    }
-    if (pieces.size() == 1)
-        return text.size() == pieces[0].size() && SegmentMatchesAt(text, 0, pieces[0]);
-
-    std::size_t position = 0;
-    for (std::size_t j = 0; j < pieces.size(); ++j) {
-        const Characters &segment = pieces[j];
-        if (segment.empty())
-            continue;
-        if (j == 0) {
-            if (!SegmentMatchesAt(text, 0, segment))
-                return false;
-            position = segment.size();
-        } else if (j == pieces.size() - 1) {
-            if (text.size() < segment.size() || text.size() - segment.size() < position)
-                return false;
-            return SegmentMatchesAt(text, text.size() - segment.size(), segment);
-        } else {
-            // A segment has a fixed length, so its leftmost occurrence also ends earliest and
-            // leaves the most room for the segments after it: no backtracking needed.
-            std::size_t offset = position;
-            while (offset + segment.size() <= text.size() &&
-                   !SegmentMatchesAt(text, offset, segment))
-                ++offset;
-            if (offset + segment.size() > text.size())
-                return false;
-            position = offset + segment.size();
-        }
-    }
-    return true;
+    return LikeMatcher(pattern, ignoreCase).Matches(value);
 }
 
 std::string_view FilterErrorText(FilterError error)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The mnemonic filter's pattern matching and the one filter expression it understands.
 //
@@ -24,6 +28,39 @@ std::string RewriteLikePattern(std::string_view pattern);
 // by "%" must start the value and one not followed by "%" must end it. Filters always start
 // the pattern with "%"; a missing closing "%" happens when a long pattern is cut.
 bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ignoreCase);
+
+// MatchLikePattern with the pattern prepared once, for matching it against many values:
+// LikeMatcher(pattern, ignoreCase).Matches(value) == MatchLikePattern(value, pattern, ignoreCase).
+class LikeMatcher
+{
+public:
+    LikeMatcher(std::string_view pattern, bool ignoreCase);
+
+    bool Matches(std::string_view value) const;
+
+private:
+    template <typename Char>
+    bool MatchesText(std::span<const Char> text) const;
+    template <typename Char>
+    bool MatchesAt(std::span<const Char> text, std::size_t offset,
+                   const std::vector<std::uint16_t> &segment) const;
+
+    // The first place from offset on where the byte first (in either letter case when
+    // ignoring case) may stand; stops early rather than late.
+    std::size_t SkipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
+                                std::uint16_t first) const;
+    // A value character as the pattern compares it: a-z as A-Z when ignoring case.
+    std::uint16_t Fold(std::uint16_t c) const { return c <= 0xFF ? foldedBytes_[c] : c; }
+
+    bool ignoreCase_;
+    bool matchesAll_ = false;
+    // The rewritten pattern (upper-cased when ignoring case) split at every "%", characters
+    // as in the value: a byte, or a two-byte character as (lead << 8) | trail.
+    std::vector<std::vector<std::uint16_t>> pieces_;
+    // For each piece, the single-byte characters that can start it.
+    std::vector<std::array<bool, 256>> startBytes_;
+    std::array<std::uint8_t, 256> foldedBytes_{};
+};
 
 // Why a filter expression was refused.
 enum class FilterError {
