@@ -1,9 +1,11 @@
+#include "dialogs/GridFindDialog.h"
 #include "ui/Application.h"
 #include "ui/Main.h"
 
 int main(int argc, char *argv[])
 {
     zandrel::TApplication application(argc, argv);
+    zandrel::InstallGridFindDialog();
     zandrel::TMainForm mainForm;
     mainForm.show();
     return application.exec();

@@ -1,0 +1,338 @@
+#include "WidgetTestSupport.h"
+
+#include "dialogs/GridFindDialog.h"
+#include "ui/AsmGrid.h"
+#include "ui/AsmGridModel.h"
+#include "ui/Main.h"
+#include "ui/ReferencePage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTimer>
+
+#include <functional>
+
+namespace zandrel {
+
+class GridFindDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallGridFindDialog(); }
+    // First: the run's one dialog is created by its first opening.
+    void firstOpeningShowsTheDefaults();
+    void findStepsFromMatchToMatch_data();
+    void findStepsFromMatchToMatch();
+    void allColumnsStepsThroughTheRestOfTheRecord();
+    void onlyTextDirectionAndFindInStartFromTheTopAgain();
+    void reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices();
+    void escapeRestoresTheTextTypedThenCloses();
+};
+
+namespace {
+
+// The main window on the reference page and, while it is open, the dialog's controls.
+struct Fixture
+{
+    Fixture()
+    {
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.findChild<QTabWidget *>(QStringLiteral("MainPageControl"))
+            ->setCurrentWidget(form.referencePage());
+        grid = form.findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
+    }
+
+    int currentId() const { return grid->CurrentRecord() ? grid->CurrentRecord()->ID : 0; }
+
+    template <typename T> T *Child(const char *name) const
+    {
+        return dialog->findChild<T *>(QString::fromLatin1(name));
+    }
+    QComboBox *Box(const char *name) const { return Child<QComboBox>(name); }
+    QCheckBox *Check(const char *name) const { return Child<QCheckBox>(name); }
+
+    // Opens the dialog as the user does (with "查询(&C)" unless told otherwise) and runs
+    // body while its modal loop runs; closes it afterwards if body left it open.
+    void WhileOpen(const std::function<void()> &body, const std::function<void()> &open = {})
+    {
+        bool ran = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            dialog = qobject_cast<TGridFindDialog *>(QApplication::activeModalWidget());
+            const auto close = qScopeGuard([this] {
+                if (dialog && dialog->isVisible())
+                    dialog->reject();
+            });
+            QVERIFY(dialog);
+            ran = true;
+            // Keys go to the focus window, which follows the activation a moment later.
+            QTRY_COMPARE(QGuiApplication::focusWindow(), dialog->windowHandle());
+            body();
+        });
+        timer.start(0);
+        if (open)
+            open();
+        else
+            QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("AsmFindBtn")),
+                              Qt::LeftButton);
+        QVERIFY2(ran, "the dialog did not open");
+    }
+
+    void Choose(const char *box, const QString &entry) const
+    {
+        QVERIFY2(Box(box)->findText(entry) >= 0, qPrintable(entry));
+        Box(box)->setCurrentIndex(Box(box)->findText(entry));
+    }
+
+    void Choose(const QString &findIn, const QString &matchKind, const QString &direction,
+                bool caseCounts) const
+    {
+        Choose("cbFindIn", findIn);
+        Choose("cbMatchinType", matchKind);
+        Choose("cbFindDirection", direction);
+        Check("cbCharCase")->setChecked(caseCounts);
+        Check("cbUseFormat")->setChecked(true);
+    }
+
+    void Type(const QString &text) const
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, Box("cbText"), Qt::Key_unknown, QString(c),
+                                Qt::NoModifier);
+    }
+
+    // A key as the user presses it, through the window to the focused control.
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    {
+        QTest::keyClick(dialog->windowHandle(), key, modifiers);
+    }
+
+    TMainForm form;
+    AsmGrid *grid = nullptr;
+    TGridFindDialog *dialog = nullptr;
+};
+
+QList<int> Range(int first, int last)
+{
+    QList<int> ids;
+    for (int id = first; id != last; id += first < last ? 1 : -1)
+        ids << id;
+    return ids << last;
+}
+
+const QString kName = QStringLiteral("助记符");
+const QString kAny = QStringLiteral("任意匹配");
+const QString kWhole = QStringLiteral("完全匹配");
+const QString kBegin = QStringLiteral("起始匹配");
+const QString kAll = QStringLiteral("全部");
+
+} // namespace
+
+void GridFindDialogTest::firstOpeningShowsTheDefaults()
+{
+    Fixture f;
+    f.WhileOpen([&] {
+        QCOMPARE(f.dialog->windowTitle(), QStringLiteral("查找文本"));
+        QCOMPARE(f.dialog->size(), QSize(505, 160));
+        QTRY_COMPARE(QApplication::focusWidget(), f.Box("cbText"));
+        QCOMPARE(f.Box("cbText")->currentText(), QString());
+        QCOMPARE(f.Box("cbText")->count(), 0);
+        QStringList findIn;
+        for (int i = 0; i < f.Box("cbFindIn")->count(); ++i)
+            findIn << f.Box("cbFindIn")->itemText(i);
+        QCOMPARE(findIn, QStringList({"助记符", "指令说明", "类别", "字节数", "周期数", "<全部>"}));
+        QCOMPARE(f.Box("cbFindIn")->currentText(), kName);
+        QCOMPARE(f.Box("cbMatchinType")->currentText(), kAny);
+        QCOMPARE(f.Box("cbFindDirection")->currentText(), kAll);
+        QVERIFY(!f.Check("cbCharCase")->isChecked());
+        QVERIFY(f.Check("cbUseFormat")->isChecked());
+    });
+}
+
+void GridFindDialogTest::findStepsFromMatchToMatch_data()
+{
+    QTest::addColumn<QString>("query"); // the page's mnemonic filter
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<QString>("findIn");
+    QTest::addColumn<QString>("matchKind");
+    QTest::addColumn<QString>("direction");
+    QTest::addColumn<bool>("caseCounts");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<QList<int>>("matches"); // in order; then the grid stays put
+
+    const QString bytes = QStringLiteral("字节数");
+    // Rows on the whole table, from its first record.
+    const auto row = [](const char *name) -> QTestData & {
+        return QTest::newRow(name) << QString() << 0;
+    };
+    row("mov") << kName << kAny << kAll << false << "mov" << false << (Range(1, 22) << 105 << 106);
+    row("mov, case counting") << kName << kAny << kAll << true << "mov" << false << QList<int>();
+    row("J at the start, case counting") << kName << kBegin << kAll << true << "J" << false
+                                         << QList<int>{78, 79, 80, 107, 108, 109, 110, 111};
+    row("NOP whole") << kName << kWhole << kAll << false << "NOP" << false << QList<int>{87};
+    row("nop whole") << kName << kWhole << kAll << false << "nop" << false << QList<int>{87};
+    row("two blanks") << kName << kWhole << kAll << false << "POP  direct" << false
+                      << QList<int>{24};
+    row("one blank") << kName << kWhole << kAll << false << "POP direct" << false << QList<int>();
+    row("4 in 周期数") << QStringLiteral("周期数") << kWhole << kAll << false << "4" << false
+                       << QList<int>{38, 39};
+    row("empty text whole") << bytes << kWhole << kAll << false << "" << false << Range(112, 130);
+    row("empty text anywhere") << bytes << kAny << kAll << false << "" << false << QList<int>();
+    row("empty text at the start")
+        << bytes << kBegin << kAll << false << "" << false << Range(1, 130);
+    row("up from the first record")
+        << kName << kAny << QStringLiteral("向上") << false << "mov" << false << QList<int>();
+    QTest::newRow("Ctrl+Enter with 全部 goes up from ID 10")
+        << QString() << 9 << kName << kAny << kAll << false << "mov" << true << Range(9, 1);
+    QTest::newRow("rel within the CJNE filter") << "CJNE" << 0 << kName << kAny << kAll << false
+                                                << "rel" << false << QList<int>{81, 82, 83, 84};
+}
+
+void GridFindDialogTest::findStepsFromMatchToMatch()
+{
+    QFETCH(QString, query);
+    QFETCH(int, startRow);
+    QFETCH(QString, findIn);
+    QFETCH(QString, matchKind);
+    QFETCH(QString, direction);
+    QFETCH(bool, caseCounts);
+    QFETCH(QString, text);
+    QFETCH(bool, ctrl);
+    QFETCH(QList<int>, matches);
+
+    testing::MessageBoxRecorder boxes;
+    Fixture f;
+    QTest::keyClicks(f.form.findChild<QLineEdit *>(QStringLiteral("AsmCommandEdit")), query);
+    QVERIFY(f.grid->SetCurrentRow(startRow));
+    const int startId = f.currentId();
+    f.WhileOpen([&] {
+        f.Choose(findIn, matchKind, direction, caseCounts);
+        const int column = f.Box("cbFindIn")->currentData().toInt();
+        f.Type(text);
+        for (const int id : matches) {
+            f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            QCOMPARE(f.currentId(), id);
+            QCOMPARE(f.grid->CurrentColumn(), column);
+        }
+        for (int again = 0; again < 2; ++again) {
+            f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            QCOMPARE(f.currentId(), matches.isEmpty() ? startId : matches.last());
+            QVERIFY(f.dialog->isVisible());
+        }
+        if (matches.isEmpty())
+            QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Name));
+    });
+    QVERIFY(boxes.boxes.empty());
+}
+
+void GridFindDialogTest::allColumnsStepsThroughTheRestOfTheRecord()
+{
+    Fixture f;
+    f.WhileOpen([&] {
+        f.Choose(QStringLiteral("<全部>"), kAny, kAll, false);
+        f.Type(QStringLiteral("累加器"));
+        f.Key(Qt::Key_Return);
+        QCOMPARE(f.currentId(), 1);
+        QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+        f.Key(Qt::Key_Return); // 类别, 字节数, 周期数 of ID 1, then ID 2 from 助记符
+        QCOMPARE(f.currentId(), 2);
+        QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+    });
+    QCOMPARE(f.currentId(), 2); // where the dialog left it
+}
+
+void GridFindDialogTest::onlyTextDirectionAndFindInStartFromTheTopAgain()
+{
+    Fixture f;
+    f.WhileOpen([&] {
+        f.Choose(kName, kAny, kAll, false);
+        f.Type(QStringLiteral("mov"));
+        for (int i = 0; i < 3; ++i)
+            f.Key(Qt::Key_Return);
+        QCOMPARE(f.currentId(), 3);
+        // Clicking the check boxes also takes the focus out of the text box.
+        for (const char *box : {"cbCharCase", "cbCharCase", "cbUseFormat", "cbUseFormat"})
+            QTest::mouseClick(f.Check(box), Qt::LeftButton);
+        f.Choose("cbMatchinType", kBegin);
+        f.Choose("cbMatchinType", kAny);
+        f.Key(Qt::Key_Return);
+        QCOMPARE(f.currentId(), 4);
+        f.Choose("cbFindDirection", QStringLiteral("向下"));
+        f.Choose("cbFindDirection", kAll);
+        f.Key(Qt::Key_Return);
+        QCOMPARE(f.currentId(), 1);
+    });
+}
+
+void GridFindDialogTest::reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices()
+{
+    Fixture f;
+    const int historyBefore = [&] {
+        int count = 0;
+        f.WhileOpen([&] {
+            count = f.Box("cbText")->count();
+            f.Choose(QStringLiteral("<全部>"), kBegin, kAll, false);
+            f.Type(QStringLiteral("ljmp")); // the start of ID 93 only
+            f.Key(Qt::Key_Return);
+            f.Box("cbText")->setEditText(QStringLiteral("LJMP"));
+            f.Key(Qt::Key_Return);
+            QCOMPARE(f.currentId(), 93);
+            f.Choose("cbFindIn", QStringLiteral("指令说明"));
+            f.Box("cbText")->setEditText(QStringLiteral("长"));
+            f.Key(Qt::Key_Return);
+        });
+        return count;
+    }();
+    QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+    f.grid->setFocus();
+    f.WhileOpen(
+        [&] {
+            QComboBox *text = f.Box("cbText");
+            QCOMPARE(text->currentText(), QString());
+            QCOMPARE(text->count(), historyBefore + 2); // "ljmp" once, whatever its case
+            QCOMPARE(text->itemText(historyBefore), QStringLiteral("ljmp"));
+            QCOMPARE(f.Box("cbFindIn")->currentText(), QStringLiteral("指令说明"));
+            QCOMPARE(f.Box("cbMatchinType")->currentText(), kBegin);
+            f.Choose("cbFindIn", kName);
+            f.Type(QStringLiteral("L"));
+            f.Key(Qt::Key_Return);
+            QCOMPARE(f.currentId(), 89); // not 93: from the first record again
+        },
+        [&] { QTest::keyClick(f.grid, Qt::Key_F, Qt::ControlModifier); });
+}
+
+void GridFindDialogTest::escapeRestoresTheTextTypedThenCloses()
+{
+    Fixture f;
+    f.WhileOpen([&] {
+        QComboBox *text = f.Box("cbText");
+        text->setEditText(QStringLiteral("mov"));
+        f.Choose(kName, kAny, kAll, false);
+        f.Child<QWidget>("cbFindIn")->setFocus();
+        f.Key(Qt::Key_Backtab, Qt::ShiftModifier); // back into the text box
+        QTRY_COMPARE(QApplication::focusWidget(), text);
+        f.Type(QStringLiteral("x"));
+        f.Key(Qt::Key_Escape);
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(text->currentText(), QStringLiteral("mov"));
+        QCOMPARE(text->lineEdit()->selectedText(), QStringLiteral("mov"));
+        f.Type(QStringLiteral("v"));
+        f.Key(Qt::Key_Return); // the text counts as unchanged after a Find by Enter
+        f.Key(Qt::Key_Escape);
+        QVERIFY(!f.dialog->isVisible());
+    });
+}
+
+} // namespace zandrel
+
+ZANDREL_TEST_MAIN(zandrel::GridFindDialogTest)
+#include "GridFindDialogTest.moc"
