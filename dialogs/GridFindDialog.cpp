@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 #include "ui/AsmGrid.h"
 #include "ui/Controls.h"
+#include "ui/Fonts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -55,18 +56,10 @@ QFont DialogFont()
 {
     // Tahoma is rarely found off Windows; a plain sans face of similar size stands in, and
     // Chinese captions come from whatever CJK face the font fallback finds.
-    static const bool substitutesRegistered = [] {
-        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                                   {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                                    QStringLiteral("Noto Sans CJK SC"),
-                                    QStringLiteral("WenQuanYi Micro Hei"),
-                                    QStringLiteral("AR PL UMing CN")});
-        return true;
-    }();
-    Q_UNUSED(substitutesRegistered);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(11);
-    return font;
+    return FontWithSubstitutes(QStringLiteral("Tahoma"), 11,
+                               {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                                QStringLiteral("AR PL UMing CN")});
 }
 
 // A combo box whose drop-down list shows up to 17 rows and carries a grip in its lower

@@ -2,6 +2,7 @@
 
 #include "ui/AboutPage.h"
 #include "ui/ByteConverterPage.h"
+#include "ui/Fonts.h"
 #include "ui/GlyphPage.h"
 #include "ui/ReferencePage.h"
 #include "ui/SegmentPage.h"
@@ -19,20 +20,11 @@ namespace zandrel {
 
 QFont WindowFont()
 {
-    static const bool substitutesRegistered = [] {
-        QFont::insertSubstitutions(QStringLiteral("宋体"),
-                                   {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                                    QStringLiteral("AR PL UMing CN"),
-                                    QStringLiteral("AR PL UMing TW"),
-                                    QStringLiteral("WenQuanYi Micro Hei"),
-                                    QStringLiteral("Noto Sans CJK SC")});
-        return true;
-    }();
-    Q_UNUSED(substitutesRegistered);
-    QFont font(QStringLiteral("宋体"));
-    font.setPixelSize(12);
-    font.setWeight(QFont::Normal);
-    return font;
+    // Song faces of free desktops stand in for the Windows one.
+    return FontWithSubstitutes(QStringLiteral("宋体"), 12,
+                               {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
+                                QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                                QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
 }
 
 QColor ColorFromBgr(std::uint32_t bgr)
