@@ -38,7 +38,7 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
     build->setObjectName(QStringLiteral("StaticText7"));
     build->setGeometry(120, 136, 100, 16);
 
-    auto *contact = new QLabel(QStringLiteral("联系：zandrel@example.org"), group);
+    auto *contact = new QLabel(QStringLiteral("联系：dev@example.org"), group);
     contact->setObjectName(QStringLiteral("StaticText8"));
     contact->setGeometry(96, 152, 148, 16);
 
