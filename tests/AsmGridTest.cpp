@@ -54,10 +54,7 @@ struct Window
     Window()
     {
         form = std::make_unique<TMainForm>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(zandrel::testing::ShowActive(*form));
         auto *pages = form->findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         pages->setCurrentWidget(form->referencePage());
         grid = form->findChild<AsmGrid *>(QStringLiteral("AsmGrid"));

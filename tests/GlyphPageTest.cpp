@@ -360,8 +360,7 @@ private slots:
     void focusesTheInputWhenThePageIsShown()
     {
         TMainForm w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(zandrel::testing::ShowActive(w));
         auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         auto *input = w.findChild<QLineEdit *>(QStringLiteral("HzInputEdit"));
         QVERIFY(!input->hasFocus());
@@ -372,8 +371,7 @@ private slots:
     void tabsThroughTheControlsInOrder()
     {
         Page p;
-        p.window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        QVERIFY(zandrel::testing::ShowActive(p.window));
         open(p);
         QStringList visited;
         p.generate->setFocus();

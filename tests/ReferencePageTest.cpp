@@ -42,10 +42,7 @@ struct Window
     Window()
     {
         form = std::make_unique<TMainForm>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QVERIFY(zandrel::testing::ShowActive(*form));
         pages = form->findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         page = form->referencePage();
         pages->setCurrentWidget(page);

@@ -38,6 +38,17 @@ public:
     std::vector<ShownBox> boxes;
 };
 
+// Shows window and makes it the active one, as the user's window would be, so that keys,
+// accelerators and focus behave as they do on a desktop. False if the platform would not.
+inline bool ShowActive(QWidget &window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return false;
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
 } // namespace zandrel::testing
 
 // Like QTEST_MAIN, with the program's own application object, so that failures escaping
