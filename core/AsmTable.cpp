@@ -45,27 +45,26 @@ void AsmTable::Close()
 
 void AsmTable::SetFilter(const std::string &filter)
 {
-    if (filter == filter_)
-        return;
-    if (!active_) {
-        filter_ = filter;
-        return;
-    }
-    std::optional<CompiledFilter> compiled = filtered_ ? Compile(filter) : std::nullopt;
-    filter_ = filter;
-    compiled_ = std::move(compiled);
-    Refresh();
+    if (filter != filter_)
+        Apply(filter, filtered_);
 }
 
 void AsmTable::SetFiltered(bool filtered)
 {
-    if (filtered == filtered_)
-        return;
+    if (filtered != filtered_)
+        Apply(filter_, filtered);
+}
+
+void AsmTable::Apply(const std::string &filter, bool filtered)
+{
     if (!active_) {
+        filter_ = filter;
         filtered_ = filtered;
         return;
     }
-    std::optional<CompiledFilter> compiled = filtered ? Compile(filter_) : std::nullopt;
+    // Compiled before anything is stored, so that a refused expression changes nothing.
+    std::optional<CompiledFilter> compiled = filtered ? Compile(filter) : std::nullopt;
+    filter_ = filter;
     filtered_ = filtered;
     compiled_ = std::move(compiled);
     Refresh();

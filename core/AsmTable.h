@@ -90,6 +90,8 @@ public:
     long MoveBy(long distance);
 
 private:
+    // Stores the filter state; an open table also compiles it and refreshes its view.
+    void Apply(const std::string &filter, bool filtered);
     void Refresh();
     // The compiled form of the stored filter, or nullopt when no pattern applies. Throws
     // Error when the expression is refused.
