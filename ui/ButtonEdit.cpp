@@ -1,30 +1,15 @@
 #include "ui/ButtonEdit.h"
 
+#include "ui/UpperCaseValidator.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QValidator>
 
 #include <algorithm>
 
 namespace zandrel {
-namespace {
-
-// Shows typed and pasted letters in upper case, as an upper-casing edit does.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString &input, int &) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-} // namespace
 
 EditButton::EditButton(QLineEdit *edit) : QAbstractButton(edit), edit_(edit)
 {

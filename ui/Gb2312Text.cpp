@@ -33,21 +33,37 @@ QString FromGb2312(std::string_view bytes)
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-qsizetype Gb2312Length(const QString &text)
+std::string ToGb2312WithStandIns(const QString &text)
 {
-    qsizetype length = 0;
+    static const QByteArray standIn("\xA1\xA1");
+    QStringEncoder encoder("GB2312");
+    std::string bytes;
     for (qsizetype i = 0; i < text.size();) {
         // A surrogate pair is one character.
         const qsizetype units =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                ? 2
-                : 1;
-        QStringEncoder encoder("GB2312");
-        const QByteArray bytes = encoder.encode(QStringView(text).mid(i, units));
-        length += encoder.hasError() ? 2 : bytes.size();
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QStringView character = QStringView(text).mid(i, units);
         i += units;
+        if (character.front().unicode() < 0x80) {
+            bytes += static_cast<char>(character.front().unicode());
+            continue;
+        }
+        QByteArray encoded = encoder.isValid() ? encoder.encode(character) : QByteArray();
+        const bool gb2312 = !encoder.hasError() && encoded.size() == 2 &&
+                            static_cast<unsigned char>(encoded[0]) >= 0xA1 &&
+                            static_cast<unsigned char>(encoded[1]) >= 0xA1;
+        if (!gb2312) {
+            encoded = standIn;
+            encoder.resetState();
+        }
+        bytes.append(encoded.constData(), static_cast<std::size_t>(encoded.size()));
     }
-    return length;
+    return bytes;
+}
+
+qsizetype Gb2312Length(const QString &text)
+{
+    return static_cast<qsizetype>(ToGb2312WithStandIns(text).size());
 }
 
 Gb2312LengthValidator::Gb2312LengthValidator(qsizetype maxBytes, QObject *parent)

@@ -16,6 +16,10 @@ std::optional<std::string> ToGb2312(const QString &text);
 // Text from GB2312 bytes.
 QString FromGb2312(std::string_view bytes);
 
+// The GB2312 bytes of text, with every character GB2312 lacks replaced by the two bytes
+// 0xA1 0xA1: it still counts two bytes, and it matches no ASCII text.
+std::string ToGb2312WithStandIns(const QString &text);
+
 // How many bytes text takes in GB2312; a character without a GB2312 form counts as two, the
 // size its substitute would take.
 qsizetype Gb2312Length(const QString &text);

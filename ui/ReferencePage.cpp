@@ -4,61 +4,18 @@
 #include "ui/AsmGrid.h"
 #include "ui/AsmGridModel.h"
 #include "ui/FindButtonGlyph.h"
+#include "ui/Gb2312Text.h"
+#include "ui/UpperCaseValidator.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QStringEncoder>
-#include <QValidator>
 
 namespace zandrel {
 namespace {
 
 constexpr int kGridHeight = 198;
-
-// Shows letters upper-case as they are typed or pasted, one character for one, so the
-// cursor stays where it was.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-
-    State validate(QString &input, int &) const override
-    {
-        for (QChar &c : input)
-            c = c.toUpper();
-        return Acceptable;
-    }
-};
-
-// The filter works on GB2312 bytes. A character GB2312 lacks becomes a two-byte stand-in
-// that no mnemonic contains, so it still counts two bytes and still matches nothing.
-std::string ToFilterBytes(const QString &text)
-{
-    static const QByteArray standIn("\xA1\xA1");
-    QStringEncoder encoder("GB2312");
-    std::string bytes;
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        const QStringView character = QStringView(text).mid(i, length);
-        i += length;
-        if (character.front().unicode() < 0x80) {
-            bytes += static_cast<char>(character.front().unicode());
-            continue;
-        }
-        QByteArray encoded = encoder.isValid() ? encoder.encode(character) : QByteArray();
-        const bool gb2312 = !encoder.hasError() && encoded.size() == 2 &&
-                            static_cast<unsigned char>(encoded[0]) >= 0xA1 &&
-                            static_cast<unsigned char>(encoded[1]) >= 0xA1;
-        if (!gb2312) {
-            encoded = standIn;
-            encoder.resetState();
-        }
-        bytes.append(encoded.constData(), static_cast<std::size_t>(encoded.size()));
-    }
-    return bytes;
-}
 
 } // namespace
 
@@ -108,7 +65,7 @@ void ReferencePage::AsmCommandEditChange()
     // Not trimmed: blanks in the query count.
     QString pattern = QLatin1Char('%') + AsmCommandEdit->text() + QLatin1Char('%');
     pattern.replace(QLatin1Char('\''), QStringLiteral("''"));
-    table.SetFilter(ToFilterBytes(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
+    table.SetFilter(ToGb2312WithStandIns(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
     table.SetFiltered(true);
 }
 
