@@ -1,5 +1,7 @@
 #include "ui/Main.h"
 
+#include "core/Version.h"
+
 #include "ui/AboutPage.h"
 #include "ui/ByteConverterPage.h"
 #include "ui/Fonts.h"
@@ -75,7 +77,8 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 void TMainForm::FormCreate()
 {
     setWindowTitle(QApplication::applicationName() + QStringLiteral(" - ") +
-                   QStringLiteral("版本:0.93"));
+                   QStringLiteral("版本:") +
+                   QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
     SegmentOffColor = 0xFFFFFF;
     SegmentOnColor = 255;
     MainPageControl->setCurrentIndex(0);
