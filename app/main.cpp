@@ -5,7 +5,7 @@
 int main(int argc, char *argv[])
 {
     zandrel::TApplication application(argc, argv);
-    zandrel::InstallGridFindDialog();
+    zandrel::installGridFindDialog();
     zandrel::TMainForm mainForm;
     mainForm.show();
     return application.exec();

@@ -2,6 +2,7 @@
 // on a million synthetic mnemonics, for every query the reference page is known to handle.
 #include "core/InstructionRecord.h"
 #include "core/LikePattern.h"
+#include "data/InstructionRecords.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -24,7 +25,7 @@ const char *const queries[] = {
 std::vector<std::string> builtInNames()
 {
     std::vector<std::string> names;
-    for (const auto &record : zandrel::BuiltInInstructionRecords())
+    for (const auto &record : zandrel::builtInInstructionRecords())
         names.emplace_back(record.NAME);
     return names;
 }
@@ -80,7 +81,7 @@ std::int64_t countOurs(const std::vector<std::string_view> &names, const std::st
     const zandrel::LikeMatcher matcher(pattern, true);
     std::int64_t matches = 0;
     for (std::string_view name : names)
-        matches += matcher.Matches(name);
+        matches += matcher.matches(name);
     return matches;
 }
 

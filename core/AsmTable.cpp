@@ -8,7 +8,7 @@
 namespace zandrel {
 namespace {
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto upper = [](char c) {
         return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -21,41 +21,41 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 
 AsmTable::AsmTable(std::span<const InstructionRecord> records) : records_(records)
 {
-    Open();
+    open();
 }
 
-void AsmTable::Open()
+void AsmTable::open()
 {
     if (active_)
         return;
     // A filter stored while closed may not compile; the table then stays closed.
-    compiled_ = filtered_ ? Compile(filter_) : std::nullopt;
+    compiled_ = filtered_ ? compile(filter_) : std::nullopt;
     active_ = true;
-    Refresh();
+    refresh();
 }
 
-void AsmTable::Close()
+void AsmTable::close()
 {
     if (!active_)
         return;
     active_ = false;
     compiled_.reset();
-    Refresh();
+    refresh();
 }
 
-void AsmTable::SetFilter(const std::string &filter)
+void AsmTable::setFilter(const std::string &filter)
 {
     if (filter != filter_)
-        Apply(filter, filtered_);
+        apply(filter, filtered_);
 }
 
-void AsmTable::SetFiltered(bool filtered)
+void AsmTable::setFiltered(bool filtered)
 {
     if (filtered != filtered_)
-        Apply(filter_, filtered);
+        apply(filter_, filtered);
 }
 
-void AsmTable::Apply(const std::string &filter, bool filtered)
+void AsmTable::apply(const std::string &filter, bool filtered)
 {
     if (!active_) {
         filter_ = filter;
@@ -63,27 +63,27 @@ void AsmTable::Apply(const std::string &filter, bool filtered)
         return;
     }
     // Compiled before anything is stored, so that a refused expression changes nothing.
-    std::optional<CompiledFilter> compiled = filtered ? Compile(filter) : std::nullopt;
+    std::optional<CompiledFilter> compiled = filtered ? compile(filter) : std::nullopt;
     filter_ = filter;
     filtered_ = filtered;
     compiled_ = std::move(compiled);
-    Refresh();
+    refresh();
 }
 
-std::optional<AsmTable::CompiledFilter> AsmTable::Compile(const std::string &filter) const
+std::optional<AsmTable::CompiledFilter> AsmTable::compile(const std::string &filter) const
 {
     if (filter.empty())
         return std::nullopt;
-    LikeExpressionParse parse = ParseLikeExpression(filter);
+    LikeExpressionParse parse = parseLikeExpression(filter);
     if (parse.expression &&
-        !EqualsIgnoringCase(parse.expression->field, FieldName(InstructionField::NAME)))
+        !equalsIgnoringCase(parse.expression->field, fieldName(InstructionField::NAME)))
         parse.error = FilterError::UnknownField;
     if (parse.error != FilterError::None)
-        throw Error("Invalid filter expression: " + std::string(FilterErrorText(parse.error)));
+        throw Error("Invalid filter expression: " + std::string(filterErrorText(parse.error)));
     return CompiledFilter{std::move(parse.expression->pattern), filterCaseInsensitive_};
 }
 
-void AsmTable::Refresh()
+void AsmTable::refresh()
 {
     if (callbacks_.viewAboutToRefresh)
         callbacks_.viewAboutToRefresh();
@@ -94,7 +94,7 @@ void AsmTable::Refresh()
         if (compiled_)
             matcher.emplace(compiled_->pattern, compiled_->ignoreCase);
         for (const InstructionRecord &record : records_)
-            if (!matcher || matcher->Matches(record.NAME))
+            if (!matcher || matcher->matches(record.NAME))
                 view_.push_back(&record);
     }
     current_ = view_.empty() ? std::nullopt : std::optional<std::size_t>(0);
@@ -102,7 +102,7 @@ void AsmTable::Refresh()
         callbacks_.viewRefreshed();
 }
 
-std::optional<std::size_t> AsmTable::RowOfId(int id) const
+std::optional<std::size_t> AsmTable::rowOfId(int id) const
 {
     const auto it =
         std::lower_bound(view_.begin(), view_.end(), id,
@@ -112,7 +112,7 @@ std::optional<std::size_t> AsmTable::RowOfId(int id) const
     return static_cast<std::size_t>(it - view_.begin());
 }
 
-void AsmTable::SetCurrent(std::size_t row)
+void AsmTable::setCurrent(std::size_t row)
 {
     const std::optional<std::size_t> previous = current_;
     if (previous == row)
@@ -122,42 +122,42 @@ void AsmTable::SetCurrent(std::size_t row)
         callbacks_.currentMoved(previous);
 }
 
-bool AsmTable::First()
+bool AsmTable::first()
 {
-    return MoveTo(0);
+    return moveTo(0);
 }
 
-bool AsmTable::Last()
+bool AsmTable::last()
 {
-    return !view_.empty() && MoveTo(view_.size() - 1);
+    return !view_.empty() && moveTo(view_.size() - 1);
 }
 
-bool AsmTable::Next()
+bool AsmTable::next()
 {
-    return MoveBy(1) == 1;
+    return moveBy(1) == 1;
 }
 
-bool AsmTable::Prior()
+bool AsmTable::prior()
 {
-    return MoveBy(-1) == -1;
+    return moveBy(-1) == -1;
 }
 
-bool AsmTable::MoveTo(std::size_t row)
+bool AsmTable::moveTo(std::size_t row)
 {
     if (row >= view_.size())
         return false;
-    SetCurrent(row);
+    setCurrent(row);
     return true;
 }
 
-long AsmTable::MoveBy(long distance)
+long AsmTable::moveBy(long distance)
 {
     if (!current_)
         return 0;
     const long from = static_cast<long>(*current_);
     const long last = static_cast<long>(view_.size()) - 1;
     const long to = std::clamp(from + distance, 0L, last);
-    SetCurrent(static_cast<std::size_t>(to));
+    setCurrent(static_cast<std::size_t>(to));
     return to - from;
 }
 

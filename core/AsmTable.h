@@ -18,7 +18,7 @@ namespace zandrel {
 // view makes its first record current. Records are never copied or changed; the view holds
 // pointers into the record span, which must outlive the table.
 //
-// The only filter form is NAME LIKE 'pattern' (see ParseLikeExpression); texts are GB2312
+// The only filter form is NAME LIKE 'pattern' (see parseLikeExpression); texts are GB2312
 // bytes. Setting an equal value changes nothing. An expression the table cannot compile is
 // refused with Error, and the table stays as it was.
 class AsmTable
@@ -45,58 +45,58 @@ public:
     // Opens the table over records, which must be in ascending ID.
     explicit AsmTable(std::span<const InstructionRecord> records);
 
-    void SetCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
+    void setCallbacks(Callbacks callbacks) { callbacks_ = std::move(callbacks); }
 
     // An open table keeps its view; a closed one shows nothing, and setting its filter only
     // stores the value until it is opened again.
-    bool Active() const { return active_; }
-    void Open();
-    void Close();
+    bool active() const { return active_; }
+    void open();
+    void close();
 
     const std::string &Filter() const { return filter_; }
-    void SetFilter(const std::string &filter);
+    void setFilter(const std::string &filter);
     bool Filtered() const { return filtered_; }
-    void SetFiltered(bool filtered);
+    void setFiltered(bool filtered);
     // Takes effect at the next compilation, not on the pattern already compiled.
     bool FilterCaseInsensitive() const { return filterCaseInsensitive_; }
-    void SetFilterCaseInsensitive(bool caseInsensitive)
+    void setFilterCaseInsensitive(bool caseInsensitive)
     {
         filterCaseInsensitive_ = caseInsensitive;
     }
-    const std::optional<CompiledFilter> &Compiled() const { return compiled_; }
+    const std::optional<CompiledFilter> &compiled() const { return compiled_; }
 
     // All records, filtered or not.
-    std::span<const InstructionRecord> Records() const { return records_; }
+    std::span<const InstructionRecord> records() const { return records_; }
 
     // The view, by row.
-    std::size_t RecordCount() const { return view_.size(); }
-    const InstructionRecord &RecordAt(std::size_t row) const { return *view_.at(row); }
-    std::optional<std::size_t> RowOfId(int id) const;
+    std::size_t recordCount() const { return view_.size(); }
+    const InstructionRecord &recordAt(std::size_t row) const { return *view_.at(row); }
+    std::optional<std::size_t> rowOfId(int id) const;
 
-    std::optional<std::size_t> CurrentRow() const { return current_; }
+    std::optional<std::size_t> currentRow() const { return current_; }
     // Null when the view is empty.
-    const InstructionRecord *CurrentRecord() const { return current_ ? view_[*current_] : nullptr; }
+    const InstructionRecord *currentRecord() const { return current_ ? view_[*current_] : nullptr; }
 
     // Moves of the current record. Each returns false, changing nothing, when there is no
     // record to go to: the view is empty, or the step would go before the first or after
     // the last record. That is the notice the callers walk by.
-    bool First();
-    bool Last();
-    bool Next();
-    bool Prior();
-    bool MoveTo(std::size_t row);
+    bool first();
+    bool last();
+    bool next();
+    bool prior();
+    bool moveTo(std::size_t row);
     // Moves by up to distance rows (negative: backwards), stopping at either end; returns
     // how far it actually moved.
-    long MoveBy(long distance);
+    long moveBy(long distance);
 
 private:
     // Stores the filter state; an open table also compiles it and refreshes its view.
-    void Apply(const std::string &filter, bool filtered);
-    void Refresh();
+    void apply(const std::string &filter, bool filtered);
+    void refresh();
     // The compiled form of the stored filter, or nullopt when no pattern applies. Throws
     // Error when the expression is refused.
-    std::optional<CompiledFilter> Compile(const std::string &filter) const;
-    void SetCurrent(std::size_t row);
+    std::optional<CompiledFilter> compile(const std::string &filter) const;
+    void setCurrent(std::size_t row);
 
     std::span<const InstructionRecord> records_;
     std::vector<const InstructionRecord *> view_;

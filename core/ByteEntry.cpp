@@ -24,7 +24,7 @@ bool isHexDigit(char c)
 
 } // namespace
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
     auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
     while (!text.empty() && blank(text.front()))
@@ -34,9 +34,9 @@ std::string_view TrimBlanks(std::string_view text)
     return text;
 }
 
-ByteEntry ReadBinaryEntry(std::string_view text)
+ByteEntry readBinaryEntry(std::string_view text)
 {
-    if (TrimBlanks(text).empty())
+    if (trimBlanks(text).empty())
         return {};
     const std::string padded = PadBinText(text);
     const bool binary = padded.size() == 8 &&
@@ -46,19 +46,19 @@ ByteEntry ReadBinaryEntry(std::string_view text)
     return value(BitTextToByte(padded));
 }
 
-ByteEntry ReadDecimalEntry(std::string_view text)
+ByteEntry readDecimalEntry(std::string_view text)
 {
-    if (TrimBlanks(text).empty())
+    if (trimBlanks(text).empty())
         return {};
-    const std::int64_t v = ParseDecimalInteger(text);
+    const std::int64_t v = parseDecimalInteger(text);
     if (v < 0 || v > 255)
         return refused("数值只能是0~255");
     return value(static_cast<int>(v));
 }
 
-ByteEntry ReadHexEntry(std::string_view text)
+ByteEntry readHexEntry(std::string_view text)
 {
-    const std::string_view trimmed = TrimBlanks(text);
+    const std::string_view trimmed = trimBlanks(text);
     if (trimmed.empty())
         return {};
     if (trimmed.size() >= 3 || !std::all_of(trimmed.begin(), trimmed.end(), isHexDigit))

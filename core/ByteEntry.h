@@ -19,17 +19,17 @@ struct ByteEntry
 };
 
 // Removes leading and trailing characters with codes up to 32.
-std::string_view TrimBlanks(std::string_view text);
+std::string_view trimBlanks(std::string_view text);
 
 // Binary digits, up to eight of them. Text that is no decimal integer at all throws Error
 // "'<text>' is not a valid integer value"; an integer with other digits ("12", "-1") is
 // refused, since its digits would otherwise be summed into a wrong byte.
-ByteEntry ReadBinaryEntry(std::string_view text);
+ByteEntry readBinaryEntry(std::string_view text);
 
 // A decimal number 0 to 255. Text that is no decimal integer throws as above.
-ByteEntry ReadDecimalEntry(std::string_view text);
+ByteEntry readDecimalEntry(std::string_view text);
 
 // One or two hexadecimal digits, blanks around them ignored.
-ByteEntry ReadHexEntry(std::string_view text);
+ByteEntry readHexEntry(std::string_view text);
 
 } // namespace zandrel

@@ -45,7 +45,7 @@ int HexCharValue(char c)
     return 0;
 }
 
-std::int64_t ParseDecimalInteger(std::string_view text)
+std::int64_t parseDecimalInteger(std::string_view text)
 {
     auto invalid = [&] { return Error("'" + std::string(text) + "' is not a valid integer value"); };
 
@@ -80,13 +80,13 @@ std::int64_t ParseDecimalInteger(std::string_view text)
 
 std::string PadBinText(std::string_view text)
 {
-    const std::int64_t value = ParseDecimalInteger(text);
+    const std::int64_t value = parseDecimalInteger(text);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.8lld", static_cast<long long>(value));
     return buffer;
 }
 
-std::string TwoDigitHex(int value)
+std::string twoDigitHex(int value)
 {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%02X", static_cast<unsigned>(value) & 0xFFu);

@@ -24,9 +24,9 @@ int HexCharValue(char c);
 std::string PadBinText(std::string_view text);
 
 // The decimal integer that PadBinText reads, without formatting it. Same failure.
-std::int64_t ParseDecimalInteger(std::string_view text);
+std::int64_t parseDecimalInteger(std::string_view text);
 
 // Two upper-case hex digits, zero-padded: 15 -> "0F".
-std::string TwoDigitHex(int value);
+std::string twoDigitHex(int value);
 
 } // namespace zandrel

@@ -2,7 +2,7 @@
 
 namespace zandrel {
 
-std::string_view FieldName(InstructionField field)
+std::string_view fieldName(InstructionField field)
 {
     switch (field) {
     case InstructionField::ID:
@@ -21,7 +21,7 @@ std::string_view FieldName(InstructionField field)
     return {};
 }
 
-std::string FieldText(const InstructionRecord &record, InstructionField field)
+std::string fieldText(const InstructionRecord &record, InstructionField field)
 {
     const auto number = [](const std::optional<int> &value) {
         return value ? std::to_string(*value) : std::string();

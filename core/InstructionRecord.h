@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,13 +23,10 @@ struct InstructionRecord
 enum class InstructionField { ID, NAME, GUT, KIND, BYTECOUNT, TIMECOUNT };
 
 // The field's own name, as filter expressions spell it: "ID", "NAME", ...
-std::string_view FieldName(InstructionField field);
+std::string_view fieldName(InstructionField field);
 
 // The field's value as text (UTF-8): texts as they are, numbers as decimal digits, and an
 // empty text for a null number.
-std::string FieldText(const InstructionRecord &record, InstructionField field);
-
-// The 130 built-in records, in ascending ID. Defined in data/.
-std::span<const InstructionRecord> BuiltInInstructionRecords();
+std::string fieldText(const InstructionRecord &record, InstructionField field);
 
 } // namespace zandrel

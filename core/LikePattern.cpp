@@ -19,24 +19,24 @@ constexpr std::uint16_t kAnyRun = '%';
 constexpr std::uint16_t kAnyOne = '_';
 constexpr std::uint16_t kQuote = '\'';
 
-bool IsLeadByte(std::uint8_t byte)
+bool isLeadByte(std::uint8_t byte)
 {
     return byte >= 0x81 && byte <= 0xFE;
 }
-bool IsTrailByte(std::uint8_t byte)
+bool isTrailByte(std::uint8_t byte)
 {
     return byte >= 0x40 && byte <= 0xFE && byte != 0x7F;
 }
 
-Characters Decode(std::string_view bytes)
+Characters decode(std::string_view bytes)
 {
     Characters characters;
     characters.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<std::uint8_t>(bytes[i]);
-        if (!IsLeadByte(byte)) {
+        if (!isLeadByte(byte)) {
             characters.push_back(byte);
-        } else if (i + 1 < bytes.size() && IsTrailByte(static_cast<std::uint8_t>(bytes[i + 1]))) {
+        } else if (i + 1 < bytes.size() && isTrailByte(static_cast<std::uint8_t>(bytes[i + 1]))) {
             characters.push_back(
                 static_cast<std::uint16_t>(byte << 8 | static_cast<std::uint8_t>(bytes[++i])));
         }
@@ -45,7 +45,7 @@ Characters Decode(std::string_view bytes)
     return characters;
 }
 
-std::string Encode(const Characters &characters)
+std::string encode(const Characters &characters)
 {
     std::string bytes;
     bytes.reserve(characters.size() * 2);
@@ -60,7 +60,7 @@ std::string Encode(const Characters &characters)
 // Replaces every pair (first, second) by replacement, always taking the first occurrence
 // in the text as it stands. A replacement can only form a new pair with the character just
 // before it, so the search resumes there instead of at the start.
-void ReplaceRepeatedly(Characters &text, std::uint16_t first, std::uint16_t second,
+void replaceRepeatedly(Characters &text, std::uint16_t first, std::uint16_t second,
                        std::uint16_t replacement)
 {
     std::size_t i = 0;
@@ -76,15 +76,15 @@ void ReplaceRepeatedly(Characters &text, std::uint16_t first, std::uint16_t seco
     }
 }
 
-Characters Rewrite(Characters pattern)
+Characters rewrite(Characters pattern)
 {
-    ReplaceRepeatedly(pattern, kAnyRun, kAnyRun, kAnyRun);
-    ReplaceRepeatedly(pattern, kAnyOne, kAnyRun, kAnyRun);
-    ReplaceRepeatedly(pattern, kAnyRun, kAnyOne, kAnyRun);
+    replaceRepeatedly(pattern, kAnyRun, kAnyRun, kAnyRun);
+    replaceRepeatedly(pattern, kAnyOne, kAnyRun, kAnyRun);
+    replaceRepeatedly(pattern, kAnyRun, kAnyOne, kAnyRun);
     return pattern;
 }
 
-std::uint16_t UpperCase(std::uint16_t c)
+std::uint16_t upperCase(std::uint16_t c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<std::uint16_t>(c - 'a' + 'A') : c;
 }
@@ -92,7 +92,7 @@ std::uint16_t UpperCase(std::uint16_t c)
 // Calls visit with the characters of value: the bytes themselves when each is a character of
 // its own (every mnemonic is ASCII), so matching a name copies nothing; else decoded.
 template <typename Visit>
-bool WithCharacters(std::string_view value, Visit visit)
+bool withCharacters(std::string_view value, Visit visit)
 {
     // Eight bytes at a time: no high bit set means no lead byte.
     std::size_t i = 0;
@@ -103,10 +103,10 @@ bool WithCharacters(std::string_view value, Visit visit)
             break;
     }
     const bool singleBytes = std::none_of(value.begin() + static_cast<std::ptrdiff_t>(i), value.end(),
-                                          [](char c) { return IsLeadByte(static_cast<std::uint8_t>(c)); });
+                                          [](char c) { return isLeadByte(static_cast<std::uint8_t>(c)); });
     if (singleBytes)
         return visit(std::span(reinterpret_cast<const std::uint8_t *>(value.data()), value.size()));
-    const Characters decoded = Decode(value);
+    const Characters decoded = decode(value);
     return visit(std::span(decoded));
 }
 
@@ -114,9 +114,9 @@ bool WithCharacters(std::string_view value, Visit visit)
 
 LikeMatcher::LikeMatcher(std::string_view pattern, bool ignoreCase) : ignoreCase_(ignoreCase)
 {
-    Characters rewritten = Rewrite(Decode(pattern));
+    Characters rewritten = rewrite(decode(pattern));
     if (ignoreCase)
-        std::transform(rewritten.begin(), rewritten.end(), rewritten.begin(), UpperCase);
+        std::transform(rewritten.begin(), rewritten.end(), rewritten.begin(), upperCase);
     // A pattern of nothing but "%" lets every value through.
     matchesAll_ = !rewritten.empty() &&
                   std::all_of(rewritten.begin(), rewritten.end(), [](std::uint16_t c) { return c == kAnyRun; });
@@ -137,25 +137,25 @@ LikeMatcher::LikeMatcher(std::string_view pattern, bool ignoreCase) : ignoreCase
 }
 
 template <typename Char>
-bool LikeMatcher::MatchesAt(std::span<const Char> text, std::size_t offset,
+bool LikeMatcher::matchesAt(std::span<const Char> text, std::size_t offset,
                             const std::vector<std::uint16_t> &segment) const
 {
     if (offset > text.size() || text.size() - offset < segment.size())
         return false;
     for (std::size_t k = 0; k < segment.size(); ++k) {
-        if (segment[k] != kAnyOne && segment[k] != Fold(text[offset + k]))
+        if (segment[k] != kAnyOne && segment[k] != fold(text[offset + k]))
             return false;
     }
     return true;
 }
 
 template <typename Char>
-bool LikeMatcher::MatchesText(std::span<const Char> text) const
+bool LikeMatcher::matchesText(std::span<const Char> text) const
 {
     // Pieces between the "%": the first is anchored at the start of the value, the last at
     // its end; with no "%" at all the one piece must be the whole value.
     if (pieces_.size() == 1)
-        return text.size() == pieces_[0].size() && MatchesAt(text, 0, pieces_[0]);
+        return text.size() == pieces_[0].size() && matchesAt(text, 0, pieces_[0]);
 
     std::size_t position = 0;
     for (std::size_t j = 0; j < pieces_.size(); ++j) {
@@ -163,13 +163,13 @@ bool LikeMatcher::MatchesText(std::span<const Char> text) const
         if (segment.empty())
             continue;
         if (j == 0) {
-            if (!MatchesAt(text, 0, segment))
+            if (!matchesAt(text, 0, segment))
                 return false;
             position = segment.size();
         } else if (j == pieces_.size() - 1) {
             if (text.size() < segment.size() || text.size() - segment.size() < position)
                 return false;
-            return MatchesAt(text, text.size() - segment.size(), segment);
+            return matchesAt(text, text.size() - segment.size(), segment);
         } else {
             // A segment has a fixed length, so its leftmost occurrence also ends earliest and
             // leaves the most room for the segments after it: no backtracking needed.
@@ -183,11 +183,11 @@ bool LikeMatcher::MatchesText(std::span<const Char> text) const
             while (offset + segment.size() <= text.size()) {
                 if constexpr (sizeof(Char) == 1) {
                     if (first != kAnyOne)
-                        offset = SkipToCandidate(text, offset, first);
+                        offset = skipToCandidate(text, offset, first);
                     if (offset + segment.size() > text.size())
                         break;
                 }
-                if (canStart(text[offset]) && MatchesAt(text, offset, segment))
+                if (canStart(text[offset]) && matchesAt(text, offset, segment))
                     break;
                 ++offset;
             }
@@ -199,7 +199,7 @@ bool LikeMatcher::MatchesText(std::span<const Char> text) const
     return true;
 }
 
-std::size_t LikeMatcher::SkipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
+std::size_t LikeMatcher::skipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
                                          std::uint16_t first) const
 {
     // Eight bytes at a time: flag the bytes equal to first in either letter case, and stop at
@@ -225,24 +225,24 @@ std::size_t LikeMatcher::SkipToCandidate(std::span<const std::uint8_t> text, std
     return offset;
 }
 
-bool LikeMatcher::Matches(std::string_view value) const
+bool LikeMatcher::matches(std::string_view value) const
 {
     if (matchesAll_)
         return true;
-    return WithCharacters(value, [this](auto text) { return MatchesText(text); });
+    return withCharacters(value, [this](auto text) { return matchesText(text); });
 }
 
-std::string RewriteLikePattern(std::string_view pattern)
+std::string rewriteLikePattern(std::string_view pattern)
 {
-    return Encode(Rewrite(Decode(pattern)));
+    return encode(rewrite(decode(pattern)));
 }
 
 bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ignoreCase)
 {
-    return LikeMatcher(pattern, ignoreCase).Matches(value);
+    return LikeMatcher(pattern, ignoreCase).matches(value);
 }
 
-std::string_view FilterErrorText(FilterError error)
+std::string_view filterErrorText(FilterError error)
 {
     switch (error) {
     case FilterError::None:
@@ -263,9 +263,9 @@ std::string_view FilterErrorText(FilterError error)
     return {};
 }
 
-LikeExpressionParse ParseLikeExpression(std::string_view expression)
+LikeExpressionParse parseLikeExpression(std::string_view expression)
 {
-    const Characters text = Decode(expression);
+    const Characters text = decode(expression);
     std::size_t i = 0;
     const auto skipBlanks = [&] {
         while (i < text.size() && text[i] <= 32)
@@ -332,7 +332,7 @@ LikeExpressionParse ParseLikeExpression(std::string_view expression)
     if (i != text.size())
         return refuse(FilterError::TextAfterConstant);
 
-    result.pattern = Encode(constant);
+    result.pattern = encode(constant);
     return {std::move(result), FilterError::None};
 }
 

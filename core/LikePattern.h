@@ -19,38 +19,38 @@ namespace zandrel {
 // Applies the rewriting rules, in this order, each until it no longer applies: "%%" becomes
 // "%", then "_%" becomes "%", then "%_" becomes "%". Rules are not revisited, so "%_%" ends
 // as "%%". Underscores next to a "%" are thereby dropped.
-std::string RewriteLikePattern(std::string_view pattern);
+std::string rewriteLikePattern(std::string_view pattern);
 
 // Whether value matches the LIKE pattern: "%" stands for any run of characters (also none),
 // "_" for any one character, anything else for itself. The pattern is rewritten first (see
-// RewriteLikePattern); with ignoreCase, a-z count as A-Z. Segments between "%" are found
+// rewriteLikePattern); with ignoreCase, a-z count as A-Z. Segments between "%" are found
 // left to right at their leftmost occurrence, with no backtracking; a segment not preceded
 // by "%" must start the value and one not followed by "%" must end it. Filters always start
 // the pattern with "%"; a missing closing "%" happens when a long pattern is cut.
 bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ignoreCase);
 
 // MatchLikePattern with the pattern prepared once, for matching it against many values:
-// LikeMatcher(pattern, ignoreCase).Matches(value) == MatchLikePattern(value, pattern, ignoreCase).
+// LikeMatcher(pattern, ignoreCase).matches(value) == MatchLikePattern(value, pattern, ignoreCase).
 class LikeMatcher
 {
 public:
     LikeMatcher(std::string_view pattern, bool ignoreCase);
 
-    bool Matches(std::string_view value) const;
+    bool matches(std::string_view value) const;
 
 private:
     template <typename Char>
-    bool MatchesText(std::span<const Char> text) const;
+    bool matchesText(std::span<const Char> text) const;
     template <typename Char>
-    bool MatchesAt(std::span<const Char> text, std::size_t offset,
+    bool matchesAt(std::span<const Char> text, std::size_t offset,
                    const std::vector<std::uint16_t> &segment) const;
 
     // The first place from offset on where the byte first (in either letter case when
     // ignoring case) may stand; stops early rather than late.
-    std::size_t SkipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
+    std::size_t skipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
                                 std::uint16_t first) const;
     // A value character as the pattern compares it: a-z as A-Z when ignoring case.
-    std::uint16_t Fold(std::uint16_t c) const { return c <= 0xFF ? foldedBytes_[c] : c; }
+    std::uint16_t fold(std::uint16_t c) const { return c <= 0xFF ? foldedBytes_[c] : c; }
 
     bool ignoreCase_;
     bool matchesAll_ = false;
@@ -74,7 +74,7 @@ enum class FilterError {
 };
 
 // A short English description of the refusal, for a failure message.
-std::string_view FilterErrorText(FilterError error);
+std::string_view filterErrorText(FilterError error);
 
 // The parts of an accepted expression.
 struct LikeExpression
@@ -99,6 +99,6 @@ inline constexpr std::size_t kMaxLikePatternBytes = 255;
 // LIKE may be in any letter case; inside the constant "''" stands for one "'". The constant
 // is cut to its first 255 bytes, dropping a character that the cut would split. Any other
 // form is refused with its reason; whether the field exists is left to the caller.
-LikeExpressionParse ParseLikeExpression(std::string_view expression);
+LikeExpressionParse parseLikeExpression(std::string_view expression);
 
 } // namespace zandrel

@@ -25,22 +25,22 @@
 
 namespace {
 
-using zandrel::HzFontGlyphCount;
-using zandrel::HzFontTableSize;
-using zandrel::HzGlyphBytes;
+using zandrel::kFontGlyphCount;
+using zandrel::kFontTableSize;
+using zandrel::kGlyphBytes;
 
-constexpr std::size_t HeaderSize = 9;
+constexpr std::size_t kHeaderSize = 9;
 
 struct KnownGlyph
 {
     unsigned hi;
     unsigned lo;
     const char *name;
-    std::array<unsigned char, HzGlyphBytes> bytes;
+    std::array<unsigned char, kGlyphBytes> bytes;
 };
 
 // Three glyphs whose exact bitmaps tell a right font in the right order from anything else.
-const KnownGlyph KnownGlyphs[] = {
+const KnownGlyph kKnownGlyphs[] = {
     {0xB0,
      0xA1,
      "\xE5\x95\x8A", // 啊
@@ -78,7 +78,7 @@ std::vector<unsigned char> readFile(const std::string &path)
 std::size_t glyphStart(const std::vector<unsigned char> &file)
 {
     const std::size_t size = file.size();
-    if (size >= HeaderSize && file[0] == 0x36 && file[1] == 0x04) {
+    if (size >= kHeaderSize && file[0] == 0x36 && file[1] == 0x04) {
         const unsigned width = file[3];
         const unsigned height = file[4];
         const std::uint32_t count =
@@ -86,21 +86,21 @@ std::size_t glyphStart(const std::vector<unsigned char> &file)
         std::ostringstream why;
         if (width != 16 || height != 16)
             why << "header gives " << width << " x " << height << " glyphs, not 16 x 16";
-        else if (count < HzFontGlyphCount)
-            why << "header gives " << count << " glyphs, fewer than the " << HzFontGlyphCount
+        else if (count < kFontGlyphCount)
+            why << "header gives " << count << " glyphs, fewer than the " << kFontGlyphCount
                 << " of GB2312 zones 1 to 87";
-        else if ((size - HeaderSize) / HzGlyphBytes < count)
+        else if ((size - kHeaderSize) / kGlyphBytes < count)
             why << "file is truncated: header gives " << count << " glyphs ("
-                << std::uint64_t{count} * HzGlyphBytes << " bytes) but only " << size - HeaderSize
+                << std::uint64_t{count} * kGlyphBytes << " bytes) but only " << size - kHeaderSize
                 << " bytes follow it";
         if (!why.str().empty())
             throw Refusal(why.str());
-        return HeaderSize;
+        return kHeaderSize;
     }
-    if (size < HzFontTableSize) {
+    if (size < kFontTableSize) {
         std::ostringstream why;
         why << "file has no 0x36 0x04 header and, as a raw table, is too short: " << size
-            << " bytes, need at least " << HzFontTableSize;
+            << " bytes, need at least " << kFontTableSize;
         throw Refusal(why.str());
     }
     return 0;
@@ -108,8 +108,8 @@ std::size_t glyphStart(const std::vector<unsigned char> &file)
 
 void checkKnownGlyphs(const unsigned char *table)
 {
-    for (const KnownGlyph &known : KnownGlyphs) {
-        const std::size_t offset = ((known.hi - 0xA1) * 94 + (known.lo - 0xA1)) * HzGlyphBytes;
+    for (const KnownGlyph &known : kKnownGlyphs) {
+        const std::size_t offset = ((known.hi - 0xA1) * 94 + (known.lo - 0xA1)) * kGlyphBytes;
         if (!std::equal(known.bytes.begin(), known.bytes.end(), table + offset)) {
             char code[5];
             std::snprintf(code, sizeof code, "%02X%02X", known.hi, known.lo);
@@ -125,15 +125,15 @@ std::string tableSource(const unsigned char *table)
     std::string text = "// Generated at build time by FontTableGenerator; do not edit.\n"
                        "#include \"data/HzFontTable.h\"\n\n"
                        "namespace zandrel {\n\n"
-                       "const unsigned char HzFontTable[HzFontTableSize] = {\n";
-    text.reserve(text.size() + HzFontTableSize * 5 + 64);
+                       "const unsigned char HzFontTable[kFontTableSize] = {\n";
+    text.reserve(text.size() + kFontTableSize * 5 + 64);
     // One glyph a line keeps the literal quick to compile and easy to look up.
     static const char digits[] = "0123456789ABCDEF";
-    for (std::size_t i = 0; i < HzFontTableSize; ++i) {
+    for (std::size_t i = 0; i < kFontTableSize; ++i) {
         text += "0x";
         text += digits[table[i] >> 4];
         text += digits[table[i] & 0x0F];
-        text += (i + 1) % HzGlyphBytes == 0 ? ",\n" : ",";
+        text += (i + 1) % kGlyphBytes == 0 ? ",\n" : ",";
     }
     text += "};\n\n} // namespace zandrel\n";
     return text;

@@ -1,4 +1,4 @@
-#include "core/InstructionRecord.h"
+#include "data/InstructionRecords.h"
 
 #include <array>
 
@@ -153,7 +153,7 @@ constexpr std::array<InstructionRecord, 130> kRecords{{
 
 } // namespace
 
-std::span<const InstructionRecord> BuiltInInstructionRecords()
+std::span<const InstructionRecord> builtInInstructionRecords()
 {
     return kRecords;
 }

@@ -1,9 +1,9 @@
 #include "dialogs/GridFindDialog.h"
 
+#include "ui/Appearance.h"
 #include "ui/Application.h"
 #include "ui/AsmGrid.h"
 #include "ui/Controls.h"
-#include "ui/Fonts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -56,7 +56,7 @@ QFont DialogFont()
 {
     // Tahoma is rarely found off Windows; a plain sans face of similar size stands in, and
     // Chinese captions come from whatever CJK face the font fallback finds.
-    return FontWithSubstitutes(QStringLiteral("Tahoma"), 11,
+    return fontWithSubstitutes(QStringLiteral("Tahoma"), 11,
                                {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
                                 QStringLiteral("AR PL UMing CN")});
@@ -104,9 +104,9 @@ TGridFindDialog::TGridFindDialog(QWidget *parent) : QDialog(parent)
     // above it.
     setFixedSize(505, 160);
 
-    Label1 = MakeStaticText(this, QStringLiteral("Label1"), QStringLiteral("查找内容(&N)："),
+    Label1 = makeStaticText(this, QStringLiteral("Label1"), QStringLiteral("查找内容(&N)："),
                             {10, 18, 75, 13});
-    cbText = MakeControl<ResizableDropDownBox>(this, QStringLiteral("cbText"), {88, 15, 309, 21});
+    cbText = makeControl<ResizableDropDownBox>(this, QStringLiteral("cbText"), {88, 15, 309, 21});
     cbText->setEditable(true);
     // The history is appended by Find alone, and what is typed stays as typed: no
     // completion from the history.
@@ -116,45 +116,45 @@ TGridFindDialog::TGridFindDialog(QWidget *parent) : QDialog(parent)
     QObject::disconnect(cbText->lineEdit(), &QLineEdit::editingFinished, cbText, nullptr);
     Label1->setBuddy(cbText);
 
-    Label2 = MakeStaticText(this, QStringLiteral("Label2"), QStringLiteral("查找范围(&I)："),
+    Label2 = makeStaticText(this, QStringLiteral("Label2"), QStringLiteral("查找范围(&I)："),
                             {13, 47, 72, 13});
     cbFindIn =
-        MakeControl<ResizableDropDownBox>(this, QStringLiteral("cbFindIn"), {88, 44, 192, 21});
+        makeControl<ResizableDropDownBox>(this, QStringLiteral("cbFindIn"), {88, 44, 192, 21});
     Label2->setBuddy(cbFindIn);
 
-    cbMatchType = MakeStaticText(this, QStringLiteral("cbMatchType"),
+    cbMatchType = makeStaticText(this, QStringLiteral("cbMatchType"),
                                  QStringLiteral("匹配方式(&H)："), {10, 76, 75, 13});
     cbMatchinType =
-        MakeControl<QComboBox>(this, QStringLiteral("cbMatchinType"), {88, 73, 144, 21});
+        makeControl<QComboBox>(this, QStringLiteral("cbMatchinType"), {88, 73, 144, 21});
     for (const MatchKindEntry &entry : kMatchKinds)
         cbMatchinType->addItem(QString::fromUtf16(entry.caption), QString::fromUtf16(entry.key));
     cbMatchType->setBuddy(cbMatchinType);
 
-    Label3 = MakeStaticText(this, QStringLiteral("Label3"), QStringLiteral("搜索方向(&R)："),
+    Label3 = makeStaticText(this, QStringLiteral("Label3"), QStringLiteral("搜索方向(&R)："),
                             {10, 106, 75, 13});
     cbFindDirection =
-        MakeControl<QComboBox>(this, QStringLiteral("cbFindDirection"), {88, 103, 144, 21});
+        makeControl<QComboBox>(this, QStringLiteral("cbFindDirection"), {88, 103, 144, 21});
     for (const DirectionEntry &entry : kDirections)
         cbFindDirection->addItem(QString::fromUtf16(entry.caption),
                                  static_cast<int>(entry.direction));
     cbFindDirection->setCurrentIndex(2); // "全部"
     Label3->setBuddy(cbFindDirection);
 
-    cbCharCase = MakeControl<QCheckBox>(this, QStringLiteral("cbCharCase"), {88, 135, 144, 14},
+    cbCharCase = makeControl<QCheckBox>(this, QStringLiteral("cbCharCase"), {88, 135, 144, 14},
                                         QStringLiteral("区分大小写(&C)"));
-    cbUseFormat = MakeControl<QCheckBox>(this, QStringLiteral("cbUseFormat"), {254, 135, 144, 14},
+    cbUseFormat = makeControl<QCheckBox>(this, QStringLiteral("cbUseFormat"), {254, 135, 144, 14},
                                          QStringLiteral("匹配格式化结果(&O)"));
     cbUseFormat->setChecked(true);
 
-    bFind = MakeControl<QPushButton>(this, QStringLiteral("bFind"), {413, 15, 82, 23},
+    bFind = makeControl<QPushButton>(this, QStringLiteral("bFind"), {413, 15, 82, 23},
                                      QStringLiteral("查找(&F)"));
-    bCancel = MakeControl<QPushButton>(this, QStringLiteral("bCancel"), {413, 43, 82, 22},
+    bCancel = makeControl<QPushButton>(this, QStringLiteral("bCancel"), {413, 43, 82, 22},
                                        QStringLiteral("关闭(&X)"));
 
-    Label4 = MakeStaticText(this, QStringLiteral("Label4"), QStringLiteral("在树中查找："),
+    Label4 = makeStaticText(this, QStringLiteral("Label4"), QStringLiteral("在树中查找："),
                             {10, 163, 75, 13});
     dbcTreeFindRange =
-        MakeControl<QComboBox>(this, QStringLiteral("dbcTreeFindRange"), {88, 160, 192, 21});
+        makeControl<QComboBox>(this, QStringLiteral("dbcTreeFindRange"), {88, 160, 192, 21});
     dbcTreeFindRange->addItems({QStringLiteral("所有节点"), QStringLiteral("已展开节点"),
                                 QStringLiteral("当前级"), QStringLiteral("当前节点")});
     Label4->setBuddy(dbcTreeFindRange);
@@ -169,17 +169,17 @@ TGridFindDialog::TGridFindDialog(QWidget *parent) : QDialog(parent)
     setTabOrder(cbUseFormat, bFind);
     setTabOrder(bFind, bCancel);
 
-    connect(bFind, &QPushButton::clicked, this, GuardedSlot(this, &TGridFindDialog::bFindClick));
+    connect(bFind, &QPushButton::clicked, this, guardedSlot(this, &TGridFindDialog::bFindClick));
     connect(bCancel, &QPushButton::clicked, this,
-            GuardedSlot(this, &TGridFindDialog::bCancelClick));
+            guardedSlot(this, &TGridFindDialog::bCancelClick));
     connect(cbText, &QComboBox::editTextChanged, this,
-            GuardedSlot(this, &TGridFindDialog::cbTextChange));
+            guardedSlot(this, &TGridFindDialog::cbTextChange));
     // Picking an entry of the history is a change even when it reads like the text.
-    connect(cbText, &QComboBox::activated, this, GuardedSlot(this, &TGridFindDialog::cbTextChange));
+    connect(cbText, &QComboBox::activated, this, guardedSlot(this, &TGridFindDialog::cbTextChange));
     connect(cbFindDirection, &QComboBox::currentIndexChanged, this,
-            GuardedSlot(this, &TGridFindDialog::cbTextChange));
+            guardedSlot(this, &TGridFindDialog::cbTextChange));
     connect(cbFindIn, &QComboBox::currentIndexChanged, this,
-            GuardedSlot(this, &TGridFindDialog::cbFindInChange));
+            guardedSlot(this, &TGridFindDialog::cbFindInChange));
     // Typing and picking from the history both count as the user's change for Escape.
     connect(cbText->lineEdit(), &QLineEdit::textEdited, this, [this] { textTyped_ = true; });
     connect(cbText, &QComboBox::activated, this, [this] { textTyped_ = true; });
@@ -189,7 +189,7 @@ TGridFindDialog::TGridFindDialog(QWidget *parent) : QDialog(parent)
         child->installEventFilter(this);
 }
 
-void TGridFindDialog::Prepare(AsmGrid &grid)
+void TGridFindDialog::prepare(AsmGrid &grid)
 {
     cbText->setCurrentIndex(-1);
     cbText->setEditText(QString());
@@ -198,11 +198,11 @@ void TGridFindDialog::Prepare(AsmGrid &grid)
     {
         const QSignalBlocker blocker(cbFindIn);
         cbFindIn->clear();
-        for (const int column : grid.ColumnsInDisplayOrder())
-            if (grid.IsColumnVisible(column))
-                cbFindIn->addItem(grid.ColumnTitle(column), column);
+        for (const int column : grid.columnsInDisplayOrder())
+            if (grid.isColumnVisible(column))
+                cbFindIn->addItem(grid.columnTitle(column), column);
         cbFindIn->addItem(QStringLiteral("<全部>"));
-        const QString currentTitle = grid.ColumnTitle(grid.CurrentColumn());
+        const QString currentTitle = grid.columnTitle(grid.currentColumn());
         int chosen = cbFindIn->count() - 1;
         for (int entry = 0; entry + 1 < cbFindIn->count(); ++entry)
             if (cbFindIn->itemText(entry).compare(currentTitle, Qt::CaseInsensitive) == 0) {
@@ -228,8 +228,8 @@ void TGridFindDialog::Prepare(AsmGrid &grid)
 void TGridFindDialog::bFindClick()
 {
     const bool ctrl = QGuiApplication::keyboardModifiers() & Qt::ControlModifier;
-    AddToHistory(cbText->currentText());
-    if (!grid_ || !grid_->HasOpenTable())
+    addToHistory(cbText->currentText());
+    if (!grid_ || !grid_->hasOpenTable())
         return;
 
     GridTextSearch search;
@@ -297,7 +297,7 @@ bool TGridFindDialog::FormKeyDown(const QKeyEvent &event)
     case Qt::Key_Escape:
         if (event.modifiers() & ~Qt::KeypadModifier)
             return false;
-        if (FocusInText() && textTyped_) {
+        if (focusInText() && textTyped_) {
             cbText->setEditText(textAtFocus_);
             cbText->lineEdit()->selectAll();
             textTyped_ = false;
@@ -318,7 +318,7 @@ bool TGridFindDialog::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         bool used = false;
-        Guarded([&] { used = FormKeyDown(*static_cast<QKeyEvent *>(event)); });
+        guarded([&] { used = FormKeyDown(*static_cast<QKeyEvent *>(event)); });
         if (used) {
             event->accept();
             return true;
@@ -345,11 +345,11 @@ void TGridFindDialog::closeEvent(QCloseEvent *event)
 {
     // The frame's close box does what "关闭(&X)" does.
     if (isVisible())
-        Guarded([this] { bCancelClick(); });
+        guarded([this] { bCancelClick(); });
     event->setAccepted(!isVisible());
 }
 
-void TGridFindDialog::AddToHistory(const QString &text)
+void TGridFindDialog::addToHistory(const QString &text)
 {
     for (int entry = 0; entry < cbText->count(); ++entry)
         if (cbText->itemText(entry).compare(text, Qt::CaseInsensitive) == 0)
@@ -362,7 +362,7 @@ void TGridFindDialog::AddToHistory(const QString &text)
         cbText->setEditText(text);
 }
 
-bool TGridFindDialog::FocusInText() const
+bool TGridFindDialog::focusInText() const
 {
     const QWidget *focus = focusWidget();
     return focus && (focus == cbText || cbText->isAncestorOf(focus));
@@ -382,11 +382,11 @@ void ShowGridFindDialog(AsmGrid &grid)
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
                          [] { delete findDialog.data(); });
     }
-    findDialog->Prepare(grid);
+    findDialog->prepare(grid);
     findDialog->exec();
 }
 
-void InstallGridFindDialog()
+void installGridFindDialog()
 {
     GridFindDialogEntry() = &ShowGridFindDialog;
 }

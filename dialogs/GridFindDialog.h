@@ -28,7 +28,7 @@ public:
 
     // Readies the dialog for searching grid: an empty text, the Find-in list of the grid's
     // columns with its current column chosen, the focus in the text box.
-    void Prepare(AsmGrid &grid);
+    void prepare(AsmGrid &grid);
 
     void bFindClick();
     void bCancelClick();
@@ -45,8 +45,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void AddToHistory(const QString &text);
-    bool FocusInText() const;
+    void addToHistory(const QString &text);
+    bool focusInText() const;
 
     QPointer<AsmGrid> grid_;
     // What cbText held when it got the focus, and whether the user changed it since then
@@ -75,6 +75,6 @@ private:
 void ShowGridFindDialog(AsmGrid &grid);
 
 // Makes ShowGridFindDialog the way the grid and its page open a find dialog.
-void InstallGridFindDialog();
+void installGridFindDialog();
 
 } // namespace zandrel

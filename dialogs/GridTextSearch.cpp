@@ -7,7 +7,7 @@
 
 namespace zandrel {
 
-bool CellTextMatches(const QString &cellText, const QString &searchText,
+bool cellTextMatches(const QString &cellText, const QString &searchText,
                      const CellMatchOptions &options)
 {
     const auto fold = [&options](const QString &text) {
@@ -28,11 +28,11 @@ bool CellTextMatches(const QString &cellText, const QString &searchText,
 
 bool SearchGridText(AsmGrid &grid, const GridTextSearch &search)
 {
-    if (!grid.HasOpenTable())
+    if (!grid.hasOpenTable())
         return false;
     QList<int> columns;
-    for (const int column : grid.ColumnsInDisplayOrder())
-        if (grid.IsColumnVisible(column))
+    for (const int column : grid.columnsInDisplayOrder())
+        if (grid.isColumnVisible(column))
             columns.append(column);
     if (columns.isEmpty() || (!search.allColumns && !search.column))
         return false;
@@ -41,7 +41,7 @@ bool SearchGridText(AsmGrid &grid, const GridTextSearch &search)
     // For an all-columns search, the place in columns of the cell examined. A current column
     // that is not shown counts as lying before the first column (or after the last, going
     // up), so that the first step lands on a shown one.
-    qsizetype place = columns.indexOf(grid.CurrentColumn());
+    qsizetype place = columns.indexOf(grid.currentColumn());
     if (place < 0)
         place = forward ? -1 : columns.size();
     const auto step = [&] {
@@ -56,18 +56,18 @@ bool SearchGridText(AsmGrid &grid, const GridTextSearch &search)
             }
             place = forward ? 0 : columns.size() - 1;
         }
-        return forward ? grid.MoveNext() : grid.MovePrior();
+        return forward ? grid.moveNext() : grid.movePrior();
     };
 
-    grid.SuspendRedraw();
-    const auto resume = qScopeGuard([&grid] { grid.ResumeRedraw(); });
-    const AsmGrid::Bookmark start = grid.SaveBookmark();
+    grid.suspendRedraw();
+    const auto resume = qScopeGuard([&grid] { grid.resumeRedraw(); });
+    const AsmGrid::Bookmark start = grid.saveBookmark();
 
     // The cell the search starts from is never examined itself, except by All, which
     // starts over from the first cell.
     bool onRecord = false;
     if (search.direction == GridSearchDirection::All) {
-        onRecord = grid.MoveFirst();
+        onRecord = grid.moveFirst();
         place = 0;
     } else {
         onRecord = step();
@@ -76,13 +76,13 @@ bool SearchGridText(AsmGrid &grid, const GridTextSearch &search)
     for (; onRecord; onRecord = step()) {
         const int column = search.allColumns ? columns.at(place) : *search.column;
         const QString cellText =
-            search.displayText ? grid.CurrentDisplayText(column) : grid.CurrentFieldText(column);
-        if (CellTextMatches(cellText, search.text, options)) {
-            grid.SetCurrentColumn(column);
+            search.displayText ? grid.currentDisplayText(column) : grid.currentFieldText(column);
+        if (cellTextMatches(cellText, search.text, options)) {
+            grid.setCurrentColumn(column);
             return true;
         }
     }
-    grid.ReturnToBookmark(start);
+    grid.returnToBookmark(start);
     return false;
 }
 

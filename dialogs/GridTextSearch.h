@@ -26,7 +26,7 @@ struct CellMatchOptions
 // Whether a cell's text matches the search text. With AnyPart neither text may be empty;
 // with WholeField an empty search text matches only empty cells; with FromBeginning it
 // matches every cell, and a cell shorter than the search text never matches.
-bool CellTextMatches(const QString &cellText, const QString &searchText,
+bool cellTextMatches(const QString &cellText, const QString &searchText,
                      const CellMatchOptions &options);
 
 // One search of the grid, as the find dialog asks for it.

@@ -28,7 +28,7 @@ void checkEntry(const zandrel::ByteEntry &entry, std::string_view text)
         check(!entry.message.empty());
         break;
     case Kind::Blank:
-        check(zandrel::TrimBlanks(text).empty());
+        check(zandrel::trimBlanks(text).empty());
         break;
     }
 }
@@ -48,9 +48,9 @@ void readBox(Read read, std::string_view text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string text(reinterpret_cast<const char *>(data), size);
-    readBox(zandrel::ReadBinaryEntry, text);
-    readBox(zandrel::ReadDecimalEntry, text);
-    readBox(zandrel::ReadHexEntry, text);
+    readBox(zandrel::readBinaryEntry, text);
+    readBox(zandrel::readDecimalEntry, text);
+    readBox(zandrel::readHexEntry, text);
 
     zandrel::BitTextToByte(text);
     for (char c : text)

@@ -19,7 +19,7 @@ bool matches(const QString &cell, const QString &search, zandrel::GridMatchKind 
              bool caseInsensitive)
 {
     static const QLocale locale(QLocale::English);
-    return zandrel::CellTextMatches(cell, search, {kind, caseInsensitive, locale});
+    return zandrel::cellTextMatches(cell, search, {kind, caseInsensitive, locale});
 }
 
 } // namespace

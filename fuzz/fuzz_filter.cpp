@@ -4,6 +4,7 @@
 #include "core/Error.h"
 #include "core/InstructionRecord.h"
 #include "core/LikePattern.h"
+#include "data/InstructionRecords.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -23,23 +24,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const std::string input(reinterpret_cast<const char *>(data), size);
 
-    const zandrel::LikeExpressionParse parse = zandrel::ParseLikeExpression(input);
+    const zandrel::LikeExpressionParse parse = zandrel::parseLikeExpression(input);
     check(parse.expression.has_value() == (parse.error == zandrel::FilterError::None));
     if (parse.expression)
         check(parse.expression->pattern.size() <= zandrel::kMaxLikePatternBytes);
 
     // The table either takes the expression or refuses it and stays as it was.
-    static zandrel::AsmTable table(zandrel::BuiltInInstructionRecords());
-    table.Open();
-    table.SetFilterCaseInsensitive(size % 2 == 0);
-    table.SetFiltered(true);
+    static zandrel::AsmTable table(zandrel::builtInInstructionRecords());
+    table.open();
+    table.setFilterCaseInsensitive(size % 2 == 0);
+    table.setFiltered(true);
     try {
-        table.SetFilter(input);
+        table.setFilter(input);
     } catch (const zandrel::Error &) {
     }
-    check(table.RecordCount() <= 130);
-    check(table.CurrentRow().has_value() == (table.RecordCount() > 0));
-    while (table.Next()) {
+    check(table.recordCount() <= 130);
+    check(table.currentRow().has_value() == (table.recordCount() > 0));
+    while (table.next()) {
     }
 
     // First line: the pattern; the rest: a name to match it against.

@@ -2,7 +2,7 @@
 // one character of the font, the lookup and both code texts.
 #include "core/FontTable.h"
 #include "core/GlyphCodeText.h"
-#include "ui/Gb2312Text.h"
+#include "ui/Text.h"
 
 #include <QString>
 
@@ -19,8 +19,8 @@ void check(bool condition)
 
 void generate(const QString &text)
 {
-    check(zandrel::Gb2312Length(text) >= 0);
-    const std::optional<std::string> code = zandrel::ToGb2312(text);
+    check(zandrel::gb2312Length(text) >= 0);
+    const std::optional<std::string> code = zandrel::toGb2312(text);
     if (!code || code->size() != 2)
         return;
     const auto hi = static_cast<std::uint8_t>((*code)[0]);

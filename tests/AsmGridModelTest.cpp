@@ -1,5 +1,6 @@
 #include "WidgetTestSupport.h"
 
+#include "data/InstructionRecords.h"
 #include "ui/AsmGridModel.h"
 
 #include <QAbstractItemModelTester>
@@ -32,24 +33,24 @@ std::string NameFilter(const char *query)
 
 void AsmGridModelTest::staysConsistentThroughFiltersAndMoves()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     AsmTable &table = model.table();
-    table.SetFilterCaseInsensitive(true);
+    table.setFilterCaseInsensitive(true);
     for (const char *query : {"M", "MOV", "MOVX", "REL%X", "", "C%A%R"}) {
-        table.SetFilter(NameFilter(query));
-        table.SetFiltered(true);
-        table.Last();
-        table.Prior();
+        table.setFilter(NameFilter(query));
+        table.setFiltered(true);
+        table.last();
+        table.prior();
     }
-    table.Close();
-    table.Open();
+    table.close();
+    table.open();
     QCOMPARE(model.rowCount(), 12);
 }
 
 void AsmGridModelTest::showsFiveTitledColumns()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     QCOMPARE(model.columnCount(), 5);
     const QStringList titles = {QStringLiteral("助记符"), QStringLiteral("指令说明"),
                                 QStringLiteral("类别"), QStringLiteral("字节数"),
@@ -59,7 +60,7 @@ void AsmGridModelTest::showsFiveTitledColumns()
         QCOMPARE(model.headerData(column, Qt::Horizontal).toString(), titles[column]);
         QCOMPARE(model.headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
                  int(Qt::AlignLeft | Qt::AlignVCenter));
-        QCOMPARE(AsmGridModel::WidthOf(column), widths[column]);
+        QCOMPARE(AsmGridModel::widthOf(column), widths[column]);
     }
     QCOMPARE(model.headerData(0, Qt::Vertical).toString(), QString());
     QCOMPARE(model.rowCount(), 130);
@@ -74,7 +75,7 @@ void AsmGridModelTest::showsFiveTitledColumns()
 
 void AsmGridModelTest::showsNullCountsAsEmptyCells()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     for (int row = 0; row < 130; ++row) {
         for (const int column : {AsmGridModel::ByteCount, AsmGridModel::TimeCount}) {
             const QString text = model.data(model.index(row, column)).toString();
@@ -89,7 +90,7 @@ void AsmGridModelTest::showsNullCountsAsEmptyCells()
 
 void AsmGridModelTest::alignsNumbersRight()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
     const int right = Qt::AlignRight | Qt::AlignVCenter;
     const QList<int> expected = {left, left, left, right, right};
@@ -100,7 +101,7 @@ void AsmGridModelTest::alignsNumbersRight()
 
 void AsmGridModelTest::isReadOnly()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     const QModelIndex index = model.index(3, AsmGridModel::Name);
     QVERIFY(!(model.flags(index) & Qt::ItemIsEditable));
     QVERIFY(!model.setData(index, QStringLiteral("NOP")));
@@ -109,11 +110,11 @@ void AsmGridModelTest::isReadOnly()
 
 void AsmGridModelTest::reportsEachRefreshAsOneReset()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-    model.table().SetFiltered(true);
-    model.table().SetFilter(NameFilter("MOV"));
+    model.table().setFiltered(true);
+    model.table().setFilter(NameFilter("MOV"));
     QCOMPARE(aboutToReset.count(), 2);
     QCOMPARE(reset.count(), 2);
     QCOMPARE(model.rowCount(), 24);
@@ -121,11 +122,11 @@ void AsmGridModelTest::reportsEachRefreshAsOneReset()
 
 void AsmGridModelTest::reportsMovesOfTheCurrentRecord()
 {
-    AsmGridModel model(BuiltInInstructionRecords());
+    AsmGridModel model(builtInInstructionRecords());
     QSignalSpy moved(&model, &AsmGridModel::currentRecordMoved);
-    model.table().Next();
-    model.table().MoveTo(7);
-    model.table().MoveTo(7);
+    model.table().next();
+    model.table().moveTo(7);
+    model.table().moveTo(7);
     QCOMPARE(moved.count(), 2);
     QCOMPARE(moved.at(0), (QList<QVariant>{0, 1}));
     QCOMPARE(moved.at(1), (QList<QVariant>{1, 7}));

@@ -63,7 +63,7 @@ struct Window
         QVERIFY(grid->hasFocus());
     }
 
-    int currentId() const { return grid->CurrentRecord() ? grid->CurrentRecord()->ID : 0; }
+    int currentId() const { return grid->currentRecord() ? grid->currentRecord()->ID : 0; }
 
     std::unique_ptr<TMainForm> form;
     AsmGrid *grid = nullptr;
@@ -106,9 +106,9 @@ void AsmGridTest::startsOnTheFirstRecordAndColumn()
     Window w;
     QCOMPARE(w.grid->model()->rowCount(), 130);
     QCOMPARE(w.currentId(), 1);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::Name));
-    QCOMPARE(w.grid->TopRow(), 0);
-    QVERIFY(w.grid->HasOpenTable());
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Name));
+    QCOMPARE(w.grid->topRow(), 0);
+    QVERIFY(w.grid->hasOpenTable());
 }
 
 void AsmGridTest::showsTheColumnsAsLaidOut()
@@ -133,8 +133,8 @@ void AsmGridTest::showsTheColumnsAsLaidOut()
     QCOMPARE(w.grid->frameShadow(), QFrame::Plain);
     QCOMPARE(w.grid->lineWidth(), 1);
     QVERIFY(w.grid->verticalScrollBar()->hasTracking());
-    QVERIFY(w.grid->ColumnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
-    QCOMPARE(w.grid->ColumnTitle(AsmGridModel::Kind), QStringLiteral("类别"));
+    QVERIFY(w.grid->columnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
+    QCOMPARE(w.grid->columnTitle(AsmGridModel::Kind), QStringLiteral("类别"));
 }
 
 void AsmGridTest::keysMoveTheCurrentRecord_data()
@@ -193,27 +193,27 @@ void AsmGridTest::keysMoveTheCurrentRecord()
     QFETCH(int, expectedRows);
     QFETCH(int, expectedPages);
     Window w;
-    w.grid->SetCurrentColumn(column);
-    QVERIFY(w.grid->SetCurrentRow(startRow));
+    w.grid->setCurrentColumn(column);
+    QVERIFY(w.grid->setCurrentRow(startRow));
     QTest::keyClick(w.grid, Qt::Key(key), modifiers);
-    QCOMPARE(*w.grid->CurrentRow(), expectedRows + expectedPages * w.grid->FullyVisibleRows());
-    QCOMPARE(w.grid->CurrentColumn(), column);
+    QCOMPARE(*w.grid->currentRow(), expectedRows + expectedPages * w.grid->fullyVisibleRows());
+    QCOMPARE(w.grid->currentColumn(), column);
     QVERIFY(w.grid->hasFocus());
     QVERIFY(!w.grid->findChild<QLineEdit *>()); // no cell editor
     // The current record is always brought into view.
-    const int row = *w.grid->CurrentRow();
-    QVERIFY(row >= w.grid->TopRow() && row < w.grid->TopRow() + w.grid->FullyVisibleRows());
+    const int row = *w.grid->currentRow();
+    QVERIFY(row >= w.grid->topRow() && row < w.grid->topRow() + w.grid->fullyVisibleRows());
 }
 
 void AsmGridTest::tabNeverLeavesTheGrid()
 {
     Window w;
-    w.grid->SetCurrentColumn(AsmGridModel::TimeCount);
+    w.grid->setCurrentColumn(AsmGridModel::TimeCount);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(w.grid, Qt::Key_Tab);
     QVERIFY(w.grid->hasFocus());
     QCOMPARE(w.currentId(), 4);
-    w.grid->SetCurrentColumn(AsmGridModel::Name);
+    w.grid->setCurrentColumn(AsmGridModel::Name);
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(w.grid, Qt::Key_Backtab, Qt::ShiftModifier);
     QVERIFY(w.grid->hasFocus());
@@ -229,7 +229,7 @@ void AsmGridTest::clipboardKeysDoNothing()
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("untouched"));
     QTest::keyClick(w.grid, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(w.grid->model()->rowCount(), 130);
-    QCOMPARE(w.grid->CurrentDisplayText(AsmGridModel::Name), QStringLiteral("MOV A,Rn"));
+    QCOMPARE(w.grid->currentDisplayText(AsmGridModel::Name), QStringLiteral("MOV A,Rn"));
 }
 
 void AsmGridTest::leftAndRightShiftColumnsOnlyWhenTheyDoNotFit()
@@ -248,7 +248,7 @@ void AsmGridTest::leftAndRightShiftColumnsOnlyWhenTheyDoNotFit()
     QTest::keyClick(w.grid, Qt::Key_Left);
     QCOMPARE(bar->value(), 0);
     QCOMPARE(w.currentId(), 1);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::Name));
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Name));
 }
 
 void AsmGridTest::ctrlFCallsTheFindDialogEntry()
@@ -296,20 +296,20 @@ void AsmGridTest::wheelScrollsOrMoves()
     QFETCH(int, moveRows);
     Window w;
     w.grid->verticalScrollBar()->setValue(40);
-    w.grid->SetCurrentRow(40);
-    QCOMPARE(w.grid->TopRow(), 40);
+    w.grid->setCurrentRow(40);
+    QCOMPARE(w.grid->topRow(), 40);
     SendWheel(w.grid->viewport(), -120, modifiers);
     SendWheel(w.grid->viewport(), -60, modifiers); // half notches add up
     SendWheel(w.grid->viewport(), -60, modifiers);
-    const int page = w.grid->FullyVisibleRows();
-    const int row = *w.grid->CurrentRow();
+    const int page = w.grid->fullyVisibleRows();
+    const int row = *w.grid->currentRow();
     QCOMPARE(row, 40 + moveRows + movePages * page);
     if (moveRows + movePages == 0)
-        QCOMPARE(w.grid->TopRow(), 40 + scrollRows + scrollPages * page);
+        QCOMPARE(w.grid->topRow(), 40 + scrollRows + scrollPages * page);
     else // a moved record is kept in view
-        QVERIFY(row >= w.grid->TopRow() && row < w.grid->TopRow() + page);
+        QVERIFY(row >= w.grid->topRow() && row < w.grid->topRow() + page);
     SendWheel(w.grid->viewport(), 240, modifiers);
-    QCOMPARE(*w.grid->CurrentRow(), 40);
+    QCOMPARE(*w.grid->currentRow(), 40);
 }
 
 void AsmGridTest::wheelDoesNothingWithoutFocus()
@@ -318,7 +318,7 @@ void AsmGridTest::wheelDoesNothingWithoutFocus()
     w.edit->setFocus();
     SendWheel(w.grid->viewport(), -120, Qt::NoModifier);
     SendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
-    QCOMPARE(w.grid->TopRow(), 0);
+    QCOMPARE(w.grid->topRow(), 0);
     QCOMPARE(w.currentId(), 1);
 }
 
@@ -326,11 +326,11 @@ void AsmGridTest::clickMakesTheRecordCurrentAndKeepsTheColumn()
 {
     Window w;
     w.edit->setFocus();
-    w.grid->SetCurrentColumn(AsmGridModel::Kind);
+    w.grid->setCurrentColumn(AsmGridModel::Kind);
     QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
                       CellCentre(w.grid, 3, AsmGridModel::Gut));
     QCOMPARE(w.currentId(), 4);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::Kind));
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Kind));
     QVERIFY(w.grid->hasFocus());
     QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {},
                       CellCentre(w.grid, 6, AsmGridModel::Gut));
@@ -343,7 +343,7 @@ void AsmGridTest::doubleClickOpensNoEditor()
     const QPoint cell = CellCentre(w.grid, 2, AsmGridModel::Name);
     QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, cell);
     QVERIFY(!w.grid->findChild<QLineEdit *>());
-    QCOMPARE(w.grid->CurrentDisplayText(AsmGridModel::Name), QStringLiteral("MOV A,@Ri"));
+    QCOMPARE(w.grid->currentDisplayText(AsmGridModel::Name), QStringLiteral("MOV A,@Ri"));
 }
 
 void AsmGridTest::highlightsTheCurrentRowOnlyWithFocus()
@@ -396,13 +396,13 @@ void AsmGridTest::titleClickNeitherSortsNorMoves()
     QCOMPARE(w.grid->model()->rowCount(), rows);
     int previousId = 0;
     for (int row = 0; row < rows; ++row) {
-        const int id = w.form->referencePage()->asmTable().RecordAt(row).ID;
+        const int id = w.form->referencePage()->asmTable().recordAt(row).ID;
         QVERIFY(id > previousId);
         previousId = id;
     }
     QCOMPARE(w.grid->model()->index(0, 0).data().toString(), QStringLiteral("MOV A,Rn"));
     QCOMPARE(w.currentId(), 1);
-    QVERIFY(w.grid->ColumnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
+    QVERIFY(w.grid->columnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
 }
 
 void AsmGridTest::rightDragMovesAColumnAndLeftDragDoesNot()
@@ -418,13 +418,13 @@ void AsmGridTest::rightDragMovesAColumnAndLeftDragDoesNot()
     SendMouse(titles, QEvent::MouseMove, (name + kind) / 2, Qt::NoButton, Qt::LeftButton);
     SendMouse(titles, QEvent::MouseMove, kind, Qt::NoButton, Qt::LeftButton);
     SendMouse(titles, QEvent::MouseButtonRelease, kind, Qt::LeftButton, Qt::NoButton);
-    QVERIFY(w.grid->ColumnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
+    QVERIFY(w.grid->columnsInDisplayOrder() == (QList<int>{0, 1, 2, 3, 4}));
 
     SendMouse(titles, QEvent::MouseButtonPress, name, Qt::RightButton, Qt::RightButton);
     SendMouse(titles, QEvent::MouseMove, (name + kind) / 2, Qt::NoButton, Qt::RightButton);
     SendMouse(titles, QEvent::MouseMove, kind, Qt::NoButton, Qt::RightButton);
     SendMouse(titles, QEvent::MouseButtonRelease, kind, Qt::RightButton, Qt::NoButton);
-    QVERIFY(w.grid->ColumnsInDisplayOrder() == (QList<int>{1, 2, 0, 3, 4}));
+    QVERIFY(w.grid->columnsInDisplayOrder() == (QList<int>{1, 2, 0, 3, 4}));
     QVERIFY(!header->sectionsMovable()); // only for the length of the drag
 
     // Tab and Shift+Tab follow the new order: the current column (助记符) is no longer first.
@@ -439,12 +439,12 @@ void AsmGridTest::refreshPutsTheFirstRecordOnTop()
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("A"));
     w.grid->verticalScrollBar()->setValue(30);
-    w.grid->SetCurrentRow(35);
-    w.grid->SetCurrentColumn(AsmGridModel::Kind);
+    w.grid->setCurrentRow(35);
+    w.grid->setCurrentColumn(AsmGridModel::Kind);
     QTest::keyClicks(w.edit, QStringLiteral(","));
-    QCOMPARE(w.grid->TopRow(), 0);
-    QCOMPARE(*w.grid->CurrentRow(), 0);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::Kind));
+    QCOMPARE(w.grid->topRow(), 0);
+    QCOMPARE(*w.grid->currentRow(), 0);
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Kind));
 }
 
 void AsmGridTest::emptyViewHasNoCurrentRecord()
@@ -453,14 +453,14 @@ void AsmGridTest::emptyViewHasNoCurrentRecord()
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("REL%X"));
     QCOMPARE(w.grid->model()->rowCount(), 0);
-    QVERIFY(!w.grid->CurrentRecord());
-    QVERIFY(!w.grid->CurrentRow());
-    QCOMPARE(w.grid->CurrentDisplayText(AsmGridModel::Name), QString());
-    QVERIFY(!w.grid->MoveFirst());
+    QVERIFY(!w.grid->currentRecord());
+    QVERIFY(!w.grid->currentRow());
+    QCOMPARE(w.grid->currentDisplayText(AsmGridModel::Name), QString());
+    QVERIFY(!w.grid->moveFirst());
     w.grid->setFocus();
     QTest::keyClick(w.grid, Qt::Key_Down);
     QTest::keyClick(w.grid, Qt::Key_PageDown, Qt::ControlModifier);
-    QVERIFY(!w.grid->CurrentRow());
+    QVERIFY(!w.grid->currentRow());
     // One empty row under the titles: its bottom grid line is drawn.
     const QImage image = w.grid->viewport()->grab().toImage();
     const int lineY = w.grid->verticalHeader()->defaultSectionSize() - 1;
@@ -474,49 +474,49 @@ void AsmGridTest::findInterfaceWalksTheView()
     Window w;
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("MOVX"));
-    QVERIFY(w.grid->MoveFirst());
+    QVERIFY(w.grid->moveFirst());
     QStringList names;
     do
-        names << w.grid->CurrentDisplayText(AsmGridModel::Name);
-    while (w.grid->MoveNext());
+        names << w.grid->currentDisplayText(AsmGridModel::Name);
+    while (w.grid->moveNext());
     QCOMPARE(names, (QStringList{QStringLiteral("MOVX A,@Ri"), QStringLiteral("MOVX A,@DPTR"),
                                  QStringLiteral("MOVX @Ri,A"), QStringLiteral("MOVX @DPTR,A")}));
     QCOMPARE(w.currentId(), 22);
-    QVERIFY(w.grid->MovePrior());
-    QVERIFY(w.grid->MovePrior());
-    QVERIFY(w.grid->MovePrior());
-    QVERIFY(!w.grid->MovePrior());
+    QVERIFY(w.grid->movePrior());
+    QVERIFY(w.grid->movePrior());
+    QVERIFY(w.grid->movePrior());
+    QVERIFY(!w.grid->movePrior());
     QCOMPARE(w.currentId(), 19);
 
-    w.grid->SetCurrentColumn(AsmGridModel::TimeCount);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::TimeCount));
+    w.grid->setCurrentColumn(AsmGridModel::TimeCount);
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::TimeCount));
     for (int column = 0; column < 5; ++column) {
-        QVERIFY(w.grid->IsColumnVisible(column));
-        QCOMPARE(w.grid->CurrentFieldText(column), w.grid->CurrentDisplayText(column));
+        QVERIFY(w.grid->isColumnVisible(column));
+        QCOMPARE(w.grid->currentFieldText(column), w.grid->currentDisplayText(column));
     }
-    QCOMPARE(w.grid->ColumnField(AsmGridModel::Gut), InstructionField::GUT);
-    QCOMPARE(w.grid->CurrentDisplayText(AsmGridModel::ByteCount), QStringLiteral("1"));
+    QCOMPARE(w.grid->columnField(AsmGridModel::Gut), InstructionField::GUT);
+    QCOMPARE(w.grid->currentDisplayText(AsmGridModel::ByteCount), QStringLiteral("1"));
 }
 
 void AsmGridTest::bookmarkRestoresRecordAndTopRow()
 {
     Window w;
     w.grid->verticalScrollBar()->setValue(50);
-    w.grid->SetCurrentRow(53);
-    const AsmGrid::Bookmark bookmark = w.grid->SaveBookmark();
-    w.grid->SuspendRedraw();
-    while (w.grid->MoveNext()) {
+    w.grid->setCurrentRow(53);
+    const AsmGrid::Bookmark bookmark = w.grid->saveBookmark();
+    w.grid->suspendRedraw();
+    while (w.grid->moveNext()) {
     }
-    w.grid->ReturnToBookmark(bookmark);
-    w.grid->ResumeRedraw();
+    w.grid->returnToBookmark(bookmark);
+    w.grid->resumeRedraw();
     QCOMPARE(w.currentId(), 54);
-    QCOMPARE(w.grid->TopRow(), 50);
+    QCOMPARE(w.grid->topRow(), 50);
 
     // Without the bookmark the grid follows the record it ends on.
-    w.grid->SuspendRedraw();
-    w.grid->MoveFirst();
-    w.grid->ResumeRedraw();
-    QCOMPARE(w.grid->TopRow(), 0);
+    w.grid->suspendRedraw();
+    w.grid->moveFirst();
+    w.grid->resumeRedraw();
+    QCOMPARE(w.grid->topRow(), 0);
 }
 
 void AsmGridTest::suspendedGridDoesNotRepaint()
@@ -533,19 +533,19 @@ void AsmGridTest::suspendedGridDoesNotRepaint()
     } counter;
     QApplication::processEvents();
     w.grid->viewport()->installEventFilter(&counter);
-    w.grid->SuspendRedraw();
-    w.grid->SuspendRedraw();
+    w.grid->suspendRedraw();
+    w.grid->suspendRedraw();
     for (int i = 0; i < 20; ++i)
-        w.grid->MoveNext();
+        w.grid->moveNext();
     QApplication::processEvents();
-    w.grid->ResumeRedraw();
+    w.grid->resumeRedraw();
     QApplication::processEvents();
     QCOMPARE(counter.paints, 0);
-    QCOMPARE(w.grid->TopRow(), 0); // not scrolled while suspended
-    w.grid->ResumeRedraw();
+    QCOMPARE(w.grid->topRow(), 0); // not scrolled while suspended
+    w.grid->resumeRedraw();
     QTRY_VERIFY(counter.paints > 0);
-    QVERIFY(w.grid->TopRow() > 0); // the current record (row 20) came into view
-    QCOMPARE(w.grid->TopRow(), 21 - w.grid->FullyVisibleRows());
+    QVERIFY(w.grid->topRow() > 0); // the current record (row 20) came into view
+    QCOMPARE(w.grid->topRow(), 21 - w.grid->fullyVisibleRows());
 }
 
 } // namespace zandrel

@@ -1,5 +1,6 @@
 #include "core/AsmTable.h"
 #include "core/Error.h"
+#include "data/InstructionRecords.h"
 
 #include <gtest/gtest.h>
 
@@ -42,22 +43,22 @@ std::string NameFilter(const std::string &query)
 std::vector<int> ViewIds(const AsmTable &table)
 {
     std::vector<int> ids;
-    for (std::size_t row = 0; row < table.RecordCount(); ++row)
-        ids.push_back(table.RecordAt(row).ID);
+    for (std::size_t row = 0; row < table.recordCount(); ++row)
+        ids.push_back(table.recordAt(row).ID);
     return ids;
 }
 
 // A table filtered the way the query box filters it.
 void ApplyQuery(AsmTable &table, const std::string &query)
 {
-    table.SetFilterCaseInsensitive(true);
-    table.SetFilter(NameFilter(query));
-    table.SetFiltered(true);
+    table.setFilterCaseInsensitive(true);
+    table.setFilter(NameFilter(query));
+    table.setFiltered(true);
 }
 
 TEST(InstructionRecords, HoldsIds1To130InOrder)
 {
-    const auto records = BuiltInInstructionRecords();
+    const auto records = builtInInstructionRecords();
     ASSERT_EQ(records.size(), 130u);
     for (std::size_t i = 0; i < records.size(); ++i)
         EXPECT_EQ(records[i].ID, static_cast<int>(i) + 1);
@@ -74,7 +75,7 @@ TEST(InstructionRecords, KindsCoverContiguousRuns)
         {78, 94, "控制转移类指令"},     {95, 111, "布尔指令"},      {112, 119, "伪指令"},
         {120, 130, "指令中的符号标识"},
     };
-    const auto records = BuiltInInstructionRecords();
+    const auto records = builtInInstructionRecords();
     for (const auto &run : runs)
         for (int id = run.first; id <= run.last; ++id)
             EXPECT_EQ(records[id - 1].KIND, run.kind) << id;
@@ -82,11 +83,11 @@ TEST(InstructionRecords, KindsCoverContiguousRuns)
 
 TEST(InstructionRecords, CountsAreNullExactlyForDirectivesAndSymbols)
 {
-    for (const InstructionRecord &record : BuiltInInstructionRecords()) {
+    for (const InstructionRecord &record : builtInInstructionRecords()) {
         const bool instruction = record.ID <= 111;
         EXPECT_EQ(record.BYTECOUNT.has_value(), instruction) << record.ID;
         EXPECT_EQ(record.TIMECOUNT.has_value(), instruction) << record.ID;
-        EXPECT_EQ(FieldText(record, InstructionField::BYTECOUNT).empty(), !instruction)
+        EXPECT_EQ(fieldText(record, InstructionField::BYTECOUNT).empty(), !instruction)
             << record.ID;
     }
 }
@@ -110,7 +111,7 @@ TEST(InstructionRecords, KeepTextsAsWritten)
         {127, "rel", "8位偏移量用于SJMP和所有条件转移指令范围-128+127", std::nullopt, std::nullopt},
         {130, "$", "指本条指令的起始位置", std::nullopt, std::nullopt},
     };
-    const auto records = BuiltInInstructionRecords();
+    const auto records = builtInInstructionRecords();
     for (const auto &sample : samples) {
         const InstructionRecord &record = records[sample.id - 1];
         EXPECT_EQ(record.NAME, sample.name);
@@ -122,7 +123,7 @@ TEST(InstructionRecords, KeepTextsAsWritten)
 
 TEST(InstructionRecords, NamesAreShortAsciiWithoutWildcards)
 {
-    for (const InstructionRecord &record : BuiltInInstructionRecords()) {
+    for (const InstructionRecord &record : builtInInstructionRecords()) {
         EXPECT_LE(record.NAME.size(), 18u) << record.ID;
         for (const char c : record.NAME) {
             EXPECT_TRUE(c > 0 && c < 127) << record.ID;
@@ -149,12 +150,12 @@ class QueryFilter : public ::testing::TestWithParam<QueryCase>
 
 TEST_P(QueryFilter, ShowsTheMatchingRecordsInIdOrder)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, GetParam().query);
     EXPECT_EQ(ViewIds(table), GetParam().ids);
-    ASSERT_EQ(table.CurrentRow().has_value(), !GetParam().ids.empty());
-    if (table.CurrentRecord()) {
-        EXPECT_EQ(table.CurrentRecord()->ID, GetParam().ids.front());
+    ASSERT_EQ(table.currentRow().has_value(), !GetParam().ids.empty());
+    if (table.currentRecord()) {
+        EXPECT_EQ(table.currentRecord()->ID, GetParam().ids.front());
     }
 }
 
@@ -193,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(QueryFilter, DirectDoesNotFindTheMisspelledRecord)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "DIRECT");
     const std::vector<int> ids = ViewIds(table);
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 36), 0);
@@ -202,7 +203,7 @@ TEST(QueryFilter, DirectDoesNotFindTheMisspelledRecord)
 
 TEST(QueryFilter, UnderscoresBesideTheTextChangeNothing)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "A");
     const std::vector<int> a = ViewIds(table);
     EXPECT_EQ(a.size(), 80u);
@@ -216,14 +217,14 @@ TEST(QueryFilter, UnderscoresBesideTheTextChangeNothing)
 
 TEST(AsmTable, StartsOpenUnfilteredOnTheFirstRecord)
 {
-    AsmTable table(BuiltInInstructionRecords());
-    EXPECT_TRUE(table.Active());
+    AsmTable table(builtInInstructionRecords());
+    EXPECT_TRUE(table.active());
     EXPECT_EQ(table.Filter(), "");
     EXPECT_FALSE(table.Filtered());
     EXPECT_FALSE(table.FilterCaseInsensitive());
-    EXPECT_FALSE(table.Compiled());
-    EXPECT_EQ(table.RecordCount(), 130u);
-    EXPECT_EQ(table.CurrentRecord()->ID, 1);
+    EXPECT_FALSE(table.compiled());
+    EXPECT_EQ(table.recordCount(), 130u);
+    EXPECT_EQ(table.currentRecord()->ID, 1);
 }
 
 // Counts the callbacks a table makes.
@@ -231,7 +232,7 @@ struct Observer
 {
     explicit Observer(AsmTable &table)
     {
-        table.SetCallbacks(
+        table.setCallbacks(
             {[this] { ++aboutToRefresh; }, [this] { ++refreshes; },
              [this](std::optional<std::size_t> previous) { moves.push_back(previous); }});
     }
@@ -242,7 +243,7 @@ struct Observer
 
 TEST(AsmTable, FirstQueryChangeRefreshesTwiceThenOnce)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     Observer observer(table);
     ApplyQuery(table, "M");
     EXPECT_EQ(observer.refreshes, 2); // Filter while unfiltered, then Filtered
@@ -255,129 +256,129 @@ TEST(AsmTable, FirstQueryChangeRefreshesTwiceThenOnce)
 
 TEST(AsmTable, EqualValuesChangeNothing)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     Observer observer(table);
-    table.MoveTo(5);
-    table.SetFilter("");
-    table.SetFiltered(false);
+    table.moveTo(5);
+    table.setFilter("");
+    table.setFiltered(false);
     EXPECT_EQ(observer.refreshes, 0);
-    EXPECT_EQ(table.CurrentRow(), 5u);
+    EXPECT_EQ(table.currentRow(), 5u);
 }
 
 TEST(AsmTable, EveryRefreshMakesTheFirstRecordCurrent)
 {
-    AsmTable table(BuiltInInstructionRecords());
-    table.SetFilter(NameFilter("MOV"));
-    EXPECT_EQ(table.RecordCount(), 130u); // stored, not applied while unfiltered
-    table.Last();
-    table.SetFiltered(true);
-    EXPECT_EQ(table.CurrentRecord()->ID, 1);
-    table.MoveTo(21);
-    EXPECT_EQ(table.CurrentRecord()->ID, 22);
-    table.SetFilter(NameFilter("MOVX"));
-    EXPECT_EQ(table.CurrentRecord()->ID, 19);
-    table.SetFilter(NameFilter("nothing"));
-    EXPECT_EQ(table.CurrentRecord(), nullptr);
-    EXPECT_FALSE(table.CurrentRow());
+    AsmTable table(builtInInstructionRecords());
+    table.setFilter(NameFilter("MOV"));
+    EXPECT_EQ(table.recordCount(), 130u); // stored, not applied while unfiltered
+    table.last();
+    table.setFiltered(true);
+    EXPECT_EQ(table.currentRecord()->ID, 1);
+    table.moveTo(21);
+    EXPECT_EQ(table.currentRecord()->ID, 22);
+    table.setFilter(NameFilter("MOVX"));
+    EXPECT_EQ(table.currentRecord()->ID, 19);
+    table.setFilter(NameFilter("nothing"));
+    EXPECT_EQ(table.currentRecord(), nullptr);
+    EXPECT_FALSE(table.currentRow());
 }
 
 TEST(AsmTable, CompiledPatternKeepsTheCaseSettingOfItsCompilation)
 {
-    AsmTable table(BuiltInInstructionRecords());
-    table.SetFiltered(true);
-    table.SetFilter("NAME LIKE '%REL%'"); // the data spells it "rel"
-    EXPECT_EQ(table.RecordCount(), 0u);
-    table.SetFilterCaseInsensitive(true); // not compiled yet
-    EXPECT_FALSE(table.Compiled()->ignoreCase);
-    EXPECT_EQ(table.RecordCount(), 0u);
-    table.SetFilter("NAME LIKE '%REL%' ");
-    EXPECT_TRUE(table.Compiled()->ignoreCase);
-    EXPECT_EQ(table.RecordCount(), 15u);
-    EXPECT_EQ(table.Compiled()->pattern, "%REL%");
+    AsmTable table(builtInInstructionRecords());
+    table.setFiltered(true);
+    table.setFilter("NAME LIKE '%REL%'"); // the data spells it "rel"
+    EXPECT_EQ(table.recordCount(), 0u);
+    table.setFilterCaseInsensitive(true); // not compiled yet
+    EXPECT_FALSE(table.compiled()->ignoreCase);
+    EXPECT_EQ(table.recordCount(), 0u);
+    table.setFilter("NAME LIKE '%REL%' ");
+    EXPECT_TRUE(table.compiled()->ignoreCase);
+    EXPECT_EQ(table.recordCount(), 15u);
+    EXPECT_EQ(table.compiled()->pattern, "%REL%");
 }
 
 TEST(AsmTable, DropsTheCompiledPatternWhenUnfilteredOrEmpty)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "MOV");
-    ASSERT_TRUE(table.Compiled());
-    table.SetFilter("");
-    EXPECT_FALSE(table.Compiled());
-    EXPECT_EQ(table.RecordCount(), 130u);
-    table.SetFilter(NameFilter("MOV"));
-    table.SetFiltered(false);
-    EXPECT_FALSE(table.Compiled());
-    EXPECT_EQ(table.RecordCount(), 130u);
+    ASSERT_TRUE(table.compiled());
+    table.setFilter("");
+    EXPECT_FALSE(table.compiled());
+    EXPECT_EQ(table.recordCount(), 130u);
+    table.setFilter(NameFilter("MOV"));
+    table.setFiltered(false);
+    EXPECT_FALSE(table.compiled());
+    EXPECT_EQ(table.recordCount(), 130u);
 }
 
 TEST(AsmTable, RefusesOtherExpressionsAndStaysAsItWas)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "MOV");
     for (const char *expression :
          {"GUT LIKE '%A%'", "NAME = 'MOV'", "NAME LIKE '%A", "  ", "ID LIKE '1'"}) {
-        EXPECT_THROW(table.SetFilter(expression), Error) << expression;
+        EXPECT_THROW(table.setFilter(expression), Error) << expression;
         EXPECT_EQ(table.Filter(), NameFilter("MOV"));
-        EXPECT_EQ(table.RecordCount(), 24u);
+        EXPECT_EQ(table.recordCount(), 24u);
     }
-    table.SetFiltered(false);
-    table.SetFilter("NAME = 'MOV'"); // unfiltered: stored only
-    EXPECT_THROW(table.SetFiltered(true), Error);
+    table.setFiltered(false);
+    table.setFilter("NAME = 'MOV'"); // unfiltered: stored only
+    EXPECT_THROW(table.setFiltered(true), Error);
     EXPECT_FALSE(table.Filtered());
-    EXPECT_EQ(table.RecordCount(), 130u);
+    EXPECT_EQ(table.recordCount(), 130u);
 }
 
 TEST(AsmTable, ClosedTableOnlyStoresItsFilter)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     Observer observer(table);
-    table.Close();
-    EXPECT_EQ(table.RecordCount(), 0u);
-    EXPECT_FALSE(table.First());
+    table.close();
+    EXPECT_EQ(table.recordCount(), 0u);
+    EXPECT_FALSE(table.first());
     ApplyQuery(table, "MOVX");
     EXPECT_EQ(observer.refreshes, 1);
-    EXPECT_FALSE(table.Compiled());
-    table.Open();
+    EXPECT_FALSE(table.compiled());
+    table.open();
     EXPECT_EQ(ViewIds(table), (std::vector<int>{19, 20, 21, 22}));
 }
 
 TEST(AsmTable, MovesStopWithNoticeAtEitherEnd)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "MOVX");
     Observer observer(table);
-    EXPECT_FALSE(table.Prior());
-    EXPECT_TRUE(table.Next());
-    EXPECT_EQ(table.CurrentRecord()->ID, 20);
-    EXPECT_TRUE(table.Last());
-    EXPECT_EQ(table.CurrentRecord()->ID, 22);
-    EXPECT_FALSE(table.Next());
-    EXPECT_EQ(table.MoveBy(-10), -3);
-    EXPECT_EQ(table.CurrentRecord()->ID, 19);
-    EXPECT_EQ(table.MoveBy(2), 2);
-    EXPECT_TRUE(table.First());
-    EXPECT_FALSE(table.MoveTo(4));
+    EXPECT_FALSE(table.prior());
+    EXPECT_TRUE(table.next());
+    EXPECT_EQ(table.currentRecord()->ID, 20);
+    EXPECT_TRUE(table.last());
+    EXPECT_EQ(table.currentRecord()->ID, 22);
+    EXPECT_FALSE(table.next());
+    EXPECT_EQ(table.moveBy(-10), -3);
+    EXPECT_EQ(table.currentRecord()->ID, 19);
+    EXPECT_EQ(table.moveBy(2), 2);
+    EXPECT_TRUE(table.first());
+    EXPECT_FALSE(table.moveTo(4));
     EXPECT_EQ(observer.moves, (std::vector<std::optional<std::size_t>>{0, 1, 3, 0, 2}));
     EXPECT_EQ(observer.refreshes, 0);
 }
 
 TEST(AsmTable, EmptyViewHasNoRecordToMoveTo)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "REL%X");
-    EXPECT_FALSE(table.First());
-    EXPECT_FALSE(table.Last());
-    EXPECT_FALSE(table.Next());
-    EXPECT_FALSE(table.Prior());
-    EXPECT_EQ(table.MoveBy(5), 0);
+    EXPECT_FALSE(table.first());
+    EXPECT_FALSE(table.last());
+    EXPECT_FALSE(table.next());
+    EXPECT_FALSE(table.prior());
+    EXPECT_EQ(table.moveBy(5), 0);
 }
 
 TEST(AsmTable, FindsRowsById)
 {
-    AsmTable table(BuiltInInstructionRecords());
+    AsmTable table(builtInInstructionRecords());
     ApplyQuery(table, "MOV");
-    EXPECT_EQ(table.RowOfId(105), 22u);
-    EXPECT_FALSE(table.RowOfId(23));
+    EXPECT_EQ(table.rowOfId(105), 22u);
+    EXPECT_FALSE(table.rowOfId(23));
 }
 
 } // namespace

@@ -23,26 +23,26 @@ constexpr auto Value = ByteEntry::Kind::Value;
 constexpr auto Refused = ByteEntry::Kind::Refused;
 
 const Case cases[] = {
-    {"binary padded", ReadBinaryEntry, "101", Value, 5, ""},
-    {"binary with leading blanks", ReadBinaryEntry, " 11", Value, 3, ""},
-    {"binary all ones", ReadBinaryEntry, "11111111", Value, 255, ""},
-    {"binary blank", ReadBinaryEntry, " \t", Blank, 0, ""},
-    {"binary other digits", ReadBinaryEntry, "12", Refused, 0, "数值只能是00000000~11111111"},
-    {"binary negative", ReadBinaryEntry, "-1", Refused, 0, "数值只能是00000000~11111111"},
-    {"binary nine digits", ReadBinaryEntry, "100000000", Refused, 0, "数值只能是00000000~11111111"},
-    {"decimal", ReadDecimalEntry, "255", Value, 255, ""},
-    {"decimal leading zeros", ReadDecimalEntry, "007", Value, 7, ""},
-    {"decimal 256", ReadDecimalEntry, "256", Refused, 0, "数值只能是0~255"},
-    {"decimal negative", ReadDecimalEntry, "-5", Refused, 0, "数值只能是0~255"},
-    {"decimal blank", ReadDecimalEntry, "", Blank, 0, ""},
-    {"hex one digit", ReadHexEntry, "f", Value, 15, ""},
-    {"hex two digits", ReadHexEntry, "A0", Value, 160, ""},
-    {"hex blanks around", ReadHexEntry, " 7 ", Value, 7, ""},
-    {"hex three digits", ReadHexEntry, "1FF", Refused, 0, "数值只能是00~FF"},
-    {"hex foreign digit", ReadHexEntry, "1G", Refused, 0, "数值只能是00~FF"},
-    {"hex blank inside", ReadHexEntry, "1 F", Refused, 0, "数值只能是00~FF"},
-    {"hex non-ASCII", ReadHexEntry, "\xE6\x95\xB0", Refused, 0, "数值只能是00~FF"},
-    {"hex blank", ReadHexEntry, "   ", Blank, 0, ""},
+    {"binary padded", readBinaryEntry, "101", Value, 5, ""},
+    {"binary with leading blanks", readBinaryEntry, " 11", Value, 3, ""},
+    {"binary all ones", readBinaryEntry, "11111111", Value, 255, ""},
+    {"binary blank", readBinaryEntry, " \t", Blank, 0, ""},
+    {"binary other digits", readBinaryEntry, "12", Refused, 0, "数值只能是00000000~11111111"},
+    {"binary negative", readBinaryEntry, "-1", Refused, 0, "数值只能是00000000~11111111"},
+    {"binary nine digits", readBinaryEntry, "100000000", Refused, 0, "数值只能是00000000~11111111"},
+    {"decimal", readDecimalEntry, "255", Value, 255, ""},
+    {"decimal leading zeros", readDecimalEntry, "007", Value, 7, ""},
+    {"decimal 256", readDecimalEntry, "256", Refused, 0, "数值只能是0~255"},
+    {"decimal negative", readDecimalEntry, "-5", Refused, 0, "数值只能是0~255"},
+    {"decimal blank", readDecimalEntry, "", Blank, 0, ""},
+    {"hex one digit", readHexEntry, "f", Value, 15, ""},
+    {"hex two digits", readHexEntry, "A0", Value, 160, ""},
+    {"hex blanks around", readHexEntry, " 7 ", Value, 7, ""},
+    {"hex three digits", readHexEntry, "1FF", Refused, 0, "数值只能是00~FF"},
+    {"hex foreign digit", readHexEntry, "1G", Refused, 0, "数值只能是00~FF"},
+    {"hex blank inside", readHexEntry, "1 F", Refused, 0, "数值只能是00~FF"},
+    {"hex non-ASCII", readHexEntry, "\xE6\x95\xB0", Refused, 0, "数值只能是00~FF"},
+    {"hex blank", readHexEntry, "   ", Blank, 0, ""},
 };
 
 TEST(ByteEntry, ReadsRefusesOrIgnoresEachBox)
@@ -57,9 +57,9 @@ TEST(ByteEntry, ReadsRefusesOrIgnoresEachBox)
 
 TEST(ByteEntry, NonIntegerBinaryAndDecimalTextThrows)
 {
-    EXPECT_THROW(ReadBinaryEntry("1A"), Error);
-    EXPECT_THROW(ReadDecimalEntry("1.5"), Error);
-    EXPECT_THROW(ReadDecimalEntry("5 "), Error);
+    EXPECT_THROW(readBinaryEntry("1A"), Error);
+    EXPECT_THROW(readDecimalEntry("1.5"), Error);
+    EXPECT_THROW(readDecimalEntry("5 "), Error);
 }
 
 } // namespace

@@ -67,19 +67,19 @@ TEST(PadBinText, RefusesTextThatIsNoDecimalInteger)
     }
 }
 
-TEST(ParseDecimalInteger, ReachesBothEndsOfSixtyFourBits)
+TEST(parseDecimalInteger, ReachesBothEndsOfSixtyFourBits)
 {
-    EXPECT_EQ(ParseDecimalInteger("9223372036854775807"), INT64_MAX);
-    EXPECT_EQ(ParseDecimalInteger("-9223372036854775808"), INT64_MIN);
-    EXPECT_THROW(ParseDecimalInteger("9223372036854775808"), Error);
-    EXPECT_THROW(ParseDecimalInteger("-9223372036854775809"), Error);
+    EXPECT_EQ(parseDecimalInteger("9223372036854775807"), INT64_MAX);
+    EXPECT_EQ(parseDecimalInteger("-9223372036854775808"), INT64_MIN);
+    EXPECT_THROW(parseDecimalInteger("9223372036854775808"), Error);
+    EXPECT_THROW(parseDecimalInteger("-9223372036854775809"), Error);
 }
 
-TEST(TwoDigitHex, PadsAndUpperCases)
+TEST(twoDigitHex, PadsAndUpperCases)
 {
-    EXPECT_EQ(TwoDigitHex(0), "00");
-    EXPECT_EQ(TwoDigitHex(15), "0F");
-    EXPECT_EQ(TwoDigitHex(255), "FF");
+    EXPECT_EQ(twoDigitHex(0), "00");
+    EXPECT_EQ(twoDigitHex(15), "0F");
+    EXPECT_EQ(twoDigitHex(255), "FF");
 }
 
 } // namespace

@@ -16,7 +16,7 @@ struct KnownGlyph
     Glyph bytes;
 };
 
-const KnownGlyph KnownGlyphs[] = {
+const KnownGlyph kKnownGlyphs[] = {
     {0xB0,
      0xA1, // 啊
      {0x00, 0x04, 0x2F, 0x7E, 0xF9, 0x04, 0xA9, 0x04, 0xAA, 0x14, 0xAA,
@@ -32,7 +32,7 @@ const KnownGlyph KnownGlyphs[] = {
 
 TEST(GlyphOf, GivesTheKnownBitmaps)
 {
-    for (const KnownGlyph &known : KnownGlyphs) {
+    for (const KnownGlyph &known : kKnownGlyphs) {
         const std::optional<Glyph> glyph = GlyphOf(known.hi, known.lo);
         ASSERT_TRUE(glyph) << std::hex << int{known.hi} << int{known.lo};
         EXPECT_EQ(*glyph, known.bytes) << std::hex << int{known.hi} << int{known.lo};
@@ -41,7 +41,7 @@ TEST(GlyphOf, GivesTheKnownBitmaps)
 
 TEST(GlyphOf, ReadsTheLastGlyphOfZone87FromTheEndOfTheTable)
 {
-    ASSERT_EQ(HzFontTableSize, 261696u);
+    ASSERT_EQ(kFontTableSize, 261696u);
     const std::optional<Glyph> last = GlyphOf(0xF7, 0xFE);
     ASSERT_TRUE(last);
     EXPECT_TRUE(std::equal(last->begin(), last->end(), HzFontTable + 261696 - 32));

@@ -24,7 +24,7 @@ class GridFindDialogTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InstallGridFindDialog(); }
+    void initTestCase() { installGridFindDialog(); }
     // First: the run's one dialog is created by its first opening.
     void firstOpeningShowsTheDefaults();
     void findStepsFromMatchToMatch_data();
@@ -49,7 +49,7 @@ struct Fixture
         grid = form.findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
     }
 
-    int currentId() const { return grid->CurrentRecord() ? grid->CurrentRecord()->ID : 0; }
+    int currentId() const { return grid->currentRecord() ? grid->currentRecord()->ID : 0; }
 
     template <typename T> T *Child(const char *name) const
     {
@@ -212,7 +212,7 @@ void GridFindDialogTest::findStepsFromMatchToMatch()
     testing::MessageBoxRecorder boxes;
     Fixture f;
     QTest::keyClicks(f.form.findChild<QLineEdit *>(QStringLiteral("AsmCommandEdit")), query);
-    QVERIFY(f.grid->SetCurrentRow(startRow));
+    QVERIFY(f.grid->setCurrentRow(startRow));
     const int startId = f.currentId();
     f.WhileOpen([&] {
         f.Choose(findIn, matchKind, direction, caseCounts);
@@ -221,7 +221,7 @@ void GridFindDialogTest::findStepsFromMatchToMatch()
         for (const int id : matches) {
             f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
             QCOMPARE(f.currentId(), id);
-            QCOMPARE(f.grid->CurrentColumn(), column);
+            QCOMPARE(f.grid->currentColumn(), column);
         }
         for (int again = 0; again < 2; ++again) {
             f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
@@ -229,7 +229,7 @@ void GridFindDialogTest::findStepsFromMatchToMatch()
             QVERIFY(f.dialog->isVisible());
         }
         if (matches.isEmpty())
-            QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Name));
+            QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Name));
     });
     QVERIFY(boxes.boxes.empty());
 }
@@ -242,10 +242,10 @@ void GridFindDialogTest::allColumnsStepsThroughTheRestOfTheRecord()
         f.Type(QStringLiteral("累加器"));
         f.Key(Qt::Key_Return);
         QCOMPARE(f.currentId(), 1);
-        QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+        QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Gut));
         f.Key(Qt::Key_Return); // 类别, 字节数, 周期数 of ID 1, then ID 2 from 助记符
         QCOMPARE(f.currentId(), 2);
-        QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+        QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Gut));
     });
     QCOMPARE(f.currentId(), 2); // where the dialog left it
 }
@@ -292,7 +292,7 @@ void GridFindDialogTest::reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices()
         });
         return count;
     }();
-    QCOMPARE(f.grid->CurrentColumn(), int(AsmGridModel::Gut));
+    QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Gut));
     f.grid->setFocus();
     f.WhileOpen(
         [&] {

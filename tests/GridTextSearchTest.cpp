@@ -1,5 +1,6 @@
 #include "WidgetTestSupport.h"
 
+#include "data/InstructionRecords.h"
 #include "dialogs/GridTextSearch.h"
 #include "ui/AsmGrid.h"
 #include "ui/AsmGridModel.h"
@@ -54,7 +55,7 @@ void GridTextSearchTest::comparesCellTexts()
     QFETCH(bool, caseInsensitive);
     QFETCH(bool, matches);
     const CellMatchOptions options{kind, caseInsensitive, QLocale(QLocale::English)};
-    QCOMPARE(CellTextMatches(cell, search, options), matches);
+    QCOMPARE(cellTextMatches(cell, search, options), matches);
 }
 
 void GridTextSearchTest::walksTheShownColumnsInDisplayOrder_data()
@@ -84,11 +85,11 @@ void GridTextSearchTest::walksTheShownColumnsInDisplayOrder()
     QFETCH(int, expectedId);
     QFETCH(int, expectedColumn);
 
-    auto *model = new AsmGridModel(BuiltInInstructionRecords());
+    auto *model = new AsmGridModel(builtInInstructionRecords());
     AsmGrid grid(*model);
     model->setParent(&grid);
-    QVERIFY(grid.SetCurrentRow(2));
-    grid.SetCurrentColumn(AsmGridModel::Gut);
+    QVERIFY(grid.setCurrentRow(2));
+    grid.setCurrentColumn(AsmGridModel::Gut);
     if (moveTimeFirst)
         grid.horizontalHeader()->moveSection(AsmGridModel::TimeCount, 0);
     grid.setColumnHidden(AsmGridModel::ByteCount, hideByteCount);
@@ -99,8 +100,8 @@ void GridTextSearchTest::walksTheShownColumnsInDisplayOrder()
     search.direction = up ? GridSearchDirection::Up : GridSearchDirection::Down;
     search.matchKind = Whole;
     QVERIFY(SearchGridText(grid, search));
-    QCOMPARE(grid.CurrentRecord()->ID, expectedId);
-    QCOMPARE(grid.CurrentColumn(), expectedColumn);
+    QCOMPARE(grid.currentRecord()->ID, expectedId);
+    QCOMPARE(grid.currentColumn(), expectedColumn);
     QVERIFY(grid.updatesEnabled());
 }
 

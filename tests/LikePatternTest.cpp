@@ -11,7 +11,7 @@
 namespace zandrel {
 namespace {
 
-TEST(RewriteLikePattern, AppliesEachRuleInTurnWithoutGoingBack)
+TEST(rewriteLikePattern, AppliesEachRuleInTurnWithoutGoingBack)
 {
     const std::pair<const char *, const char *> cases[] = {
         {"%%", "%"},      {"%%%%", "%"},   {"%_%", "%%"},        {"%__%", "%%"},
@@ -20,13 +20,13 @@ TEST(RewriteLikePattern, AppliesEachRuleInTurnWithoutGoingBack)
         {"__%__", "%"},   {"%%_%%", "%%"},
     };
     for (auto [pattern, rewritten] : cases)
-        EXPECT_EQ(RewriteLikePattern(pattern), rewritten) << pattern;
+        EXPECT_EQ(rewriteLikePattern(pattern), rewritten) << pattern;
 }
 
-TEST(RewriteLikePattern, LeavesTheSecondByteOfAChineseCharacterAlone)
+TEST(rewriteLikePattern, LeavesTheSecondByteOfAChineseCharacterAlone)
 {
     // 0x81 0x5F is one character whose second byte happens to be "_".
-    EXPECT_EQ(RewriteLikePattern("%\x81_%"), "%\x81_%");
+    EXPECT_EQ(rewriteLikePattern("%\x81_%"), "%\x81_%");
 }
 
 struct MatchCase
@@ -167,8 +167,8 @@ class ParseLikeExpressionAccepts : public ::testing::TestWithParam<ParseCase>
 
 TEST_P(ParseLikeExpressionAccepts, TheOneForm)
 {
-    const LikeExpressionParse parse = ParseLikeExpression(GetParam().expression);
-    ASSERT_TRUE(parse.expression) << FilterErrorText(parse.error);
+    const LikeExpressionParse parse = parseLikeExpression(GetParam().expression);
+    ASSERT_TRUE(parse.expression) << filterErrorText(parse.error);
     EXPECT_EQ(parse.error, FilterError::None);
     EXPECT_EQ(parse.expression->field, GetParam().field);
     EXPECT_EQ(parse.expression->pattern, GetParam().pattern);
@@ -199,7 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "NAME", std::string(255, 'A')}),
     [](const auto &info) { return std::string(info.param.label); });
 
-TEST(ParseLikeExpression, RefusesOtherForms)
+TEST(parseLikeExpression, RefusesOtherForms)
 {
     const std::pair<std::string, FilterError> cases[] = {
         {"", FilterError::FieldNameExpected},
@@ -220,23 +220,23 @@ TEST(ParseLikeExpression, RefusesOtherForms)
         {"NAME LIKE 'A' 'B'", FilterError::TextAfterConstant},
     };
     for (const auto &[expression, error] : cases) {
-        const LikeExpressionParse parse = ParseLikeExpression(expression);
+        const LikeExpressionParse parse = parseLikeExpression(expression);
         EXPECT_FALSE(parse.expression) << expression;
         EXPECT_EQ(parse.error, error) << expression;
     }
 }
 
-TEST(ParseLikeExpression, NeverReadsPastAHalfCharacterAtTheEnd)
+TEST(parseLikeExpression, NeverReadsPastAHalfCharacterAtTheEnd)
 {
     // A lead byte with nothing after it, in each place a half character can end up.
     for (const std::string expression : {"\xB2", "NAME\xB2", "NAME LIKE \xB2", "NAME LIKE '\xB2"}) {
-        const LikeExpressionParse parse = ParseLikeExpression(expression);
+        const LikeExpressionParse parse = parseLikeExpression(expression);
         EXPECT_FALSE(parse.expression) << expression;
     }
     // The half character is dropped wherever it stands.
-    EXPECT_EQ(ParseLikeExpression("NAME LIKE '\xB2'").expression->pattern, "");
-    EXPECT_EQ(ParseLikeExpression("NAME LIKE 'A'\xB2").expression->pattern, "A");
-    EXPECT_EQ(ParseLikeExpression("NAME LIKE 'A\xB2''B'").expression->pattern, "A'B");
+    EXPECT_EQ(parseLikeExpression("NAME LIKE '\xB2'").expression->pattern, "");
+    EXPECT_EQ(parseLikeExpression("NAME LIKE 'A'\xB2").expression->pattern, "A");
+    EXPECT_EQ(parseLikeExpression("NAME LIKE 'A\xB2''B'").expression->pattern, "A'B");
 }
 
 } // namespace

@@ -54,12 +54,12 @@ struct Window
     QList<int> ids() const
     {
         QList<int> shown;
-        for (std::size_t row = 0; row < page->asmTable().RecordCount(); ++row)
-            shown << page->asmTable().RecordAt(row).ID;
+        for (std::size_t row = 0; row < page->asmTable().recordCount(); ++row)
+            shown << page->asmTable().recordAt(row).ID;
         return shown;
     }
 
-    int currentId() const { return grid->CurrentRecord() ? grid->CurrentRecord()->ID : 0; }
+    int currentId() const { return grid->currentRecord() ? grid->currentRecord()->ID : 0; }
 
     std::unique_ptr<TMainForm> form;
     QTabWidget *pages = nullptr;
@@ -170,7 +170,7 @@ void ReferencePageTest::buildsTheExpressionWithDoubledQuotes()
     QCOMPARE(table.Filter(), std::string("NAME LIKE '%MOV A%'"));
     w.edit->setText(QStringLiteral("A'B"));
     QCOMPARE(table.Filter(), std::string("NAME LIKE '%A''B%'"));
-    QCOMPARE(table.Compiled()->pattern, std::string("%A'B%"));
+    QCOMPARE(table.compiled()->pattern, std::string("%A'B%"));
     w.edit->setText(QStringLiteral("  "));
     QCOMPARE(table.Filter(), std::string("NAME LIKE '%  %'")); // not trimmed
 }
@@ -188,13 +188,13 @@ void ReferencePageTest::countsChineseInGb2312Bytes()
 
     // 253 bytes of query keep S whole; beyond that the pattern is cut at 255 bytes.
     w.edit->setText(QString(251, QLatin1Char('%')) + QStringLiteral("测"));
-    QCOMPARE(table.Compiled()->pattern.size(), std::size_t(255));
+    QCOMPARE(table.compiled()->pattern.size(), std::size_t(255));
     QCOMPARE(w.grid->model()->rowCount(), 0);
     w.edit->setText(QString(253, QLatin1Char('%')) + QStringLiteral("测"));
-    QCOMPARE(table.Compiled()->pattern, std::string(254, '%')); // half of 测 dropped
+    QCOMPARE(table.compiled()->pattern, std::string(254, '%')); // half of 测 dropped
     QCOMPARE(w.grid->model()->rowCount(), 130);
     w.edit->setText(QString(300, QLatin1Char('A')));
-    QCOMPARE(table.Compiled()->pattern, "%" + std::string(254, 'A'));
+    QCOMPARE(table.compiled()->pattern, "%" + std::string(254, 'A'));
     QCOMPARE(w.grid->model()->rowCount(), 0);
 }
 
@@ -215,12 +215,12 @@ void ReferencePageTest::changedQueryPutsItsFirstRecordOnTop()
 {
     Window w;
     QTest::keyClicks(w.edit, QStringLiteral("MOV"));
-    w.grid->SetCurrentRow(21);
+    w.grid->setCurrentRow(21);
     QCOMPARE(w.currentId(), 22);
     QTest::keyClicks(w.edit, QStringLiteral("X"));
     QCOMPARE(w.ids(), (QList<int>{19, 20, 21, 22}));
     QCOMPARE(w.currentId(), 19);
-    QCOMPARE(w.grid->TopRow(), 0);
+    QCOMPARE(w.grid->topRow(), 0);
 }
 
 void ReferencePageTest::showingThePageFocusesTheQueryBox()
@@ -241,16 +241,16 @@ void ReferencePageTest::leavingThePageKeepsItsState()
     QTest::keyClicks(w.edit, QStringLiteral("A"));
     w.grid->setFocus();
     QTest::keyClick(w.grid, Qt::Key_End);
-    w.grid->SetCurrentColumn(AsmGridModel::Gut);
-    const int top = w.grid->TopRow();
+    w.grid->setCurrentColumn(AsmGridModel::Gut);
+    const int top = w.grid->topRow();
     QVERIFY(top > 0);
     w.pages->setCurrentIndex(0);
     w.pages->setCurrentWidget(w.page);
     QCOMPARE(w.edit->text(), QStringLiteral("A"));
     QCOMPARE(w.page->asmTable().Filter(), std::string("NAME LIKE '%A%'"));
     QCOMPARE(w.currentId(), 126);
-    QCOMPARE(w.grid->CurrentColumn(), int(AsmGridModel::Gut));
-    QCOMPARE(w.grid->TopRow(), top);
+    QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Gut));
+    QCOMPARE(w.grid->topRow(), top);
     QVERIFY(w.edit->hasFocus());
 }
 

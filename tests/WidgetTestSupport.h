@@ -27,11 +27,11 @@ class MessageBoxRecorder
 public:
     MessageBoxRecorder()
     {
-        SetMessageBoxInterceptor([this](QMessageBox &box) {
+        setMessageBoxInterceptor([this](QMessageBox &box) {
             boxes.push_back({box.windowTitle(), box.text(), box.icon(), box.standardButtons()});
         });
     }
-    ~MessageBoxRecorder() { SetMessageBoxInterceptor({}); }
+    ~MessageBoxRecorder() { setMessageBoxInterceptor({}); }
     MessageBoxRecorder(const MessageBoxRecorder &) = delete;
     MessageBoxRecorder &operator=(const MessageBoxRecorder &) = delete;
 

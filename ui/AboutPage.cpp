@@ -49,7 +49,7 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
     underlined.setUnderline(true);
     WebLabel->setFont(underlined);
     WebLabel->setCursor(Qt::PointingHandCursor);
-    connect(WebLabel, &LinkLabel::clicked, this, GuardedSlot(this, &AboutPage::WebLabelClick));
+    connect(WebLabel, &LinkLabel::clicked, this, guardedSlot(this, &AboutPage::WebLabelClick));
 }
 
 void AboutPage::WebLabelClick()

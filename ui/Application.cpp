@@ -1,7 +1,7 @@
 #include "ui/Application.h"
 
+#include "ui/Appearance.h"
 #include "ui/MessageBoxes.h"
-#include "ui/Style.h"
 
 #include <exception>
 
@@ -18,19 +18,19 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ReportCurrentException();
+        reportCurrentException();
         return false;
     }
 }
 
-void ReportCurrentException()
+void reportCurrentException()
 {
     try {
         throw;
     } catch (const std::exception &e) {
-        ShowFailure(QString::fromUtf8(e.what()));
+        showFailure(QString::fromUtf8(e.what()));
     } catch (...) {
-        ShowFailure(QStringLiteral("未知错误"));
+        showFailure(QStringLiteral("未知错误"));
     }
 }
 

@@ -18,24 +18,24 @@ public:
 };
 
 // Shows the failure box for the exception being handled; call it from a catch block.
-void ReportCurrentException();
+void reportCurrentException();
 
 // Runs handler and reports whatever it throws, so no exception ever leaves a slot.
 template <typename Handler>
-void Guarded(Handler &&handler)
+void guarded(Handler &&handler)
 {
     try {
         handler();
     } catch (...) {
-        ReportCurrentException();
+        reportCurrentException();
     }
 }
 
-// A slot that runs receiver->handler() under Guarded.
+// A slot that runs receiver->handler() under guarded.
 template <typename Receiver>
-auto GuardedSlot(Receiver *receiver, void (Receiver::*handler)())
+auto guardedSlot(Receiver *receiver, void (Receiver::*handler)())
 {
-    return [receiver, handler] { Guarded([&] { (receiver->*handler)(); }); };
+    return [receiver, handler] { guarded([&] { (receiver->*handler)(); }); };
 }
 
 } // namespace zandrel

@@ -133,7 +133,7 @@ protected:
         painter->save();
         QHeaderView::paintSection(painter, rect, logicalIndex);
         painter->restore();
-        if (grid_.CurrentRow() != logicalIndex)
+        if (grid_.currentRow() != logicalIndex)
             return;
         const QPoint centre = rect.center();
         const QPoint arrow[] = {{centre.x() - 2, centre.y() - 4},
@@ -165,7 +165,7 @@ public:
     {
         QStyleOptionViewItem cell(option);
         cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
-        if (grid_.hasFocus() && grid_.CurrentRow() == index.row()) {
+        if (grid_.hasFocus() && grid_.currentRow() == index.row()) {
             cell.state |= QStyle::State_Selected | QStyle::State_Active;
             cell.palette.setCurrentColorGroup(QPalette::Active);
         }
@@ -215,18 +215,18 @@ AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), mod
 
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     for (int column = 0; column < AsmGridModel::ColumnCount; ++column)
-        horizontalHeader()->resizeSection(column, AsmGridModel::WidthOf(column));
+        horizontalHeader()->resizeSection(column, AsmGridModel::widthOf(column));
 
-    connect(&model_, &AsmGridModel::modelReset, this, &AsmGrid::ViewRefreshed);
-    connect(&model_, &AsmGridModel::currentRecordMoved, this, &AsmGrid::CurrentRecordMoved);
+    connect(&model_, &AsmGridModel::modelReset, this, &AsmGrid::viewRefreshed);
+    connect(&model_, &AsmGridModel::currentRecordMoved, this, &AsmGrid::currentRecordMovedTo);
 }
 
-bool AsmGrid::HasOpenTable() const
+bool AsmGrid::hasOpenTable() const
 {
-    return model_.table().Active();
+    return model_.table().active();
 }
 
-QList<int> AsmGrid::ColumnsInDisplayOrder() const
+QList<int> AsmGrid::columnsInDisplayOrder() const
 {
     QList<int> columns;
     for (int visual = 0; visual < horizontalHeader()->count(); ++visual)
@@ -234,41 +234,41 @@ QList<int> AsmGrid::ColumnsInDisplayOrder() const
     return columns;
 }
 
-QString AsmGrid::ColumnTitle(int column) const
+QString AsmGrid::columnTitle(int column) const
 {
     return model_.headerData(column, Qt::Horizontal).toString();
 }
 
-bool AsmGrid::IsColumnVisible(int column) const
+bool AsmGrid::isColumnVisible(int column) const
 {
     return column >= 0 && column < AsmGridModel::ColumnCount && !isColumnHidden(column);
 }
 
-std::optional<InstructionField> AsmGrid::ColumnField(int column) const
+std::optional<InstructionField> AsmGrid::columnField(int column) const
 {
     if (column < 0 || column >= AsmGridModel::ColumnCount)
         return std::nullopt;
-    return AsmGridModel::FieldOf(column);
+    return AsmGridModel::fieldOf(column);
 }
 
-QString AsmGrid::CurrentDisplayText(int column) const
+QString AsmGrid::currentDisplayText(int column) const
 {
-    const std::optional<int> row = CurrentRow();
+    const std::optional<int> row = currentRow();
     if (!row)
         return {};
     return model_.data(model_.index(*row, column)).toString();
 }
 
-QString AsmGrid::CurrentFieldText(int column) const
+QString AsmGrid::currentFieldText(int column) const
 {
-    const InstructionRecord *record = CurrentRecord();
-    const std::optional<InstructionField> field = ColumnField(column);
+    const InstructionRecord *record = currentRecord();
+    const std::optional<InstructionField> field = columnField(column);
     if (!record || !field)
         return {};
-    return QString::fromStdString(FieldText(*record, *field));
+    return QString::fromStdString(fieldText(*record, *field));
 }
 
-void AsmGrid::SetCurrentColumn(int column)
+void AsmGrid::setCurrentColumn(int column)
 {
     if (column < 0 || column >= AsmGridModel::ColumnCount || column == currentColumn_)
         return;
@@ -276,85 +276,85 @@ void AsmGrid::SetCurrentColumn(int column)
     if (redrawSuspended_ > 0)
         scrollPending_ = true;
     else
-        EnsureColumnVisible(column);
+        ensureColumnVisible(column);
 }
 
-const InstructionRecord *AsmGrid::CurrentRecord() const
+const InstructionRecord *AsmGrid::currentRecord() const
 {
-    return model_.table().CurrentRecord();
+    return model_.table().currentRecord();
 }
 
-std::optional<int> AsmGrid::CurrentRow() const
+std::optional<int> AsmGrid::currentRow() const
 {
-    const std::optional<std::size_t> row = model_.table().CurrentRow();
+    const std::optional<std::size_t> row = model_.table().currentRow();
     return row ? std::optional<int>(static_cast<int>(*row)) : std::nullopt;
 }
 
-bool AsmGrid::SetCurrentRow(int row)
+bool AsmGrid::setCurrentRow(int row)
 {
-    return row >= 0 && model_.table().MoveTo(static_cast<std::size_t>(row));
+    return row >= 0 && model_.table().moveTo(static_cast<std::size_t>(row));
 }
 
-bool AsmGrid::MoveFirst()
+bool AsmGrid::moveFirst()
 {
-    return model_.table().First();
+    return model_.table().first();
 }
 
-bool AsmGrid::MoveNext()
+bool AsmGrid::moveNext()
 {
-    return model_.table().Next();
+    return model_.table().next();
 }
 
-bool AsmGrid::MovePrior()
+bool AsmGrid::movePrior()
 {
-    return model_.table().Prior();
+    return model_.table().prior();
 }
 
-AsmGrid::Bookmark AsmGrid::SaveBookmark() const
+AsmGrid::Bookmark AsmGrid::saveBookmark() const
 {
     Bookmark bookmark;
-    if (const InstructionRecord *record = CurrentRecord())
+    if (const InstructionRecord *record = currentRecord())
         bookmark.recordId = record->ID;
-    bookmark.topRow = TopRow();
+    bookmark.topRow = topRow();
     return bookmark;
 }
 
-void AsmGrid::ReturnToBookmark(const Bookmark &bookmark)
+void AsmGrid::returnToBookmark(const Bookmark &bookmark)
 {
     if (bookmark.recordId)
-        if (const std::optional<std::size_t> row = model_.table().RowOfId(*bookmark.recordId))
-            model_.table().MoveTo(*row);
+        if (const std::optional<std::size_t> row = model_.table().rowOfId(*bookmark.recordId))
+            model_.table().moveTo(*row);
     verticalScrollBar()->setValue(bookmark.topRow);
     scrollPending_ = false;
 }
 
-void AsmGrid::SuspendRedraw()
+void AsmGrid::suspendRedraw()
 {
     if (redrawSuspended_++ == 0)
         setUpdatesEnabled(false);
 }
 
-void AsmGrid::ResumeRedraw()
+void AsmGrid::resumeRedraw()
 {
     if (redrawSuspended_ == 0 || --redrawSuspended_ > 0)
         return;
     setUpdatesEnabled(true);
     if (scrollPending_) {
         scrollPending_ = false;
-        if (const std::optional<int> row = CurrentRow())
-            EnsureRowVisible(*row);
-        EnsureColumnVisible(currentColumn_);
+        if (const std::optional<int> row = currentRow())
+            ensureRowVisible(*row);
+        ensureColumnVisible(currentColumn_);
     }
     viewport()->update();
     verticalHeader()->viewport()->update();
 }
 
-int AsmGrid::FullyVisibleRows() const
+int AsmGrid::fullyVisibleRows() const
 {
     return std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize());
 }
 
-int AsmGrid::TopRow() const
+int AsmGrid::topRow() const
 {
     // Rows scroll one at a time, so the scroll position is the top row.
     return verticalScrollBar()->value();
@@ -372,7 +372,7 @@ void AsmGrid::keyPressEvent(QKeyEvent *event)
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     const bool ctrl = modifiers == Qt::ControlModifier;
     const bool shift = modifiers & Qt::ShiftModifier;
-    const int lastOnScreen = TopRow() + FullyVisibleRows() - 1;
+    const int lastOnScreen = topRow() + fullyVisibleRows() - 1;
 
     if (modifiers & Qt::AltModifier) {
         event->ignore(); // accelerators belong to the page
@@ -380,23 +380,23 @@ void AsmGrid::keyPressEvent(QKeyEvent *event)
     }
     switch (event->key()) {
     case Qt::Key_Up:
-        ctrl ? table.MoveTo(static_cast<std::size_t>(TopRow())) : table.Prior();
+        ctrl ? table.moveTo(static_cast<std::size_t>(topRow())) : table.prior();
         break;
     case Qt::Key_Down:
-        ctrl ? SetCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1)) : table.Next();
+        ctrl ? setCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1)) : table.next();
         break;
     case Qt::Key_PageUp:
-        ctrl ? table.MoveTo(static_cast<std::size_t>(TopRow())) : table.MoveBy(-FullyVisibleRows());
+        ctrl ? table.moveTo(static_cast<std::size_t>(topRow())) : table.moveBy(-fullyVisibleRows());
         break;
     case Qt::Key_PageDown:
-        ctrl ? SetCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1))
-             : table.MoveBy(FullyVisibleRows());
+        ctrl ? setCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1))
+             : table.moveBy(fullyVisibleRows());
         break;
     case Qt::Key_Home:
-        table.First();
+        table.first();
         break;
     case Qt::Key_End:
-        table.Last();
+        table.last();
         break;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
@@ -406,24 +406,24 @@ void AsmGrid::keyPressEvent(QKeyEvent *event)
         }
         const int visual = horizontalHeader()->visualIndex(currentColumn_);
         if (event->key() == Qt::Key_Backtab || shift) {
-            if (visual == FirstVisualColumn())
-                table.Prior();
-        } else if (visual == LastVisualColumn()) {
-            table.Next();
+            if (visual == firstVisualColumn())
+                table.prior();
+        } else if (visual == lastVisualColumn()) {
+            table.next();
         }
         break;
     }
     case Qt::Key_Left:
     case Qt::Key_Right:
-        if (!AllColumnsFit())
-            ShiftColumns(event->key() == Qt::Key_Right ? 1 : -1);
+        if (!allColumnsFit())
+            shiftColumns(event->key() == Qt::Key_Right ? 1 : -1);
         break;
     case Qt::Key_F:
         if (!ctrl) {
             event->ignore();
             return;
         }
-        Guarded([this] {
+        guarded([this] {
             if (const auto &showFindDialog = GridFindDialogEntry())
                 showFindDialog(*this);
         });
@@ -457,7 +457,7 @@ void AsmGrid::mousePressEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton) {
         const QModelIndex index = indexAt(event->position().toPoint());
         if (index.isValid())
-            SetCurrentRow(index.row());
+            setCurrentRow(index.row());
     }
     event->accept();
 }
@@ -493,26 +493,26 @@ void AsmGrid::wheelEvent(QWheelEvent *event)
     if (notches == 0)
         return;
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    const int rows = (modifiers & Qt::ControlModifier) ? FullyVisibleRows() : 1;
+    const int rows = (modifiers & Qt::ControlModifier) ? fullyVisibleRows() : 1;
     // Turning the wheel away from the user goes up.
     if (modifiers & Qt::ShiftModifier)
-        model_.table().MoveBy(-notches * rows);
+        model_.table().moveBy(-notches * rows);
     else
-        verticalScrollBar()->setValue(TopRow() - notches * rows);
+        verticalScrollBar()->setValue(topRow() - notches * rows);
 }
 
 void AsmGrid::focusInEvent(QFocusEvent *event)
 {
     QTableView::focusInEvent(event);
-    if (const std::optional<int> row = CurrentRow())
-        UpdateRow(*row);
+    if (const std::optional<int> row = currentRow())
+        updateRow(*row);
 }
 
 void AsmGrid::focusOutEvent(QFocusEvent *event)
 {
     QTableView::focusOutEvent(event);
-    if (const std::optional<int> row = CurrentRow())
-        UpdateRow(*row);
+    if (const std::optional<int> row = currentRow())
+        updateRow(*row);
 }
 
 void AsmGrid::paintEvent(QPaintEvent *event)
@@ -538,7 +538,7 @@ void AsmGrid::paintEvent(QPaintEvent *event)
     painter.drawLine(0, bottom, right - 1, bottom);
 }
 
-void AsmGrid::ViewRefreshed()
+void AsmGrid::viewRefreshed()
 {
     // The first record is current after every refresh and is shown at the top.
     if (redrawSuspended_ > 0)
@@ -548,29 +548,29 @@ void AsmGrid::ViewRefreshed()
     verticalHeader()->viewport()->update();
 }
 
-void AsmGrid::CurrentRecordMoved(int previousRow, int currentRow)
+void AsmGrid::currentRecordMovedTo(int previousRow, int currentRow)
 {
-    UpdateRow(previousRow);
-    UpdateRow(currentRow);
+    updateRow(previousRow);
+    updateRow(currentRow);
     if (redrawSuspended_ > 0)
         scrollPending_ = true;
     else if (currentRow >= 0)
-        EnsureRowVisible(currentRow);
+        ensureRowVisible(currentRow);
 }
 
-void AsmGrid::EnsureRowVisible(int row)
+void AsmGrid::ensureRowVisible(int row)
 {
-    const int top = TopRow();
-    const int visible = FullyVisibleRows();
+    const int top = topRow();
+    const int visible = fullyVisibleRows();
     if (row < top)
         verticalScrollBar()->setValue(row);
     else if (row >= top + visible)
         verticalScrollBar()->setValue(row - visible + 1);
 }
 
-void AsmGrid::EnsureColumnVisible(int column)
+void AsmGrid::ensureColumnVisible(int column)
 {
-    if (AllColumnsFit())
+    if (allColumnsFit())
         return;
     // Columns scroll one at a time: the scroll position is the leftmost visual column.
     QScrollBar *bar = horizontalScrollBar();
@@ -584,7 +584,7 @@ void AsmGrid::EnsureColumnVisible(int column)
         bar->setValue(bar->value() + 1);
 }
 
-void AsmGrid::UpdateRow(int row)
+void AsmGrid::updateRow(int row)
 {
     if (row < 0 || row >= model_.rowCount())
         return;
@@ -592,17 +592,17 @@ void AsmGrid::UpdateRow(int row)
     verticalHeader()->viewport()->update();
 }
 
-void AsmGrid::ShiftColumns(int step)
+void AsmGrid::shiftColumns(int step)
 {
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step);
 }
 
-bool AsmGrid::AllColumnsFit() const
+bool AsmGrid::allColumnsFit() const
 {
     return horizontalScrollBar()->maximum() == 0;
 }
 
-int AsmGrid::FirstVisualColumn() const
+int AsmGrid::firstVisualColumn() const
 {
     for (int visual = 0; visual < horizontalHeader()->count(); ++visual)
         if (!isColumnHidden(horizontalHeader()->logicalIndex(visual)))
@@ -610,7 +610,7 @@ int AsmGrid::FirstVisualColumn() const
     return -1;
 }
 
-int AsmGrid::LastVisualColumn() const
+int AsmGrid::lastVisualColumn() const
 {
     for (int visual = horizontalHeader()->count() - 1; visual >= 0; --visual)
         if (!isColumnHidden(horizontalHeader()->logicalIndex(visual)))

@@ -36,47 +36,47 @@ public:
     // Columns are named by their model column (AsmGridModel::Column); their display order
     // is the user's, since titles can be dragged. A search runs along these lines:
     //
-    //     grid.SuspendRedraw();
-    //     const AsmGrid::Bookmark start = grid.SaveBookmark();
+    //     grid.suspendRedraw();
+    //     const AsmGrid::Bookmark start = grid.saveBookmark();
     //     bool found = false;
-    //     for (bool onRecord = grid.MoveNext(); onRecord && !found; onRecord = grid.MoveNext())
-    //         found = Matches(grid.CurrentDisplayText(column));
+    //     for (bool onRecord = grid.moveNext(); onRecord && !found; onRecord = grid.moveNext())
+    //         found = matches(grid.currentDisplayText(column));
     //     if (found)
-    //         grid.SetCurrentColumn(column);
+    //         grid.setCurrentColumn(column);
     //     else
-    //         grid.ReturnToBookmark(start);
-    //     grid.ResumeRedraw(); // one repaint, with the match in view
+    //         grid.returnToBookmark(start);
+    //     grid.resumeRedraw(); // one repaint, with the match in view
 
     // Whether the grid shows a table that is open. Only then is there anything to search.
-    bool HasOpenTable() const;
+    bool hasOpenTable() const;
 
     // The columns, left to right as shown.
-    QList<int> ColumnsInDisplayOrder() const;
-    QString ColumnTitle(int column) const;
-    bool IsColumnVisible(int column) const;
+    QList<int> columnsInDisplayOrder() const;
+    QString columnTitle(int column) const;
+    bool isColumnVisible(int column) const;
     // The field the column shows; every column of this grid has one.
-    std::optional<InstructionField> ColumnField(int column) const;
+    std::optional<InstructionField> columnField(int column) const;
     // The column's text in the current record as the grid shows it, and the field's value
     // as text. Both are empty without a current record, and both are the same here.
-    QString CurrentDisplayText(int column) const;
-    QString CurrentFieldText(int column) const;
+    QString currentDisplayText(int column) const;
+    QString currentFieldText(int column) const;
 
     // The current column: the first column at start; set by the find dialog only. Setting it
     // scrolls the column into view when not all columns fit.
-    int CurrentColumn() const { return currentColumn_; }
-    void SetCurrentColumn(int column);
+    int currentColumn() const { return currentColumn_; }
+    void setCurrentColumn(int column);
 
     // The current record (nullptr when the view is empty) and its row in the view.
-    const InstructionRecord *CurrentRecord() const;
-    std::optional<int> CurrentRow() const;
+    const InstructionRecord *currentRecord() const;
+    std::optional<int> currentRow() const;
     // Makes row current; false when there is no such row.
-    bool SetCurrentRow(int row);
+    bool setCurrentRow(int row);
 
     // Moves of the current record. Each returns false, moving nothing, when there is no
     // record to go to: the notice that a step would go past the first or the last record.
-    bool MoveFirst();
-    bool MoveNext();
-    bool MovePrior();
+    bool moveFirst();
+    bool moveNext();
+    bool movePrior();
 
     // The current record together with the row at the top of the grid.
     struct Bookmark
@@ -84,19 +84,19 @@ public:
         std::optional<int> recordId;
         int topRow = 0;
     };
-    Bookmark SaveBookmark() const;
+    Bookmark saveBookmark() const;
     // Puts the grid back on the bookmarked record with the same top row (the record must
     // still be in the view; otherwise only the top row is restored).
-    void ReturnToBookmark(const Bookmark &bookmark);
+    void returnToBookmark(const Bookmark &bookmark);
 
     // While suspended (calls nest), the grid neither repaints nor scrolls after the current
     // record; resuming redraws it once and brings the current record into view.
-    void SuspendRedraw();
-    void ResumeRedraw();
+    void suspendRedraw();
+    void resumeRedraw();
 
     // Rows fully visible in the grid at its current size (at least 1).
-    int FullyVisibleRows() const;
-    int TopRow() const;
+    int fullyVisibleRows() const;
+    int topRow() const;
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -111,16 +111,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void ViewRefreshed();
-    void CurrentRecordMoved(int previousRow, int currentRow);
-    void EnsureRowVisible(int row);
-    void UpdateRow(int row);
-    void ShiftColumns(int step);
-    bool AllColumnsFit() const;
+    void viewRefreshed();
+    void currentRecordMovedTo(int previousRow, int currentRow);
+    void ensureRowVisible(int row);
+    void updateRow(int row);
+    void shiftColumns(int step);
+    bool allColumnsFit() const;
     // First and last visible column in display order (visual indexes).
-    int FirstVisualColumn() const;
-    int LastVisualColumn() const;
-    void EnsureColumnVisible(int column);
+    int firstVisualColumn() const;
+    int lastVisualColumn() const;
+    void ensureColumnVisible(int column);
 
     AsmGridModel &model_;
     int currentColumn_ = 0;

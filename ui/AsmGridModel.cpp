@@ -13,18 +13,18 @@ int RowOrNone(std::optional<std::size_t> row)
 AsmGridModel::AsmGridModel(std::span<const InstructionRecord> records, QObject *parent)
     : QAbstractTableModel(parent), table_(records)
 {
-    table_.SetCallbacks({
+    table_.setCallbacks({
         [this] { beginResetModel(); },
         [this] { endResetModel(); },
         [this](std::optional<std::size_t> previous) {
-            emit currentRecordMoved(RowOrNone(previous), RowOrNone(table_.CurrentRow()));
+            emit currentRecordMoved(RowOrNone(previous), RowOrNone(table_.currentRow()));
         },
     });
 }
 
 int AsmGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(table_.RecordCount());
+    return parent.isValid() ? 0 : static_cast<int>(table_.recordCount());
 }
 
 int AsmGridModel::columnCount(const QModelIndex &parent) const
@@ -38,9 +38,9 @@ QVariant AsmGridModel::data(const QModelIndex &index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return CellText(index.row(), index.column());
+        return cellText(index.row(), index.column());
     case Qt::TextAlignmentRole:
-        return AlignmentOf(index.column()).toInt();
+        return alignmentOf(index.column()).toInt();
     default:
         return {};
     }
@@ -53,7 +53,7 @@ QVariant AsmGridModel::headerData(int section, Qt::Orientation orientation, int 
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return TitleOf(section);
+        return titleOf(section);
     case Qt::TextAlignmentRole:
         return (Qt::AlignLeft | Qt::AlignVCenter).toInt();
     default:
@@ -67,7 +67,7 @@ Qt::ItemFlags AsmGridModel::flags(const QModelIndex &index) const
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-InstructionField AsmGridModel::FieldOf(int column)
+InstructionField AsmGridModel::fieldOf(int column)
 {
     switch (column) {
     case Name:
@@ -83,7 +83,7 @@ InstructionField AsmGridModel::FieldOf(int column)
     }
 }
 
-QString AsmGridModel::TitleOf(int column)
+QString AsmGridModel::titleOf(int column)
 {
     switch (column) {
     case Name:
@@ -99,22 +99,22 @@ QString AsmGridModel::TitleOf(int column)
     }
 }
 
-int AsmGridModel::WidthOf(int column)
+int AsmGridModel::widthOf(int column)
 {
     static constexpr int widths[ColumnCount] = {147, 199, 100, 50, 50};
     return widths[column];
 }
 
-Qt::Alignment AsmGridModel::AlignmentOf(int column)
+Qt::Alignment AsmGridModel::alignmentOf(int column)
 {
     const bool number = column == ByteCount || column == TimeCount;
     return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-QString AsmGridModel::CellText(int row, int column) const
+QString AsmGridModel::cellText(int row, int column) const
 {
     return QString::fromStdString(
-        FieldText(table_.RecordAt(static_cast<std::size_t>(row)), FieldOf(column)));
+        fieldText(table_.recordAt(static_cast<std::size_t>(row)), fieldOf(column)));
 }
 
 } // namespace zandrel

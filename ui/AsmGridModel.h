@@ -32,13 +32,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // What each column shows: its field, title, width in pixels and alignment.
-    static InstructionField FieldOf(int column);
-    static QString TitleOf(int column);
-    static int WidthOf(int column);
-    static Qt::Alignment AlignmentOf(int column);
+    static InstructionField fieldOf(int column);
+    static QString titleOf(int column);
+    static int widthOf(int column);
+    static Qt::Alignment alignmentOf(int column);
 
     // The text a cell shows: the field's value, empty for a null number.
-    QString CellText(int row, int column) const;
+    QString cellText(int row, int column) const;
 
 signals:
     // The table's current record moved from previousRow to currentRow (-1: none) within

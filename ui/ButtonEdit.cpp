@@ -1,6 +1,6 @@
 #include "ui/ButtonEdit.h"
 
-#include "ui/UpperCaseValidator.h"
+#include "ui/Validators.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -6,7 +6,7 @@
 #include "ui/ButtonEdit.h"
 #include "ui/Controls.h"
 #include "ui/MessageBoxes.h"
-#include "ui/TextHelpers.h"
+#include "ui/Text.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,7 +19,7 @@ namespace {
 ButtonEdit *makeButtonEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength,
                            const QString &allowed)
 {
-    auto *edit = MakeControl<ButtonEdit>(parent, name, geometry);
+    auto *edit = makeControl<ButtonEdit>(parent, name, geometry);
     edit->setMaxLength(maxLength);
     edit->setAllowedCharacters(allowed);
     return edit;
@@ -38,19 +38,19 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
         auto *box = new QCheckBox(BinGroupBox);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         box->setGeometry(8 + 12 * i, 17, 16, 10);
-        connect(box, &QCheckBox::toggled, this, GuardedSlot(this, &ByteConverterPage::CheckBox8Click));
+        connect(box, &QCheckBox::toggled, this, guardedSlot(this, &ByteConverterPage::CheckBox8Click));
     }
-    MakeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
+    makeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
                    QRect(12, 29, 94, 16));
 
     BinCalcBtn = new QPushButton(QStringLiteral("转换(&C)"), this);
     BinCalcBtn->setObjectName(QStringLiteral("BinCalcBtn"));
     BinCalcBtn->setGeometry(104, 131, 75, 25);
-    connect(BinCalcBtn, &QPushButton::clicked, this, GuardedSlot(this, &ByteConverterPage::BinCalcBtnClick));
+    connect(BinCalcBtn, &QPushButton::clicked, this, guardedSlot(this, &ByteConverterPage::BinCalcBtnClick));
 
-    MakeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
-    MakeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
-    MakeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
+    makeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
 
     BinEdit = makeButtonEdit(this, QStringLiteral("BinEdit"), QRect(295, 54, 82, 20), 8,
                              QStringLiteral("01"));
@@ -58,9 +58,9 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
                              QStringLiteral("0123456789"));
     HexEdit = makeButtonEdit(this, QStringLiteral("HexEdit"), QRect(295, 108, 82, 20), 3,
                              QStringLiteral("0123456789ABCDEFabcdef"));
-    connect(BinEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::BinEditEditButtons0Click));
-    connect(DecEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::DecEditEditButtons0Click));
-    connect(HexEdit, &ButtonEdit::buttonClicked, this, GuardedSlot(this, &ByteConverterPage::HexEditEditButtons0Click));
+    connect(BinEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::BinEditEditButtons0Click));
+    connect(DecEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::DecEditEditButtons0Click));
+    connect(HexEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::HexEditEditButtons0Click));
 
     // Focus order: the bit boxes, the button, then the three edits.
     QWidget *previous = nullptr;
@@ -87,18 +87,18 @@ void ByteConverterPage::BinCalcBtnClick()
     for (QObject *child : BinGroupBox->children())
         if (auto *box = qobject_cast<QCheckBox *>(child))
             bits += box->isChecked() ? '1' : '0';
-    BinEdit->setText(FromStd(bits));
+    BinEdit->setText(fromStd(bits));
     showDecimalAndHex(BitTextToByte(bits));
 }
 
 void ByteConverterPage::BinEditEditButtons0Click()
 {
     // Text that is no integer at all throws, and the failure box reports it.
-    const ByteEntry entry = ReadBinaryEntry(ToStd(BinEdit->text()));
+    const ByteEntry entry = readBinaryEntry(toStd(BinEdit->text()));
     if (!accept(entry))
         return;
     const std::string bits = PadBinText(ByteToBinText(entry.value));
-    BinEdit->setText(FromStd(bits));
+    BinEdit->setText(fromStd(bits));
 
     // Each box that changes raises its click, which rewrites the texts from the boxes as
     // they stand at that moment; after the last box they agree with the text again.
@@ -111,32 +111,32 @@ void ByteConverterPage::BinEditEditButtons0Click()
 
 void ByteConverterPage::DecEditEditButtons0Click()
 {
-    const ByteEntry entry = ReadDecimalEntry(ToStd(DecEdit->text()));
+    const ByteEntry entry = readDecimalEntry(toStd(DecEdit->text()));
     if (!accept(entry))
         return;
-    BinEdit->setText(FromStd(ByteToBinText(entry.value)));
+    BinEdit->setText(fromStd(ByteToBinText(entry.value)));
     BinEditEditButtons0Click();
 }
 
 void ByteConverterPage::HexEditEditButtons0Click()
 {
-    const ByteEntry entry = ReadHexEntry(ToStd(HexEdit->text()));
+    const ByteEntry entry = readHexEntry(toStd(HexEdit->text()));
     if (!accept(entry))
         return;
-    BinEdit->setText(FromStd(ByteToBinText(entry.value)));
+    BinEdit->setText(fromStd(ByteToBinText(entry.value)));
     BinEditEditButtons0Click();
 }
 
 bool ByteConverterPage::accept(const ByteEntry &entry)
 {
     if (entry.kind == ByteEntry::Kind::Refused)
-        ShowError(FromStd(entry.message));
+        ShowError(fromStd(entry.message));
     return entry.kind == ByteEntry::Kind::Value;
 }
 
 void ByteConverterPage::showDecimalAndHex(int value)
 {
-    HexEdit->setText(FromStd(TwoDigitHex(value)));
+    HexEdit->setText(fromStd(twoDigitHex(value)));
     DecEdit->setText(QString::number(value));
 }
 

@@ -11,7 +11,7 @@ namespace zandrel {
 // Creates a control of type T on parent, constructed from args, with its component name and
 // its fixed place on the page.
 template <typename T, typename... Args>
-T *MakeControl(QWidget *parent, const QString &name, QRect geometry, Args &&...args)
+T *makeControl(QWidget *parent, const QString &name, QRect geometry, Args &&...args)
 {
     auto *control = new T(std::forward<Args>(args)..., parent);
     control->setObjectName(name);
@@ -19,9 +19,9 @@ T *MakeControl(QWidget *parent, const QString &name, QRect geometry, Args &&...a
     return control;
 }
 
-inline QLabel *MakeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
+inline QLabel *makeStaticText(QWidget *parent, const QString &name, const QString &text, QRect geometry)
 {
-    return MakeControl<QLabel>(parent, name, geometry, text);
+    return makeControl<QLabel>(parent, name, geometry, text);
 }
 
 } // namespace zandrel

@@ -10,7 +10,7 @@ DotMatrixImage::DotMatrixImage(int cellStep, QWidget *parent) : QLabel(parent), 
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-void DotMatrixImage::PaintCells(const std::array<QColor, Side * Side> &colours)
+void DotMatrixImage::paintCells(const std::array<QColor, kSide * kSide> &colours)
 {
     if (canvas_.isNull()) {
         canvas_ = QImage(size(), QImage::Format_RGB32);
@@ -18,9 +18,9 @@ void DotMatrixImage::PaintCells(const std::array<QColor, Side * Side> &colours)
     }
     QPainter painter(&canvas_);
     painter.setPen(QPen(Qt::black, 1));
-    for (int r = 0; r < Side; ++r) {
-        for (int c = 0; c < Side; ++c) {
-            painter.setBrush(colours[Side * r + c]);
+    for (int r = 0; r < kSide; ++r) {
+        for (int c = 0; c < kSide; ++c) {
+            painter.setBrush(colours[kSide * r + c]);
             // With a one-pixel pen the outline covers both x and x + cellStep, so each
             // cell's right and bottom border is its neighbour's left and top one.
             painter.drawRect(cellStep_ * c, cellStep_ * r, cellStep_, cellStep_);

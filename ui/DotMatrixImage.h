@@ -19,10 +19,10 @@ public:
     // cellStep is the distance from one cell's border to the next one's.
     DotMatrixImage(int cellStep, QWidget *parent);
 
-    static constexpr int Side = 16;
+    static constexpr int kSide = 16;
 
     // Paints every cell, row by row and left to right, in the given colours.
-    void PaintCells(const std::array<QColor, Side * Side> &colours);
+    void paintCells(const std::array<QColor, kSide * kSide> &colours);
 
 private:
     int cellStep_;

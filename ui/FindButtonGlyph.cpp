@@ -5,7 +5,7 @@
 
 namespace zandrel {
 
-QPixmap FindButtonGlyph()
+QPixmap findButtonGlyph()
 {
     QPixmap glyph(16, 16);
     glyph.fill(Qt::transparent);

@@ -6,6 +6,6 @@ namespace zandrel {
 
 // The 16 x 16 glyph of the reference page's find button: a magnifier over a yellow folder,
 // on a transparent background.
-QPixmap FindButtonGlyph();
+QPixmap findButtonGlyph();
 
 } // namespace zandrel

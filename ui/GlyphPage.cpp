@@ -3,12 +3,13 @@
 #include "core/FontTable.h"
 #include "core/GlyphCodeText.h"
 #include "ui/Application.h"
+#include "ui/Appearance.h"
 #include "ui/DotMatrixImage.h"
-#include "ui/Gb2312Text.h"
 #include "ui/Main.h"
 #include "ui/MessageBoxes.h"
 #include "ui/RadioGroup.h"
-#include "ui/TextHelpers.h"
+#include "ui/Text.h"
+#include "ui/Validators.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -40,7 +41,7 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
     GetHzBtn = new QPushButton(QStringLiteral("生成字模(&H)"), this);
     GetHzBtn->setObjectName(QStringLiteral("GetHzBtn"));
     GetHzBtn->setGeometry(192, 189, 75, 25);
-    connect(GetHzBtn, &QPushButton::clicked, this, GuardedSlot(this, &GlyphPage::GetHzBtnClick));
+    connect(GetHzBtn, &QPushButton::clicked, this, guardedSlot(this, &GlyphPage::GetHzBtnClick));
 
     HzInputEdit = new QLineEdit(QStringLiteral("测"), this);
     HzInputEdit->setObjectName(QStringLiteral("HzInputEdit"));
@@ -60,27 +61,27 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
                                   {QStringLiteral("C51"), QStringLiteral("51-ASM")}, this);
     LanguageMode->setObjectName(QStringLiteral("LanguageMode"));
     LanguageMode->setGeometry(328, 141, 105, 49);
-    LanguageMode->SetItemIndex(0);
+    LanguageMode->setItemIndex(0);
     connect(LanguageMode, &RadioGroup::itemIndexChanged, this,
-            GuardedSlot(this, &GlyphPage::LanguageModeClick));
+            guardedSlot(this, &GlyphPage::LanguageModeClick));
 
     HzMarkCheckBox = new QCheckBox(QStringLiteral("置低显示"), this);
     HzMarkCheckBox->setObjectName(QStringLiteral("HzMarkCheckBox"));
     HzMarkCheckBox->setGeometry(344, 191, 97, 17);
     HzMarkCheckBox->setChecked(true);
     connect(HzMarkCheckBox, &QCheckBox::toggled, this,
-            GuardedSlot(this, &GlyphPage::HzMarkCheckBoxClick));
+            guardedSlot(this, &GlyphPage::HzMarkCheckBoxClick));
 
     CopyHzMarkBtn = new QPushButton(QStringLiteral("复制到剪贴板"), this);
     CopyHzMarkBtn->setObjectName(QStringLiteral("CopyHzMarkBtn"));
     CopyHzMarkBtn->setGeometry(336, 209, 75, 25);
     connect(CopyHzMarkBtn, &QPushButton::clicked, this,
-            GuardedSlot(this, &GlyphPage::CopyHzMarkBtnClick));
+            guardedSlot(this, &GlyphPage::CopyHzMarkBtnClick));
 
     QWidget *previous = GetHzBtn;
     for (QWidget *next :
-         std::initializer_list<QWidget *>{HzInputEdit, HzMarkMemo, LanguageMode->Item(0),
-                                          LanguageMode->Item(1), HzMarkCheckBox, CopyHzMarkBtn}) {
+         std::initializer_list<QWidget *>{HzInputEdit, HzMarkMemo, LanguageMode->item(0),
+                                          LanguageMode->item(1), HzMarkCheckBox, CopyHzMarkBtn}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -90,7 +91,7 @@ void GlyphPage::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     if (!event->spontaneous())
-        Guarded([this] { TabSheet3Show(); });
+        guarded([this] { TabSheet3Show(); });
 }
 
 bool GlyphPage::eventFilter(QObject *watched, QEvent *event)
@@ -98,7 +99,7 @@ bool GlyphPage::eventFilter(QObject *watched, QEvent *event)
     if (watched == HzInputEdit && event->type() == QEvent::KeyPress) {
         const QString typed = static_cast<QKeyEvent *>(event)->text();
         if (!typed.isEmpty())
-            Guarded([&] { HzInputEditKeyPress(typed.at(0)); });
+            guarded([&] { HzInputEditKeyPress(typed.at(0)); });
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -111,7 +112,7 @@ void GlyphPage::TabSheet3Show()
 void GlyphPage::GetHzBtnClick()
 {
     const QString input = HzInputEdit->text();
-    const std::optional<std::string> code = ToGb2312(input);
+    const std::optional<std::string> code = toGb2312(input);
     std::optional<Glyph> glyph;
     if (code && code->size() == 2)
         glyph =
@@ -124,18 +125,18 @@ void GlyphPage::GetHzBtnClick()
 
     // A cell is red exactly where the emitted bit is 0: red ink on black when inverted,
     // black ink on red when not.
-    const QColor red = ColorFromBgr(0x0000FF);
-    const QColor black = ColorFromBgr(0x000000);
-    std::array<QColor, DotMatrixImage::Side * DotMatrixImage::Side> colours;
+    const QColor red = colorFromBgr(0x0000FF);
+    const QColor black = colorFromBgr(0x000000);
+    std::array<QColor, DotMatrixImage::kSide * DotMatrixImage::kSide> colours;
     for (std::size_t k = 0; k < glyph->size(); ++k)
         for (int bit = 0; bit < 8; ++bit)
             colours[8 * k + bit] = (((*glyph)[k] >> (7 - bit)) & 1) == invert ? red : black;
-    HzMarkImage->PaintCells(colours);
-    HZSmallMarkImage->PaintCells(colours);
+    HzMarkImage->paintCells(colours);
+    HZSmallMarkImage->paintCells(colours);
 
     const GlyphCodeMode mode =
-        LanguageMode->ItemIndex() == 1 ? GlyphCodeMode::Asm51 : GlyphCodeMode::C51;
-    HzMarkMemo->setPlainText(FromGb2312(HzCodeText(*glyph, invert, mode, *code)));
+        LanguageMode->itemIndex() == 1 ? GlyphCodeMode::Asm51 : GlyphCodeMode::C51;
+    HzMarkMemo->setPlainText(fromGb2312(HzCodeText(*glyph, invert, mode, *code)));
 }
 
 void GlyphPage::HzInputEditKeyPress(QChar key)
@@ -166,7 +167,7 @@ void GlyphPage::CopyHzMarkBtnClick()
 
 bool GlyphPage::inputIsBlank() const
 {
-    return TrimBlanks(HzInputEdit->text()).isEmpty();
+    return trimBlanks(HzInputEdit->text()).isEmpty();
 }
 
 } // namespace zandrel

@@ -3,8 +3,8 @@
 #include "core/Version.h"
 
 #include "ui/AboutPage.h"
+#include "ui/Appearance.h"
 #include "ui/ByteConverterPage.h"
-#include "ui/Fonts.h"
 #include "ui/GlyphPage.h"
 #include "ui/ReferencePage.h"
 #include "ui/SegmentPage.h"
@@ -20,26 +20,12 @@
 
 namespace zandrel {
 
-QFont WindowFont()
-{
-    // Song faces of free desktops stand in for the Windows one.
-    return FontWithSubstitutes(QStringLiteral("宋体"), 12,
-                               {QStringLiteral("SimSun"), QStringLiteral("NSimSun"),
-                                QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
-                                QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")});
-}
-
-QColor ColorFromBgr(std::uint32_t bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
 TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(WindowFont());
+    setFont(windowFont());
 
     MainPageControl = new QTabWidget(this);
     MainPageControl->setObjectName(QStringLiteral("MainPageControl"));
@@ -107,7 +93,7 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::FormShow()
 {
-    segmentPage_->DrawDigit();
+    segmentPage_->drawDigit();
     byteConverterPage_->BinCalcBtnClick();
     glyphPage_->GetHzBtnClick();
 }

@@ -55,11 +55,4 @@ private:
     AboutPage *aboutPage_;
 };
 
-// The window font: "宋体" at 12 pixels, with Song faces of free desktops registered as its
-// substitutes.
-QFont WindowFont();
-
-// Converts a 0x00BBGGRR colour value.
-QColor ColorFromBgr(std::uint32_t bgr);
-
 } // namespace zandrel

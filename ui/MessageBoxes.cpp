@@ -30,19 +30,19 @@ void ShowError(const QString &text)
     showModal(QStringLiteral("错误"), text);
 }
 
-QString FailureText(const QString &message)
+QString failureText(const QString &message)
 {
     if (message.isEmpty() || message.back() > QLatin1Char('.'))
         return message + QLatin1Char('.');
     return message;
 }
 
-void ShowFailure(const QString &message)
+void showFailure(const QString &message)
 {
-    showModal(QApplication::applicationName(), FailureText(message));
+    showModal(QApplication::applicationName(), failureText(message));
 }
 
-void SetMessageBoxInterceptor(MessageBoxInterceptor newInterceptor)
+void setMessageBoxInterceptor(MessageBoxInterceptor newInterceptor)
 {
     interceptor() = std::move(newInterceptor);
 }

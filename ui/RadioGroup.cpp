@@ -24,18 +24,18 @@ RadioGroup::RadioGroup(const QString &caption, const QStringList &items, QWidget
     });
 }
 
-int RadioGroup::ItemIndex() const
+int RadioGroup::itemIndex() const
 {
     return buttons_->checkedId();
 }
 
-void RadioGroup::SetItemIndex(int index)
+void RadioGroup::setItemIndex(int index)
 {
     if (QAbstractButton *button = buttons_->button(index))
         button->setChecked(true);
 }
 
-QRadioButton *RadioGroup::Item(int index) const
+QRadioButton *RadioGroup::item(int index) const
 {
     return qobject_cast<QRadioButton *>(buttons_->button(index));
 }

@@ -18,13 +18,13 @@ public:
     RadioGroup(const QString &caption, const QStringList &items, QWidget *parent);
 
     // The selected item, or -1 when none is.
-    int ItemIndex() const;
-    void SetItemIndex(int index);
+    int itemIndex() const;
+    void setItemIndex(int index);
 
-    QRadioButton *Item(int index) const;
+    QRadioButton *item(int index) const;
 
 signals:
-    // A new item became selected, by the user or by SetItemIndex.
+    // A new item became selected, by the user or by setItemIndex.
     void itemIndexChanged(int index);
 
 private:

@@ -1,11 +1,12 @@
 #include "ui/ReferencePage.h"
 
+#include "data/InstructionRecords.h"
 #include "ui/Application.h"
 #include "ui/AsmGrid.h"
 #include "ui/AsmGridModel.h"
 #include "ui/FindButtonGlyph.h"
-#include "ui/Gb2312Text.h"
-#include "ui/UpperCaseValidator.h"
+#include "ui/Text.h"
+#include "ui/Validators.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ ReferencePage::ReferencePage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("TabSheet5"));
 
     // The grid owns its model, so the model, and with it the table, outlives the grid.
-    model_ = new AsmGridModel(BuiltInInstructionRecords());
+    model_ = new AsmGridModel(builtInInstructionRecords());
     grid_ = new AsmGrid(*model_, this);
     model_->setParent(grid_);
     grid_->setGeometry(0, 0, 596, kGridHeight);
@@ -39,15 +40,15 @@ ReferencePage::ReferencePage(QWidget *parent) : QWidget(parent)
     AsmCommandEdit->setMaxLength(32767); // Qt's own maximum: in effect no limit
     AsmCommandEdit->setValidator(new UpperCaseValidator(AsmCommandEdit));
     connect(AsmCommandEdit, &QLineEdit::textChanged, this,
-            GuardedSlot(this, &ReferencePage::AsmCommandEditChange));
+            guardedSlot(this, &ReferencePage::AsmCommandEditChange));
 
     AsmFindBtn = new QPushButton(QStringLiteral("查询(&C)"), this);
     AsmFindBtn->setObjectName(QStringLiteral("AsmFindBtn"));
     AsmFindBtn->setGeometry(328, 210, 75, 25);
-    AsmFindBtn->setIcon(FindButtonGlyph());
+    AsmFindBtn->setIcon(findButtonGlyph());
     AsmFindBtn->setIconSize(QSize(16, 16));
     connect(AsmFindBtn, &QPushButton::clicked, this,
-            GuardedSlot(this, &ReferencePage::AsmFindBtnClick));
+            guardedSlot(this, &ReferencePage::AsmFindBtnClick));
 
     setTabOrder(grid_, AsmCommandEdit);
     setTabOrder(AsmCommandEdit, AsmFindBtn);
@@ -61,12 +62,12 @@ AsmTable &ReferencePage::asmTable() const
 void ReferencePage::AsmCommandEditChange()
 {
     AsmTable &table = model_->table();
-    table.SetFilterCaseInsensitive(true);
+    table.setFilterCaseInsensitive(true);
     // Not trimmed: blanks in the query count.
     QString pattern = QLatin1Char('%') + AsmCommandEdit->text() + QLatin1Char('%');
     pattern.replace(QLatin1Char('\''), QStringLiteral("''"));
-    table.SetFilter(ToGb2312WithStandIns(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
-    table.SetFiltered(true);
+    table.setFilter(toGb2312WithStandIns(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
+    table.setFiltered(true);
 }
 
 void ReferencePage::TabSheet5Show()
@@ -85,7 +86,7 @@ void ReferencePage::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // Restoring the window is a spontaneous show; only coming into view as a page counts.
     if (!event->spontaneous())
-        Guarded([this] { TabSheet5Show(); });
+        guarded([this] { TabSheet5Show(); });
 }
 
 void ReferencePage::resizeEvent(QResizeEvent *event)

@@ -13,7 +13,7 @@ SegmentImage::SegmentImage(QWidget *parent) : QLabel(parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
-QImage &SegmentImage::Picture()
+QImage &SegmentImage::bitmap()
 {
     if (picture_.isNull()) {
         picture_ = QImage(size(), QImage::Format_RGB32);
@@ -22,10 +22,10 @@ QImage &SegmentImage::Picture()
     return picture_;
 }
 
-void SegmentImage::DrawOutline(std::span<const QPoint, 6> outline, const QColor &fill)
+void SegmentImage::drawOutline(std::span<const QPoint, 6> outline, const QColor &fill)
 {
     {
-        QPainter painter(&Picture());
+        QPainter painter(&bitmap());
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(fill);
         painter.drawPolygon(outline.data(), static_cast<int>(outline.size()));
@@ -37,7 +37,7 @@ void SegmentImage::showPicture()
 {
     // The bottom-left corner lies outside every outline, so its colour is the background
     // to leave out; an unlit segment filled in that colour shows only its edge.
-    const QImage &picture = Picture();
+    const QImage &picture = bitmap();
     QPixmap pixmap = QPixmap::fromImage(picture);
     pixmap.setMask(
         pixmap.createMaskFromColor(picture.pixelColor(0, picture.height() - 1), Qt::MaskInColor));

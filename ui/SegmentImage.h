@@ -23,11 +23,11 @@ public:
     int Tag = 0;
 
     // The bitmap, created white at the control's size the first time it is asked for.
-    QImage &Picture();
+    QImage &bitmap();
 
     // Fills the closed polygon through outline on the bitmap, edged with a black 1-pixel
     // pen, and shows the result.
-    void DrawOutline(std::span<const QPoint, 6> outline, const QColor &fill);
+    void drawOutline(std::span<const QPoint, 6> outline, const QColor &fill);
 
 signals:
     void clicked();

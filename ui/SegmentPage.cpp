@@ -2,11 +2,12 @@
 
 #include "core/ByteText.h"
 #include "ui/Application.h"
+#include "ui/Appearance.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
 #include "ui/RadioGroup.h"
 #include "ui/SegmentImage.h"
-#include "ui/TextHelpers.h"
+#include "ui/Text.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +36,7 @@ const SegmentPlace segmentPlaces[] = {
 
 QLineEdit *makeReadOnlyEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength)
 {
-    auto *edit = MakeControl<QLineEdit>(parent, name, geometry);
+    auto *edit = makeControl<QLineEdit>(parent, name, geometry);
     edit->setMaxLength(maxLength);
     edit->setReadOnly(true);
     return edit;
@@ -57,32 +58,32 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
         image->setObjectName(QString::fromLatin1(place.name));
         image->setGeometry(place.geometry);
         connect(image, &SegmentImage::clicked, this,
-                [this, image] { Guarded([&] { LED_AImageClick(image); }); });
+                [this, image] { guarded([&] { LED_AImageClick(image); }); });
     }
 
-    LedComm = MakeControl<RadioGroup>(this, QStringLiteral("LedComm"), QRect(264, 8, 65, 49), QString(),
+    LedComm = makeControl<RadioGroup>(this, QStringLiteral("LedComm"), QRect(264, 8, 65, 49), QString(),
                                       QStringList{QStringLiteral("共阳"), QStringLiteral("共阴")});
-    LedComm->SetItemIndex(0);
+    LedComm->setItemIndex(0);
     // Connected after the initial choice, so the edits stay empty until the user acts.
-    connect(LedComm, &RadioGroup::itemIndexChanged, this, GuardedSlot(this, &SegmentPage::GetLedNumClick));
+    connect(LedComm, &RadioGroup::itemIndexChanged, this, guardedSlot(this, &SegmentPage::GetLedNumClick));
 
     GetLedNum = new QPushButton(QStringLiteral("生成(&G)"), this);
     GetLedNum->setObjectName(QStringLiteral("GetLedNum"));
     GetLedNum->setGeometry(280, 136, 75, 25);
     connect(GetLedNum, &QPushButton::clicked, this,
-            GuardedSlot(this, &SegmentPage::GetLedNumClick));
+            guardedSlot(this, &SegmentPage::GetLedNumClick));
 
     LedBinEdit = makeReadOnlyEdit(this, QStringLiteral("LedBinEdit"), QRect(280, 64, 105, 20), 8);
     LedHexEdit = makeReadOnlyEdit(this, QStringLiteral("LedHexEdit"), QRect(280, 104, 105, 20), 4);
-    MakeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
+    makeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
                    QRect(224, 69, 52, 16));
-    MakeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
+    makeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
                    QRect(224, 109, 52, 16));
 }
 
-int SegmentPage::LedCommItemIndex() const
+int SegmentPage::ledCommItemIndex() const
 {
-    return LedComm->ItemIndex();
+    return LedComm->itemIndex();
 }
 
 std::span<const QPoint, 6> SegmentPage::outlineOf(const SegmentImage &image) const
@@ -98,19 +99,19 @@ std::span<const QPoint, 6> SegmentPage::outlineOf(const SegmentImage &image) con
     return std::span<const QPoint, 6>(form_.SegmentShapes.data() + 6 * outline, 6);
 }
 
-void SegmentPage::DrawDigit()
+void SegmentPage::drawDigit()
 {
     for (QObject *child : LedGroupBox->children())
         if (auto *image = qobject_cast<SegmentImage *>(child))
-            image->DrawOutline(outlineOf(*image), ColorFromBgr(form_.SegmentOffColor));
+            image->drawOutline(outlineOf(*image), colorFromBgr(form_.SegmentOffColor));
 }
 
 void SegmentPage::LED_AImageClick(SegmentImage *Sender)
 {
     const bool lit = Sender->Tag != 0;
     Sender->Tag = lit ? 0 : 1;
-    Sender->DrawOutline(outlineOf(*Sender),
-                        ColorFromBgr(lit ? form_.SegmentOffColor : form_.SegmentOnColor));
+    Sender->drawOutline(outlineOf(*Sender),
+                        colorFromBgr(lit ? form_.SegmentOffColor : form_.SegmentOnColor));
     GetLedNumClick();
 }
 
@@ -123,11 +124,11 @@ void SegmentPage::GetLedNumClick()
         auto *image = qobject_cast<SegmentImage *>(child);
         if (!image || i >= 8)
             continue;
-        bits[7 - i] = image->Tag == LedCommItemIndex() ? '1' : '0';
+        bits[7 - i] = image->Tag == ledCommItemIndex() ? '1' : '0';
         ++i;
     }
-    LedBinEdit->setText(FromStd(bits));
-    LedHexEdit->setText(FromStd(TwoDigitHex(BitTextToByte(bits))) + QLatin1Char('H'));
+    LedBinEdit->setText(fromStd(bits));
+    LedHexEdit->setText(fromStd(twoDigitHex(BitTextToByte(bits))) + QLatin1Char('H'));
 }
 
 } // namespace zandrel

@@ -24,14 +24,14 @@ public:
     SegmentPage(TMainForm &form, QWidget *parent = nullptr);
 
     // Draws every segment unlit; the lit states are left as they are.
-    void DrawDigit();
+    void drawDigit();
     // Toggles the clicked segment, then computes the code.
     void LED_AImageClick(SegmentImage *Sender);
     // Writes the code of the lit segments for the chosen wiring, bit 7 (H) first.
     void GetLedNumClick();
 
     // Selected item of LedComm: 0 common anode, 1 common cathode.
-    int LedCommItemIndex() const;
+    int ledCommItemIndex() const;
 
 private:
     // The outline for a segment letter: H the point, B, C, E, F vertical, others horizontal.

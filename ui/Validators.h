@@ -2,6 +2,7 @@
 
 #include <QValidator>
 
+// What typing into the program's edit boxes may do.
 namespace zandrel {
 
 // Shows letters upper-case as they are typed or pasted, one character for one, so the
@@ -17,6 +18,21 @@ public:
             c = c.toUpper();
         return Acceptable;
     }
+};
+
+// Refuses any edit that makes the text longer than maxBytes in GB2312, the way a length
+// limit counted in bytes would.
+class Gb2312LengthValidator : public QValidator
+{
+    Q_OBJECT
+
+public:
+    Gb2312LengthValidator(qsizetype maxBytes, QObject *parent);
+
+    State validate(QString &input, int &pos) const override;
+
+private:
+    qsizetype maxBytes_;
 };
 
 } // namespace zandrel

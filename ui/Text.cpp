@@ -1,6 +1,7 @@
-#include "ui/Gb2312Text.h"
+#include "ui/Text.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -14,7 +15,18 @@ bool isPrivateUse(char32_t ucs4)
 
 } // namespace
 
-std::optional<std::string> ToGb2312(const QString &text)
+QString trimBlanks(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first).unicode() <= ' ')
+        ++first;
+    while (last > first && text.at(last - 1).unicode() <= ' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<std::string> toGb2312(const QString &text)
 {
     const QList<uint> characters = text.toUcs4();
     for (uint ucs4 : characters)
@@ -27,13 +39,13 @@ std::optional<std::string> ToGb2312(const QString &text)
     return bytes.toStdString();
 }
 
-QString FromGb2312(std::string_view bytes)
+QString fromGb2312(std::string_view bytes)
 {
     QStringDecoder decoder("GB2312");
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-std::string ToGb2312WithStandIns(const QString &text)
+std::string toGb2312WithStandIns(const QString &text)
 {
     static const QByteArray standIn("\xA1\xA1");
     QStringEncoder encoder("GB2312");
@@ -61,19 +73,9 @@ std::string ToGb2312WithStandIns(const QString &text)
     return bytes;
 }
 
-qsizetype Gb2312Length(const QString &text)
+qsizetype gb2312Length(const QString &text)
 {
-    return static_cast<qsizetype>(ToGb2312WithStandIns(text).size());
-}
-
-Gb2312LengthValidator::Gb2312LengthValidator(qsizetype maxBytes, QObject *parent)
-    : QValidator(parent), maxBytes_(maxBytes)
-{
-}
-
-QValidator::State Gb2312LengthValidator::validate(QString &input, int &) const
-{
-    return Gb2312Length(input) <= maxBytes_ ? Acceptable : Invalid;
+    return static_cast<qsizetype>(toGb2312WithStandIns(text).size());
 }
 
 } // namespace zandrel

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/InstructionRecord.h"
+
+#include <span>
+
+namespace zandrel {
+
+// The 130 built-in records, in ascending ID.
+std::span<const InstructionRecord> builtInInstructionRecords();
+
+} // namespace zandrel

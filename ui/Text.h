@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts between Qt and the core routines, which work on bytes: ASCII for the byte converter,
+// GB2312 for the glyph tool and the mnemonic filter.
+namespace zandrel {
+
+// Removes leading and trailing characters with codes up to 32 (blanks and control
+// characters), the way the program's "trimmed" input is meant everywhere.
+QString trimBlanks(const QString &text);
+
+// Texts of the byte converter, which only ever deals in ASCII.
+inline std::string toStd(const QString &text) { return text.toStdString(); }
+inline QString fromStd(const std::string &text) { return QString::fromStdString(text); }
+
+// The GB2312 bytes of text, or nothing when a character has no place in GB2312. Private-use
+// characters count as having none: the encoder maps them onto codes GB2312 leaves unassigned.
+std::optional<std::string> toGb2312(const QString &text);
+
+// Text from GB2312 bytes.
+QString fromGb2312(std::string_view bytes);
+
+// The GB2312 bytes of text, with every character GB2312 lacks replaced by the two bytes
+// 0xA1 0xA1: it still counts two bytes, and it matches no ASCII text.
+std::string toGb2312WithStandIns(const QString &text);
+
+// How many bytes text takes in GB2312; a character without a GB2312 form counts as two, the
+// size its substitute would take.
+qsizetype gb2312Length(const QString &text);
+
+} // namespace zandrel
