@@ -1,24 +1,12 @@
 #include "core/AsmTable.h"
 
+#include "core/AsciiText.h"
 #include "core/Error.h"
 #include "core/LikePattern.h"
 
 #include <algorithm>
 
 namespace zandrel {
-namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [&](char x, char y) { return upper(x) == upper(y); });
-}
-
-} // namespace
-
 AsmTable::AsmTable(std::span<const InstructionRecord> records) : records_(records)
 {
     open();
@@ -76,7 +64,7 @@ std::optional<AsmTable::CompiledFilter> AsmTable::compile(const std::string &fil
         return std::nullopt;
     LikeExpressionParse parse = parseLikeExpression(filter);
     if (parse.expression &&
-        !equalsIgnoringCase(parse.expression->field, fieldName(InstructionField::NAME)))
+        !equalsIgnoringAsciiCase(parse.expression->field, fieldName(InstructionField::NAME)))
         parse.error = FilterError::UnknownField;
     if (parse.error != FilterError::None)
         throw Error("Invalid filter expression: " + std::string(filterErrorText(parse.error)));

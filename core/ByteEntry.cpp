@@ -24,16 +24,6 @@ bool isHexDigit(char c)
 
 } // namespace
 
-std::string_view trimBlanks(std::string_view text)
-{
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 ByteEntry readBinaryEntry(std::string_view text)
 {
     if (trimBlanks(text).empty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/AsciiText.h"
+
 #include <string>
 #include <string_view>
 
@@ -17,9 +19,6 @@ struct ByteEntry
     int value = 0;
     std::string message; // for Refused
 };
-
-// Removes leading and trailing characters with codes up to 32.
-std::string_view trimBlanks(std::string_view text);
 
 // Binary digits, up to eight of them. Text that is no decimal integer at all throws Error
 // "'<text>' is not a valid integer value"; an integer with other digits ("12", "-1") is

@@ -167,7 +167,7 @@ void GlyphPage::CopyHzMarkBtnClick()
 
 bool GlyphPage::inputIsBlank() const
 {
-    return trimBlanks(HzInputEdit->text()).isEmpty();
+    return isBlank(HzInputEdit->text());
 }
 
 } // namespace zandrel

@@ -1,5 +1,7 @@
 #include "ui/Text.h"
 
+#include "core/AsciiText.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringDecoder>
@@ -15,15 +17,10 @@ bool isPrivateUse(char32_t ucs4)
 
 } // namespace
 
-QString trimBlanks(const QString &text)
+bool isBlank(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first).unicode() <= ' ')
-        ++first;
-    while (last > first && text.at(last - 1).unicode() <= ' ')
-        --last;
-    return text.mid(first, last - first);
+    // In UTF-8 a character up to 32 is that one byte, and no other character has such a byte.
+    return trimBlanks(text.toStdString()).empty();
 }
 
 std::optional<std::string> toGb2312(const QString &text)

@@ -10,9 +10,8 @@
 // GB2312 for the glyph tool and the mnemonic filter.
 namespace zandrel {
 
-// Removes leading and trailing characters with codes up to 32 (blanks and control
-// characters), the way the program's "trimmed" input is meant everywhere.
-QString trimBlanks(const QString &text);
+// Whether text is nothing but characters with codes up to 32, what trimBlanks would empty.
+bool isBlank(const QString &text);
 
 // Texts of the byte converter, which only ever deals in ASCII.
 inline std::string toStd(const QString &text) { return text.toStdString(); }
