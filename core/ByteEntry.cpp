@@ -19,7 +19,7 @@ ByteEntry refused(const char *message)
 
 bool isHexDigit(char c)
 {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    return hexDigitValue(c).has_value();
 }
 
 } // namespace

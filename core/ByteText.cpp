@@ -1,5 +1,6 @@
 #include "core/ByteText.h"
 
+#include "core/AsciiText.h"
 #include "core/Error.h"
 
 #include <algorithm>
@@ -34,15 +35,18 @@ std::string ByteToBinText(int value)
     return result.empty() ? "0" : result;
 }
 
+std::optional<int> hexDigitValue(char c)
+{
+    // find('\0') fails too: the digits hold no NUL.
+    const std::size_t value = kHexDigits.find(asciiUpper(c));
+    if (value == std::string_view::npos)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
 int HexCharValue(char c)
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return 0;
+    return hexDigitValue(c).value_or(0);
 }
 
 std::int64_t parseDecimalInteger(std::string_view text)
@@ -83,13 +87,6 @@ std::string PadBinText(std::string_view text)
     const std::int64_t value = parseDecimalInteger(text);
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.8lld", static_cast<long long>(value));
-    return buffer;
-}
-
-std::string twoDigitHex(int value)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02X", static_cast<unsigned>(value) & 0xFFu);
     return buffer;
 }
 

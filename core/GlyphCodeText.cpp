@@ -1,5 +1,7 @@
 #include "core/GlyphCodeText.h"
 
+#include "core/ByteText.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -7,7 +9,6 @@ namespace zandrel {
 
 std::string HzCodeText(const Glyph &glyph, bool invert, GlyphCodeMode mode, std::string_view label)
 {
-    static const char digits[] = "0123456789ABCDEF";
     const bool c51 = mode == GlyphCodeMode::C51;
     std::string text = c51 ? "{" : "DB ";
     for (std::size_t k = 0; k < glyph.size(); ++k) {
@@ -16,8 +17,7 @@ std::string HzCodeText(const Glyph &glyph, bool invert, GlyphCodeMode mode, std:
             text += ',';
         // Assembly wants a leading digit, so its items always get three: "0FFH".
         text += c51 ? "0x" : "0";
-        text += digits[v >> 4];
-        text += digits[v & 0x0F];
+        text += twoDigitHex(v);
         if (!c51)
             text += 'H';
     }

@@ -8,12 +8,12 @@
 // Either way the glyphs must be in zone/position order. Any failed check ends the tool with
 // a message naming the file and the check, and writes nothing.
 
+#include "core/ByteText.h"
 #include "data/HzFontTable.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -28,6 +28,7 @@ namespace {
 using zandrel::kFontGlyphCount;
 using zandrel::kFontTableSize;
 using zandrel::kGlyphBytes;
+using zandrel::twoDigitHex;
 
 constexpr std::size_t kHeaderSize = 9;
 
@@ -111,9 +112,7 @@ void checkKnownGlyphs(const unsigned char *table)
     for (const KnownGlyph &known : kKnownGlyphs) {
         const std::size_t offset = ((known.hi - 0xA1) * 94 + (known.lo - 0xA1)) * kGlyphBytes;
         if (!std::equal(known.bytes.begin(), known.bytes.end(), table + offset)) {
-            char code[5];
-            std::snprintf(code, sizeof code, "%02X%02X", known.hi, known.lo);
-            throw Refusal(std::string("glyph ") + code + " (" + known.name +
+            throw Refusal("glyph " + twoDigitHex(known.hi) + twoDigitHex(known.lo) + " (" + known.name +
                           ") is not the expected bitmap: not a GB2312 16x16 font in "
                           "zone/position order");
         }
@@ -128,11 +127,9 @@ std::string tableSource(const unsigned char *table)
                        "const unsigned char HzFontTable[kFontTableSize] = {\n";
     text.reserve(text.size() + kFontTableSize * 5 + 64);
     // One glyph a line keeps the literal quick to compile and easy to look up.
-    static const char digits[] = "0123456789ABCDEF";
     for (std::size_t i = 0; i < kFontTableSize; ++i) {
         text += "0x";
-        text += digits[table[i] >> 4];
-        text += digits[table[i] & 0x0F];
+        text += twoDigitHex(table[i]);
         text += (i + 1) % kGlyphBytes == 0 ? ",\n" : ",";
     }
     text += "};\n\n} // namespace zandrel\n";
