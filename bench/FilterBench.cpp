@@ -1,5 +1,6 @@
 // The mnemonic filter: our LIKE matcher against SQLite's LIKE, on the 130 built-in names and
 // on a million synthetic mnemonics, for every query the reference page is known to handle.
+#include "core/AsmTable.h"
 #include "core/InstructionRecord.h"
 #include "core/LikePattern.h"
 #include "data/InstructionRecords.h"
@@ -68,11 +69,10 @@ const std::vector<std::string_view> &namesFor(std::size_t count)
     return count == builtIn.views.size() ? builtIn.views : million.views;
 }
 
+// The pattern the table compiles from the page's expression for query.
 std::string patternOf(const char *query)
 {
-    std::string pattern = "%";
-    pattern.append(query).append("%");
-    return pattern;
+    return zandrel::parseLikeExpression(zandrel::nameContainsFilter(query)).expression->pattern;
 }
 
 // As the table filters: the pattern prepared once, then matched against every name.

@@ -7,6 +7,19 @@
 #include <algorithm>
 
 namespace zandrel {
+std::string nameContainsFilter(std::string_view query)
+{
+    std::string expression(fieldName(InstructionField::NAME));
+    expression += " LIKE '%";
+    for (const char c : query) {
+        expression += c;
+        if (c == '\'')
+            expression += '\'';
+    }
+    expression += "%'";
+    return expression;
+}
+
 AsmTable::AsmTable(std::span<const InstructionRecord> records) : records_(records)
 {
     open();

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zandrel {
@@ -108,5 +109,10 @@ private:
     std::optional<CompiledFilter> compiled_;
     Callbacks callbacks_;
 };
+
+// The filter expression that keeps the records whose NAME contains query (GB2312 bytes, not
+// trimmed): NAME LIKE '%query%', every "'" in it doubled. "%" and "_" in query keep their
+// meaning in the pattern.
+std::string nameContainsFilter(std::string_view query);
 
 } // namespace zandrel

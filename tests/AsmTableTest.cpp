@@ -28,18 +28,6 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
     return ids;
 }
 
-// The expression the query box hands over for a typed text.
-std::string NameFilter(const std::string &query)
-{
-    std::string quoted = "'";
-    for (const char c : "%" + query + "%") {
-        quoted += c;
-        if (c == '\'')
-            quoted += '\'';
-    }
-    return "NAME LIKE " + quoted + "'";
-}
-
 std::vector<int> ViewIds(const AsmTable &table)
 {
     std::vector<int> ids;
@@ -52,7 +40,7 @@ std::vector<int> ViewIds(const AsmTable &table)
 void ApplyQuery(AsmTable &table, const std::string &query)
 {
     table.setFilterCaseInsensitive(true);
-    table.setFilter(NameFilter(query));
+    table.setFilter(nameContainsFilter(query));
     table.setFiltered(true);
 }
 
@@ -268,16 +256,16 @@ TEST(AsmTable, EqualValuesChangeNothing)
 TEST(AsmTable, EveryRefreshMakesTheFirstRecordCurrent)
 {
     AsmTable table(builtInInstructionRecords());
-    table.setFilter(NameFilter("MOV"));
+    table.setFilter(nameContainsFilter("MOV"));
     EXPECT_EQ(table.recordCount(), 130u); // stored, not applied while unfiltered
     table.last();
     table.setFiltered(true);
     EXPECT_EQ(table.currentRecord()->ID, 1);
     table.moveTo(21);
     EXPECT_EQ(table.currentRecord()->ID, 22);
-    table.setFilter(NameFilter("MOVX"));
+    table.setFilter(nameContainsFilter("MOVX"));
     EXPECT_EQ(table.currentRecord()->ID, 19);
-    table.setFilter(NameFilter("nothing"));
+    table.setFilter(nameContainsFilter("nothing"));
     EXPECT_EQ(table.currentRecord(), nullptr);
     EXPECT_FALSE(table.currentRow());
 }
@@ -305,7 +293,7 @@ TEST(AsmTable, DropsTheCompiledPatternWhenUnfilteredOrEmpty)
     table.setFilter("");
     EXPECT_FALSE(table.compiled());
     EXPECT_EQ(table.recordCount(), 130u);
-    table.setFilter(NameFilter("MOV"));
+    table.setFilter(nameContainsFilter("MOV"));
     table.setFiltered(false);
     EXPECT_FALSE(table.compiled());
     EXPECT_EQ(table.recordCount(), 130u);
@@ -318,7 +306,7 @@ TEST(AsmTable, RefusesOtherExpressionsAndStaysAsItWas)
     for (const char *expression :
          {"GUT LIKE '%A%'", "NAME = 'MOV'", "NAME LIKE '%A", "  ", "ID LIKE '1'"}) {
         EXPECT_THROW(table.setFilter(expression), Error) << expression;
-        EXPECT_EQ(table.Filter(), NameFilter("MOV"));
+        EXPECT_EQ(table.Filter(), nameContainsFilter("MOV"));
         EXPECT_EQ(table.recordCount(), 24u);
     }
     table.setFiltered(false);

@@ -1,5 +1,6 @@
 #include "ui/ReferencePage.h"
 
+#include "core/AsmTable.h"
 #include "data/InstructionRecords.h"
 #include "ui/Application.h"
 #include "ui/AsmGrid.h"
@@ -64,9 +65,7 @@ void ReferencePage::AsmCommandEditChange()
     AsmTable &table = model_->table();
     table.setFilterCaseInsensitive(true);
     // Not trimmed: blanks in the query count.
-    QString pattern = QLatin1Char('%') + AsmCommandEdit->text() + QLatin1Char('%');
-    pattern.replace(QLatin1Char('\''), QStringLiteral("''"));
-    table.setFilter(toGb2312WithStandIns(QStringLiteral("NAME LIKE '") + pattern + QLatin1Char('\'')));
+    table.setFilter(nameContainsFilter(toGb2312WithStandIns(AsmCommandEdit->text())));
     table.setFiltered(true);
 }
 
