@@ -1,10 +1,9 @@
 #include "core/LikePattern.h"
 
+#include "core/AsciiText.h"
+
 #include <algorithm>
-#include <bit>
 #include <cstdint>
-#include <cstring>
-#include <span>
 #include <vector>
 
 namespace zandrel {
@@ -84,30 +83,12 @@ Characters rewrite(Characters pattern)
     return pattern;
 }
 
-std::uint16_t upperCase(std::uint16_t c)
+// Whether piece stands in text at offset, "_" taking any one character.
+bool standsAt(const Characters &text, std::size_t offset, const Characters &piece)
 {
-    return c >= 'a' && c <= 'z' ? static_cast<std::uint16_t>(c - 'a' + 'A') : c;
-}
-
-// Calls visit with the characters of value: the bytes themselves when each is a character of
-// its own (every mnemonic is ASCII), so matching a name copies nothing; else decoded.
-template <typename Visit>
-bool withCharacters(std::string_view value, Visit visit)
-{
-    // Eight bytes at a time: no high bit set means no lead byte.
-    std::size_t i = 0;
-    for (; i + 8 <= value.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, value.data() + i, 8);
-        if (word & 0x8080808080808080u)
-            break;
-    }
-    const bool singleBytes = std::none_of(value.begin() + static_cast<std::ptrdiff_t>(i), value.end(),
-                                          [](char c) { return isLeadByte(static_cast<std::uint8_t>(c)); });
-    if (singleBytes)
-        return visit(std::span(reinterpret_cast<const std::uint8_t *>(value.data()), value.size()));
-    const Characters decoded = decode(value);
-    return visit(std::span(decoded));
+    return offset <= text.size() && text.size() - offset >= piece.size() &&
+           std::equal(piece.begin(), piece.end(), text.begin() + static_cast<std::ptrdiff_t>(offset),
+                      [](std::uint16_t p, std::uint16_t c) { return p == kAnyOne || p == c; });
 }
 
 } // namespace
@@ -116,10 +97,7 @@ LikeMatcher::LikeMatcher(std::string_view pattern, bool ignoreCase) : ignoreCase
 {
     Characters rewritten = rewrite(decode(pattern));
     if (ignoreCase)
-        std::transform(rewritten.begin(), rewritten.end(), rewritten.begin(), upperCase);
-    // A pattern of nothing but "%" lets every value through.
-    matchesAll_ = !rewritten.empty() &&
-                  std::all_of(rewritten.begin(), rewritten.end(), [](std::uint16_t c) { return c == kAnyRun; });
+        std::transform(rewritten.begin(), rewritten.end(), rewritten.begin(), asciiUpper<std::uint16_t>);
     pieces_.emplace_back();
     for (const std::uint16_t c : rewritten) {
         if (c == kAnyRun)
@@ -127,109 +105,36 @@ LikeMatcher::LikeMatcher(std::string_view pattern, bool ignoreCase) : ignoreCase
         else
             pieces_.back().push_back(c);
     }
-    for (int c = 0; c < 256; ++c)
-        foldedBytes_[c] = static_cast<std::uint8_t>(ignoreCase && c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    for (const auto &piece : pieces_) {
-        std::array<bool, 256> &starts = startBytes_.emplace_back();
-        for (int c = 0; c < 256; ++c)
-            starts[c] = !piece.empty() && (piece.front() == kAnyOne || piece.front() == foldedBytes_[c]);
-    }
-}
-
-template <typename Char>
-bool LikeMatcher::matchesAt(std::span<const Char> text, std::size_t offset,
-                            const std::vector<std::uint16_t> &segment) const
-{
-    if (offset > text.size() || text.size() - offset < segment.size())
-        return false;
-    for (std::size_t k = 0; k < segment.size(); ++k) {
-        if (segment[k] != kAnyOne && segment[k] != fold(text[offset + k]))
-            return false;
-    }
-    return true;
-}
-
-template <typename Char>
-bool LikeMatcher::matchesText(std::span<const Char> text) const
-{
-    // Pieces between the "%": the first is anchored at the start of the value, the last at
-    // its end; with no "%" at all the one piece must be the whole value.
-    if (pieces_.size() == 1)
-        return text.size() == pieces_[0].size() && matchesAt(text, 0, pieces_[0]);
-
-    std::size_t position = 0;
-    for (std::size_t j = 0; j < pieces_.size(); ++j) {
-        const auto &segment = pieces_[j];
-        if (segment.empty())
-            continue;
-        if (j == 0) {
-            if (!matchesAt(text, 0, segment))
-                return false;
-            position = segment.size();
-        } else if (j == pieces_.size() - 1) {
-            if (text.size() < segment.size() || text.size() - segment.size() < position)
-                return false;
-            return matchesAt(text, text.size() - segment.size(), segment);
-        } else {
-            // A segment has a fixed length, so its leftmost occurrence also ends earliest and
-            // leaves the most room for the segments after it: no backtracking needed.
-            // A table lookup of the first character rules out most places cheaply.
-            const std::array<bool, 256> &starts = startBytes_[j];
-            const std::uint16_t first = segment.front();
-            const auto canStart = [&](std::uint16_t c) {
-                return c <= 0xFF ? starts[c] : first == kAnyOne || first == c;
-            };
-            std::size_t offset = position;
-            while (offset + segment.size() <= text.size()) {
-                if constexpr (sizeof(Char) == 1) {
-                    if (first != kAnyOne)
-                        offset = skipToCandidate(text, offset, first);
-                    if (offset + segment.size() > text.size())
-                        break;
-                }
-                if (canStart(text[offset]) && matchesAt(text, offset, segment))
-                    break;
-                ++offset;
-            }
-            if (offset + segment.size() > text.size())
-                return false;
-            position = offset + segment.size();
-        }
-    }
-    return true;
-}
-
-std::size_t LikeMatcher::skipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
-                                         std::uint16_t first) const
-{
-    // Eight bytes at a time: flag the bytes equal to first in either letter case, and stop at
-    // the lowest flag (the zero-byte test is exact for the lowest byte it flags).
-    const std::uint64_t ones = 0x0101010101010101u;
-    const std::uint64_t highs = 0x8080808080808080u;
-    const auto upper = static_cast<std::uint8_t>(first);
-    const auto lower = static_cast<std::uint8_t>(ignoreCase_ && upper >= 'A' && upper <= 'Z' ? upper + 32 : upper);
-    const auto equalBytes = [&](std::uint64_t word, std::uint8_t b) {
-        const std::uint64_t x = word ^ (ones * b);
-        return (x - ones) & ~x & highs;
-    };
-    while (offset + 8 <= text.size()) {
-        std::uint64_t word;
-        std::memcpy(&word, text.data() + offset, 8);
-        if constexpr (std::endian::native == std::endian::big)
-            word = __builtin_bswap64(word);
-        const std::uint64_t flags = equalBytes(word, upper) | equalBytes(word, lower);
-        if (flags)
-            return offset + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-        offset += 8;
-    }
-    return offset;
 }
 
 bool LikeMatcher::matches(std::string_view value) const
 {
-    if (matchesAll_)
-        return true;
-    return withCharacters(value, [this](auto text) { return matchesText(text); });
+    Characters text = decode(value);
+    if (ignoreCase_)
+        std::transform(text.begin(), text.end(), text.begin(), asciiUpper<std::uint16_t>);
+
+    // With no "%" at all the one piece must be the whole value.
+    if (pieces_.size() == 1)
+        return text.size() == pieces_[0].size() && standsAt(text, 0, pieces_[0]);
+
+    // The first piece is anchored at the start of the value and the last at its end; each
+    // one between is searched from where the one before it ended. A piece has a fixed
+    // length, so its leftmost occurrence also ends earliest and leaves the most room for the
+    // pieces after it: no backtracking needed. Empty pieces stand anywhere.
+    const Characters &first = pieces_.front();
+    if (!standsAt(text, 0, first))
+        return false;
+    std::size_t position = first.size();
+    for (std::size_t j = 1; j + 1 < pieces_.size(); ++j) {
+        const Characters &piece = pieces_[j];
+        while (position + piece.size() <= text.size() && !standsAt(text, position, piece))
+            ++position;
+        if (position + piece.size() > text.size())
+            return false;
+        position += piece.size();
+    }
+    const Characters &last = pieces_.back();
+    return text.size() - position >= last.size() && standsAt(text, text.size() - last.size(), last);
 }
 
 std::string rewriteLikePattern(std::string_view pattern)
@@ -292,11 +197,7 @@ LikeExpressionParse parseLikeExpression(std::string_view expression)
         return refuse(FilterError::FieldNameExpected);
 
     skipBlanks();
-    std::string keyword = readWord();
-    std::transform(keyword.begin(), keyword.end(), keyword.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    if (keyword != "LIKE")
+    if (!equalsIgnoringAsciiCase(readWord(), "LIKE"))
         return refuse(FilterError::LikeExpected);
 
     skipBlanks();

@@ -1,9 +1,7 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +27,9 @@ std::string rewriteLikePattern(std::string_view pattern);
 // the pattern with "%"; a missing closing "%" happens when a long pattern is cut.
 bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ignoreCase);
 
-// MatchLikePattern with the pattern prepared once, for matching it against many values:
-// LikeMatcher(pattern, ignoreCase).matches(value) == MatchLikePattern(value, pattern, ignoreCase).
+// MatchLikePattern with the pattern rewritten and split once, for matching it against many
+// values: LikeMatcher(pattern, ignoreCase).matches(value) ==
+// MatchLikePattern(value, pattern, ignoreCase).
 class LikeMatcher
 {
 public:
@@ -39,27 +38,10 @@ public:
     bool matches(std::string_view value) const;
 
 private:
-    template <typename Char>
-    bool matchesText(std::span<const Char> text) const;
-    template <typename Char>
-    bool matchesAt(std::span<const Char> text, std::size_t offset,
-                   const std::vector<std::uint16_t> &segment) const;
-
-    // The first place from offset on where the byte first (in either letter case when
-    // ignoring case) may stand; stops early rather than late.
-    std::size_t skipToCandidate(std::span<const std::uint8_t> text, std::size_t offset,
-                                std::uint16_t first) const;
-    // A value character as the pattern compares it: a-z as A-Z when ignoring case.
-    std::uint16_t fold(std::uint16_t c) const { return c <= 0xFF ? foldedBytes_[c] : c; }
-
     bool ignoreCase_;
-    bool matchesAll_ = false;
-    // The rewritten pattern (upper-cased when ignoring case) split at every "%", characters
-    // as in the value: a byte, or a two-byte character as (lead << 8) | trail.
+    // The rewritten pattern (upper-cased when ignoring case) split at every "%"; characters
+    // as GB2312 decodes them: a byte, or a two-byte character as (lead << 8) | trail.
     std::vector<std::vector<std::uint16_t>> pieces_;
-    // For each piece, the single-byte characters that can start it.
-    std::vector<std::array<bool, 256>> startBytes_;
-    std::array<std::uint8_t, 256> foldedBytes_{};
 };
 
 // Why a filter expression was refused.
