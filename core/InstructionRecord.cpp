@@ -1,24 +1,15 @@
 #include "core/InstructionRecord.h"
 
+#include <iterator>
+
 namespace zandrel {
 
 std::string_view fieldName(InstructionField field)
 {
-    switch (field) {
-    case InstructionField::ID:
-        return "ID";
-    case InstructionField::NAME:
-        return "NAME";
-    case InstructionField::GUT:
-        return "GUT";
-    case InstructionField::KIND:
-        return "KIND";
-    case InstructionField::BYTECOUNT:
-        return "BYTECOUNT";
-    case InstructionField::TIMECOUNT:
-        return "TIMECOUNT";
-    }
-    return {};
+    // In record order, as InstructionField lists the fields.
+    static constexpr std::string_view kNames[] = {"ID", "NAME", "GUT", "KIND", "BYTECOUNT", "TIMECOUNT"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(InstructionField::TIMECOUNT) + 1);
+    return kNames[static_cast<std::size_t>(field)];
 }
 
 std::string fieldText(const InstructionRecord &record, InstructionField field)

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 namespace zandrel {
@@ -149,23 +150,18 @@ bool MatchLikePattern(std::string_view value, std::string_view pattern, bool ign
 
 std::string_view filterErrorText(FilterError error)
 {
-    switch (error) {
-    case FilterError::None:
-        return "no error";
-    case FilterError::FieldNameExpected:
-        return "field name expected";
-    case FilterError::UnknownField:
-        return "field not found or not comparable with LIKE";
-    case FilterError::LikeExpected:
-        return "LIKE expected";
-    case FilterError::ConstantExpected:
-        return "quoted string constant expected";
-    case FilterError::UnterminatedConstant:
-        return "unterminated string constant";
-    case FilterError::TextAfterConstant:
-        return "unexpected text after the string constant";
-    }
-    return {};
+    // In the order of FilterError.
+    static constexpr std::string_view kTexts[] = {
+        "no error",
+        "field name expected",
+        "field not found or not comparable with LIKE",
+        "LIKE expected",
+        "quoted string constant expected",
+        "unterminated string constant",
+        "unexpected text after the string constant",
+    };
+    static_assert(std::size(kTexts) == static_cast<std::size_t>(FilterError::TextAfterConstant) + 1);
+    return kTexts[static_cast<std::size_t>(error)];
 }
 
 LikeExpressionParse parseLikeExpression(std::string_view expression)
