@@ -111,16 +111,16 @@ void ByteConverterPage::BinEditEditButtons0Click()
 
 void ByteConverterPage::DecEditEditButtons0Click()
 {
-    const ByteEntry entry = readDecimalEntry(toStd(DecEdit->text()));
-    if (!accept(entry))
-        return;
-    BinEdit->setText(fromStd(ByteToBinText(entry.value)));
-    BinEditEditButtons0Click();
+    showThroughBinary(readDecimalEntry(toStd(DecEdit->text())));
 }
 
 void ByteConverterPage::HexEditEditButtons0Click()
 {
-    const ByteEntry entry = readHexEntry(toStd(HexEdit->text()));
+    showThroughBinary(readHexEntry(toStd(HexEdit->text())));
+}
+
+void ByteConverterPage::showThroughBinary(const ByteEntry &entry)
+{
     if (!accept(entry))
         return;
     BinEdit->setText(fromStd(ByteToBinText(entry.value)));

@@ -30,6 +30,9 @@ public:
 private:
     // Shows a refusal; true when the entry holds a byte to convert.
     static bool accept(const ByteEntry &entry);
+    // An accepted entry goes into the binary box as binary digits and from there to every
+    // view, the way the binary box's button converts it.
+    void showThroughBinary(const ByteEntry &entry);
     // Puts byte value into the decimal and hexadecimal boxes.
     void showDecimalAndHex(int value);
 
