@@ -66,9 +66,6 @@ public:
     }
     const std::optional<CompiledFilter> &compiled() const { return compiled_; }
 
-    // All records, filtered or not.
-    std::span<const InstructionRecord> records() const { return records_; }
-
     // The view, by row.
     std::size_t recordCount() const { return view_.size(); }
     const InstructionRecord &recordAt(std::size_t row) const { return *view_.at(row); }

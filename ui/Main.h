@@ -32,11 +32,8 @@ public:
     // Three six-point outlines: horizontal (A, D, G), vertical (B, C, E, F), point (H).
     std::array<QPoint, 18> SegmentShapes{};
 
-    ByteConverterPage *byteConverterPage() const { return byteConverterPage_; }
-    SegmentPage *segmentPage() const { return segmentPage_; }
     GlyphPage *glyphPage() const { return glyphPage_; }
     ReferencePage *referencePage() const { return referencePage_; }
-    AboutPage *aboutPage() const { return aboutPage_; }
 
 protected:
     void showEvent(QShowEvent *event) override;

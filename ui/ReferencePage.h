@@ -22,7 +22,6 @@ public:
     explicit ReferencePage(QWidget *parent = nullptr);
 
     AsmTable &asmTable() const;
-    AsmGrid *asmGrid() const { return grid_; }
 
     // Filters the table to NAME LIKE '%<query>%', letter case ignored.
     void AsmCommandEditChange();
