@@ -148,7 +148,7 @@ void measure(benchmark::State &state, std::size_t records, Count count)
     state.counters["matches"] = static_cast<double>(matches);
 }
 
-void Ours(benchmark::State &state, const char *query, std::size_t records)
+void measureOurs(benchmark::State &state, const char *query, std::size_t records)
 {
     const auto &names = namesFor(records);
     const std::string pattern = patternOf(query);
@@ -156,7 +156,7 @@ void Ours(benchmark::State &state, const char *query, std::size_t records)
     state.counters["agrees"] = 1;
 }
 
-void Sqlite(benchmark::State &state, const char *query, std::size_t records)
+void measureSqlite(benchmark::State &state, const char *query, std::size_t records)
 {
     SqliteNames &table = sqliteFor(records);
     const std::string pattern = patternOf(query);
@@ -174,9 +174,9 @@ const bool registered = [] {
                 text.append("/").append(std::to_string(records)).append("/[").append(query).append("]");
                 return text;
             };
-            benchmark::RegisterBenchmark(name("Filter/ours").c_str(), Ours, query, records)
+            benchmark::RegisterBenchmark(name("Filter/ours").c_str(), measureOurs, query, records)
                 ->Unit(benchmark::kMicrosecond);
-            benchmark::RegisterBenchmark(name("Filter/sqlite").c_str(), Sqlite, query, records)
+            benchmark::RegisterBenchmark(name("Filter/sqlite").c_str(), measureSqlite, query, records)
                 ->Unit(benchmark::kMicrosecond);
         }
     }

@@ -1,4 +1,5 @@
 // Arbitrary pasted text through the byte routines and the converter's three text boxes.
+#include "core/AsciiText.h"
 #include "core/ByteEntry.h"
 #include "core/ByteText.h"
 #include "core/Error.h"

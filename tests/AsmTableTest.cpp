@@ -13,14 +13,14 @@
 namespace zandrel {
 namespace {
 
-std::vector<int> Range(int first, int last)
+std::vector<int> range(int first, int last)
 {
     std::vector<int> ids(static_cast<std::size_t>(last - first + 1));
     std::iota(ids.begin(), ids.end(), first);
     return ids;
 }
 
-std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
+std::vector<int> join(std::initializer_list<std::vector<int>> parts)
 {
     std::vector<int> ids;
     for (const auto &part : parts)
@@ -28,7 +28,7 @@ std::vector<int> Join(std::initializer_list<std::vector<int>> parts)
     return ids;
 }
 
-std::vector<int> ViewIds(const AsmTable &table)
+std::vector<int> viewIds(const AsmTable &table)
 {
     std::vector<int> ids;
     for (std::size_t row = 0; row < table.recordCount(); ++row)
@@ -37,7 +37,7 @@ std::vector<int> ViewIds(const AsmTable &table)
 }
 
 // A table filtered the way the query box filters it.
-void ApplyQuery(AsmTable &table, const std::string &query)
+void applyQuery(AsmTable &table, const std::string &query)
 {
     table.setFilterCaseInsensitive(true);
     table.setFilter(nameContainsFilter(query));
@@ -139,35 +139,35 @@ class QueryFilter : public ::testing::TestWithParam<QueryCase>
 TEST_P(QueryFilter, ShowsTheMatchingRecordsInIdOrder)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, GetParam().query);
-    EXPECT_EQ(ViewIds(table), GetParam().ids);
+    applyQuery(table, GetParam().query);
+    EXPECT_EQ(viewIds(table), GetParam().ids);
     ASSERT_EQ(table.currentRow().has_value(), !GetParam().ids.empty());
     if (table.currentRecord()) {
         EXPECT_EQ(table.currentRecord()->ID, GetParam().ids.front());
     }
 }
 
-const std::vector<int> kMov = Join({Range(1, 22), {105, 106}});
+const std::vector<int> kMov = join({range(1, 22), {105, 106}});
 const std::vector<int> kData = {4,  7,  12, 15, 16, 44, 48, 52,  56, 58,
                                 62, 64, 68, 70, 82, 83, 84, 123, 124};
-const std::vector<int> kWithBlank = Join({Range(1, 86), Range(88, 89), Range(92, 111)});
+const std::vector<int> kWithBlank = join({range(1, 86), range(88, 89), range(92, 111)});
 
 INSTANTIATE_TEST_SUITE_P(
     Queries, QueryFilter,
     ::testing::Values(
-        QueryCase{"empty", "", Range(1, 130)}, QueryCase{"MOV", "MOV", kMov},
+        QueryCase{"empty", "", range(1, 130)}, QueryCase{"MOV", "MOV", kMov},
         QueryCase{"mov", "mov", kMov},
-        QueryCase{"REL", "REL", Join({Range(79, 86), {94}, Range(107, 111), {127}})},
+        QueryCase{"REL", "REL", join({range(79, 86), {94}, range(107, 111), {127}})},
         QueryCase{"DATA", "#DATA", kData}, QueryCase{"DATA_underscore", "#DATA_", kData},
         QueryCase{"one_blank", " ", kWithBlank}, QueryCase{"XCH_one_blank", "XCH A", {}},
         QueryCase{"XCH_two_blanks", "XCH  A", {25, 26, 27}},
-        QueryCase{"RL_one_blank", "RL A", Join({Range(59, 62), Range(65, 68)})},
+        QueryCase{"RL_one_blank", "RL A", join({range(59, 62), range(65, 68)})},
         QueryCase{"DRIECT", "DRIECT", {36}}, QueryCase{"quote", "'", {}},
-        QueryCase{"quote_inside", "A'B", {}}, QueryCase{"underscore", "_", Range(1, 130)},
-        QueryCase{"two_underscores", "__", Range(1, 130)}, QueryCase{"percent", "%", Range(1, 130)},
+        QueryCase{"quote_inside", "A'B", {}}, QueryCase{"underscore", "_", range(1, 130)},
+        QueryCase{"two_underscores", "__", range(1, 130)}, QueryCase{"percent", "%", range(1, 130)},
         QueryCase{"MOV_percent_DPTR", "MOV%DPTR", {16, 17, 20, 22}},
         QueryCase{"REL_percent_X", "REL%X", {}},
-        QueryCase{"C_A_R", "C%A%R", Join({{17}, Range(25, 28), Range(45, 47), Range(81, 84)})},
+        QueryCase{"C_A_R", "C%A%R", join({{17}, range(25, 28), range(45, 47), range(81, 84)})},
         QueryCase{"chinese", "\xB2\xE2", {}},
         QueryCase{"nineteen_characters", "MOV DIRECT,#DATA16X", {}},
         // S is cut to 255 bytes and loses its closing "%": the rest must end the mnemonic.
@@ -177,14 +177,14 @@ INSTANTIATE_TEST_SUITE_P(
         QueryCase{"longest_uncut", std::string(251, '%') + "\xB2\xE2", {}},
         QueryCase{"cut_after_chinese", std::string(252, '%') + "\xB2\xE2", {}},
         // The cut splits the Chinese character; its half is dropped, leaving only "%".
-        QueryCase{"cut_inside_chinese", std::string(253, '%') + "\xB2\xE2", Range(1, 130)}),
+        QueryCase{"cut_inside_chinese", std::string(253, '%') + "\xB2\xE2", range(1, 130)}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST(QueryFilter, DirectDoesNotFindTheMisspelledRecord)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "DIRECT");
-    const std::vector<int> ids = ViewIds(table);
+    applyQuery(table, "DIRECT");
+    const std::vector<int> ids = viewIds(table);
     EXPECT_EQ(std::count(ids.begin(), ids.end(), 36), 0);
     EXPECT_EQ(ids.front(), 2);
 }
@@ -192,14 +192,14 @@ TEST(QueryFilter, DirectDoesNotFindTheMisspelledRecord)
 TEST(QueryFilter, UnderscoresBesideTheTextChangeNothing)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "A");
-    const std::vector<int> a = ViewIds(table);
+    applyQuery(table, "A");
+    const std::vector<int> a = viewIds(table);
     EXPECT_EQ(a.size(), 80u);
     for (const int id : {101, 125, 126})
         EXPECT_NE(std::find(a.begin(), a.end(), id), a.end()) << id;
     for (const char *query : {"_A", "A_"}) {
-        ApplyQuery(table, query);
-        EXPECT_EQ(ViewIds(table), a) << query;
+        applyQuery(table, query);
+        EXPECT_EQ(viewIds(table), a) << query;
     }
 }
 
@@ -233,12 +233,12 @@ TEST(AsmTable, FirstQueryChangeRefreshesTwiceThenOnce)
 {
     AsmTable table(builtInInstructionRecords());
     Observer observer(table);
-    ApplyQuery(table, "M");
+    applyQuery(table, "M");
     EXPECT_EQ(observer.refreshes, 2); // Filter while unfiltered, then Filtered
     EXPECT_EQ(observer.aboutToRefresh, 2);
-    ApplyQuery(table, "MO");
+    applyQuery(table, "MO");
     EXPECT_EQ(observer.refreshes, 3);
-    ApplyQuery(table, "MO"); // equal values
+    applyQuery(table, "MO"); // equal values
     EXPECT_EQ(observer.refreshes, 3);
 }
 
@@ -288,7 +288,7 @@ TEST(AsmTable, CompiledPatternKeepsTheCaseSettingOfItsCompilation)
 TEST(AsmTable, DropsTheCompiledPatternWhenUnfilteredOrEmpty)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "MOV");
+    applyQuery(table, "MOV");
     ASSERT_TRUE(table.compiled());
     table.setFilter("");
     EXPECT_FALSE(table.compiled());
@@ -302,7 +302,7 @@ TEST(AsmTable, DropsTheCompiledPatternWhenUnfilteredOrEmpty)
 TEST(AsmTable, RefusesOtherExpressionsAndStaysAsItWas)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "MOV");
+    applyQuery(table, "MOV");
     for (const char *expression :
          {"GUT LIKE '%A%'", "NAME = 'MOV'", "NAME LIKE '%A", "  ", "ID LIKE '1'"}) {
         EXPECT_THROW(table.setFilter(expression), Error) << expression;
@@ -323,17 +323,17 @@ TEST(AsmTable, ClosedTableOnlyStoresItsFilter)
     table.close();
     EXPECT_EQ(table.recordCount(), 0u);
     EXPECT_FALSE(table.first());
-    ApplyQuery(table, "MOVX");
+    applyQuery(table, "MOVX");
     EXPECT_EQ(observer.refreshes, 1);
     EXPECT_FALSE(table.compiled());
     table.open();
-    EXPECT_EQ(ViewIds(table), (std::vector<int>{19, 20, 21, 22}));
+    EXPECT_EQ(viewIds(table), (std::vector<int>{19, 20, 21, 22}));
 }
 
 TEST(AsmTable, MovesStopWithNoticeAtEitherEnd)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "MOVX");
+    applyQuery(table, "MOVX");
     Observer observer(table);
     EXPECT_FALSE(table.prior());
     EXPECT_TRUE(table.next());
@@ -353,7 +353,7 @@ TEST(AsmTable, MovesStopWithNoticeAtEitherEnd)
 TEST(AsmTable, EmptyViewHasNoRecordToMoveTo)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "REL%X");
+    applyQuery(table, "REL%X");
     EXPECT_FALSE(table.first());
     EXPECT_FALSE(table.last());
     EXPECT_FALSE(table.next());
@@ -364,7 +364,7 @@ TEST(AsmTable, EmptyViewHasNoRecordToMoveTo)
 TEST(AsmTable, FindsRowsById)
 {
     AsmTable table(builtInInstructionRecords());
-    ApplyQuery(table, "MOV");
+    applyQuery(table, "MOV");
     EXPECT_EQ(table.rowOfId(105), 22u);
     EXPECT_FALSE(table.rowOfId(23));
 }

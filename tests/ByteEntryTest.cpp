@@ -18,31 +18,31 @@ struct Case
     const char *message;
 };
 
-constexpr auto Blank = ByteEntry::Kind::Blank;
-constexpr auto Value = ByteEntry::Kind::Value;
-constexpr auto Refused = ByteEntry::Kind::Refused;
+constexpr auto kBlank = ByteEntry::Kind::Blank;
+constexpr auto kValue = ByteEntry::Kind::Value;
+constexpr auto kRefused = ByteEntry::Kind::Refused;
 
 const Case cases[] = {
-    {"binary padded", readBinaryEntry, "101", Value, 5, ""},
-    {"binary with leading blanks", readBinaryEntry, " 11", Value, 3, ""},
-    {"binary all ones", readBinaryEntry, "11111111", Value, 255, ""},
-    {"binary blank", readBinaryEntry, " \t", Blank, 0, ""},
-    {"binary other digits", readBinaryEntry, "12", Refused, 0, "数值只能是00000000~11111111"},
-    {"binary negative", readBinaryEntry, "-1", Refused, 0, "数值只能是00000000~11111111"},
-    {"binary nine digits", readBinaryEntry, "100000000", Refused, 0, "数值只能是00000000~11111111"},
-    {"decimal", readDecimalEntry, "255", Value, 255, ""},
-    {"decimal leading zeros", readDecimalEntry, "007", Value, 7, ""},
-    {"decimal 256", readDecimalEntry, "256", Refused, 0, "数值只能是0~255"},
-    {"decimal negative", readDecimalEntry, "-5", Refused, 0, "数值只能是0~255"},
-    {"decimal blank", readDecimalEntry, "", Blank, 0, ""},
-    {"hex one digit", readHexEntry, "f", Value, 15, ""},
-    {"hex two digits", readHexEntry, "A0", Value, 160, ""},
-    {"hex blanks around", readHexEntry, " 7 ", Value, 7, ""},
-    {"hex three digits", readHexEntry, "1FF", Refused, 0, "数值只能是00~FF"},
-    {"hex foreign digit", readHexEntry, "1G", Refused, 0, "数值只能是00~FF"},
-    {"hex blank inside", readHexEntry, "1 F", Refused, 0, "数值只能是00~FF"},
-    {"hex non-ASCII", readHexEntry, "\xE6\x95\xB0", Refused, 0, "数值只能是00~FF"},
-    {"hex blank", readHexEntry, "   ", Blank, 0, ""},
+    {"binary padded", readBinaryEntry, "101", kValue, 5, ""},
+    {"binary with leading blanks", readBinaryEntry, " 11", kValue, 3, ""},
+    {"binary all ones", readBinaryEntry, "11111111", kValue, 255, ""},
+    {"binary blank", readBinaryEntry, " \t", kBlank, 0, ""},
+    {"binary other digits", readBinaryEntry, "12", kRefused, 0, "数值只能是00000000~11111111"},
+    {"binary negative", readBinaryEntry, "-1", kRefused, 0, "数值只能是00000000~11111111"},
+    {"binary nine digits", readBinaryEntry, "100000000", kRefused, 0, "数值只能是00000000~11111111"},
+    {"decimal", readDecimalEntry, "255", kValue, 255, ""},
+    {"decimal leading zeros", readDecimalEntry, "007", kValue, 7, ""},
+    {"decimal 256", readDecimalEntry, "256", kRefused, 0, "数值只能是0~255"},
+    {"decimal negative", readDecimalEntry, "-5", kRefused, 0, "数值只能是0~255"},
+    {"decimal blank", readDecimalEntry, "", kBlank, 0, ""},
+    {"hex one digit", readHexEntry, "f", kValue, 15, ""},
+    {"hex two digits", readHexEntry, "A0", kValue, 160, ""},
+    {"hex blanks around", readHexEntry, " 7 ", kValue, 7, ""},
+    {"hex three digits", readHexEntry, "1FF", kRefused, 0, "数值只能是00~FF"},
+    {"hex foreign digit", readHexEntry, "1G", kRefused, 0, "数值只能是00~FF"},
+    {"hex blank inside", readHexEntry, "1 F", kRefused, 0, "数值只能是00~FF"},
+    {"hex non-ASCII", readHexEntry, "\xE6\x95\xB0", kRefused, 0, "数值只能是00~FF"},
+    {"hex blank", readHexEntry, "   ", kBlank, 0, ""},
 };
 
 TEST(ByteEntry, ReadsRefusesOrIgnoresEachBox)

@@ -16,8 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::size_t GlyphCount = 87 * 94;
-constexpr std::size_t TableSize = GlyphCount * 32;
+constexpr std::size_t kGlyphCount = 87 * 94;
+constexpr std::size_t kTableSize = kGlyphCount * 32;
 
 using Bytes = std::vector<unsigned char>;
 
@@ -35,14 +35,14 @@ std::size_t offsetOf(unsigned hi, unsigned lo)
 
 // A table that passes the tool's glyph checks: 啊 and 测 in place, ink everywhere else but
 // in the full-width space, and a last glyph of its own.
-Bytes rawTable(std::size_t size = TableSize)
+Bytes rawTable(std::size_t size = kTableSize)
 {
     Bytes table(size, 0x5A);
     std::fill_n(table.begin(), 32, 0x00);
     std::copy(A.begin(), A.end(), table.begin() + offsetOf(0xB0, 0xA1));
     std::copy(Ce.begin(), Ce.end(), table.begin() + offsetOf(0xB2, 0xE2));
-    if (size >= TableSize)
-        std::fill_n(table.begin() + TableSize - 32, 32, 0xC3);
+    if (size >= kTableSize)
+        std::fill_n(table.begin() + kTableSize - 32, 32, 0xC3);
     return table;
 }
 
@@ -117,10 +117,10 @@ TEST_F(FontTableGeneratorTest, AcceptsAHeaderedFontAndARawTable)
 {
     const Bytes glyphs = rawTable();
     const std::pair<const char *, Bytes> good[] = {
-        {"exact.bpsf", bpsf(16, 16, GlyphCount, glyphs)},
+        {"exact.bpsf", bpsf(16, 16, kGlyphCount, glyphs)},
         {"more-zones.bpsf", bpsf(16, 16, 94 * 94, rawTable(94 * 94 * 32))},
         {"raw.bin", glyphs},
-        {"raw-longer.bin", rawTable(TableSize + 100)},
+        {"raw-longer.bin", rawTable(kTableSize + 100)},
     };
     for (const auto &[name, bytes] : good) {
         const ToolRun run = generate(write(name, bytes));
@@ -147,7 +147,7 @@ TEST_F(FontTableGeneratorTest, RefusesBadFontsNamingFileAndCheck)
     inkedSpace[17] = 0x80;
     Bytes shifted = rawTable();
     shifted.insert(shifted.begin(), 0x00);
-    Bytes wrongMagic = bpsf(16, 16, GlyphCount, rawTable());
+    Bytes wrongMagic = bpsf(16, 16, kGlyphCount, rawTable());
     wrongMagic[1] = 0x05;
 
     const struct
@@ -156,15 +156,15 @@ TEST_F(FontTableGeneratorTest, RefusesBadFontsNamingFileAndCheck)
         Bytes bytes;
         const char *message;
     } bad[] = {
-        {"truncated.bpsf", bpsf(16, 16, GlyphCount, rawTable(TableSize - 1)), "truncated"},
-        {"half.bpsf", bpsf(16, 16, GlyphCount, rawTable(TableSize / 2)), "truncated"},
-        {"header-only.bpsf", header(16, 16, GlyphCount), "truncated"},
-        {"few-glyphs.bpsf", bpsf(16, 16, GlyphCount - 1, rawTable()),
+        {"truncated.bpsf", bpsf(16, 16, kGlyphCount, rawTable(kTableSize - 1)), "truncated"},
+        {"half.bpsf", bpsf(16, 16, kGlyphCount, rawTable(kTableSize / 2)), "truncated"},
+        {"header-only.bpsf", header(16, 16, kGlyphCount), "truncated"},
+        {"few-glyphs.bpsf", bpsf(16, 16, kGlyphCount - 1, rawTable()),
          "8177 glyphs, fewer than the 8178"},
         {"narrow.bpsf", bpsf(8, 16, 256, Bytes(256 * 16)), "8 x 16 glyphs, not 16 x 16"},
-        {"24.bpsf", bpsf(24, 24, GlyphCount, rawTable(GlyphCount * 72)),
+        {"24.bpsf", bpsf(24, 24, kGlyphCount, rawTable(kGlyphCount * 72)),
          "24 x 24 glyphs, not 16 x 16"},
-        {"short.bin", rawTable(TableSize - 1), "too short: 261695 bytes, need at least 261696"},
+        {"short.bin", rawTable(kTableSize - 1), "too short: 261695 bytes, need at least 261696"},
         {"empty.bin", {}, "too short: 0 bytes"},
         {"text.txt", Bytes{'n', 'o', ' ', 'f', 'o', 'n', 't'}, "too short"},
         {"wrong-ce.bin", wrongCe, "glyph B2E2 (测) is not the expected bitmap"},

@@ -82,19 +82,19 @@ TEST(MatchLikePattern, FollowsTheSegmentRules)
 
 // A plain backtracking LIKE, written from the definition rather than from the matcher, on a
 // pattern rewritten by plain search-and-replace. Single-byte texts only.
-bool ReferenceLike(const std::string &value, std::size_t v, const std::string &pattern,
+bool referenceLike(const std::string &value, std::size_t v, const std::string &pattern,
                    std::size_t p)
 {
     if (p == pattern.size())
         return v == value.size();
     if (pattern[p] == '%')
-        return ReferenceLike(value, v, pattern, p + 1) ||
-               (v < value.size() && ReferenceLike(value, v + 1, pattern, p));
+        return referenceLike(value, v, pattern, p + 1) ||
+               (v < value.size() && referenceLike(value, v + 1, pattern, p));
     return v < value.size() && (pattern[p] == '_' || pattern[p] == value[v]) &&
-           ReferenceLike(value, v + 1, pattern, p + 1);
+           referenceLike(value, v + 1, pattern, p + 1);
 }
 
-std::string ReferenceRewrite(std::string pattern)
+std::string referenceRewrite(std::string pattern)
 {
     for (const auto &[from, to] :
          {std::pair{"%%", "%"}, std::pair{"_%", "%"}, std::pair{"%_", "%"}})
@@ -103,16 +103,16 @@ std::string ReferenceRewrite(std::string pattern)
     return pattern;
 }
 
-bool ReferenceMatch(std::string value, const std::string &pattern, bool ignoreCase)
+bool referenceMatch(std::string value, const std::string &pattern, bool ignoreCase)
 {
-    std::string rewritten = ReferenceRewrite(pattern);
+    std::string rewritten = referenceRewrite(pattern);
     if (ignoreCase) {
         for (char &c : value)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         for (char &c : rewritten)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    return ReferenceLike(value, 0, rewritten, 0);
+    return referenceLike(value, 0, rewritten, 0);
 }
 
 TEST(MatchLikePattern, AgreesWithABacktrackingMatcherOnRandomTexts)
@@ -137,7 +137,7 @@ TEST(MatchLikePattern, AgreesWithABacktrackingMatcherOnRandomTexts)
             pattern.insert(0, "%");
         const std::string value = randomText(valueAlphabet, 10);
         const bool ignoreCase = n % 2 == 0;
-        const bool expected = ReferenceMatch(value, pattern, ignoreCase);
+        const bool expected = referenceMatch(value, pattern, ignoreCase);
         matches += expected;
         ASSERT_EQ(MatchLikePattern(value, pattern, ignoreCase), expected)
             << '"' << value << "\" LIKE \"" << pattern << "\" ignoreCase=" << ignoreCase

@@ -70,14 +70,14 @@ struct Window
 };
 
 // Types text key by key, as a user would, Chinese included.
-void Type(QWidget *widget, const QString &text)
+void typeKeys(QWidget *widget, const QString &text)
 {
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
 // The widget that Tab moves the focus to from widget, by the focus chain.
-QWidget *NextTabStop(QWidget *widget)
+QWidget *nextTabStop(QWidget *widget)
 {
     QWidget *next = widget->nextInFocusChain();
     while (next != widget && !(next->focusPolicy() & Qt::TabFocus))
@@ -85,7 +85,7 @@ QWidget *NextTabStop(QWidget *widget)
     return next;
 }
 
-QList<int> Range(int first, int last)
+QList<int> range(int first, int last)
 {
     QList<int> ids;
     for (int id = first; id <= last; ++id)
@@ -109,8 +109,8 @@ void ReferencePageTest::laysOutItsControls()
     QCOMPARE(label->text(), QStringLiteral("输入查询条件:"));
     QCOMPARE(label->geometry(), QRect(104, 216, 82, 16));
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-    QCOMPARE(NextTabStop(w.grid), static_cast<QWidget *>(w.edit));
-    QCOMPARE(NextTabStop(w.edit), static_cast<QWidget *>(w.button));
+    QCOMPARE(nextTabStop(w.grid), static_cast<QWidget *>(w.edit));
+    QCOMPARE(nextTabStop(w.edit), static_cast<QWidget *>(w.button));
     QCOMPARE(w.grid->font(), w.form->font());
 }
 
@@ -118,16 +118,16 @@ void ReferencePageTest::filtersAsTheQueryIsTyped_data()
 {
     QTest::addColumn<QString>("query");
     QTest::addColumn<QList<int>>("ids");
-    QTest::newRow("MOV") << QStringLiteral("MOV") << Range(1, 22) + QList<int>{105, 106};
-    QTest::newRow("mov") << QStringLiteral("mov") << Range(1, 22) + QList<int>{105, 106};
+    QTest::newRow("MOV") << QStringLiteral("MOV") << range(1, 22) + QList<int>{105, 106};
+    QTest::newRow("mov") << QStringLiteral("mov") << range(1, 22) + QList<int>{105, 106};
     QTest::newRow("one blank") << QStringLiteral(" ")
-                               << Range(1, 86) + Range(88, 89) + Range(92, 111);
+                               << range(1, 86) + range(88, 89) + range(92, 111);
     QTest::newRow("XCH A") << QStringLiteral("XCH A") << QList<int>{};
     QTest::newRow("XCH  A") << QStringLiteral("XCH  A") << QList<int>{25, 26, 27};
     QTest::newRow("DRIECT") << QStringLiteral("DRIECT") << QList<int>{36};
     QTest::newRow("quote") << QStringLiteral("'") << QList<int>{};
     QTest::newRow("A'B") << QStringLiteral("A'B") << QList<int>{};
-    QTest::newRow("__") << QStringLiteral("__") << Range(1, 130);
+    QTest::newRow("__") << QStringLiteral("__") << range(1, 130);
     QTest::newRow("#DATA_") << QStringLiteral("#DATA_")
                             << QList<int>{4,  7,  12, 15, 16, 44, 48, 52,  56, 58,
                                           62, 64, 68, 70, 82, 83, 84, 123, 124};
@@ -143,7 +143,7 @@ void ReferencePageTest::filtersAsTheQueryIsTyped()
     QFETCH(QString, query);
     QFETCH(QList<int>, ids);
     Window w;
-    Type(w.edit, query);
+    typeKeys(w.edit, query);
     QCOMPARE(w.ids(), ids);
     QCOMPARE(w.grid->model()->rowCount(), ids.size());
     QCOMPARE(w.currentId(), ids.isEmpty() ? 0 : ids.first());
