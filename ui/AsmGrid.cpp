@@ -180,6 +180,7 @@ std::function<void(AsmGrid &grid)> &GridFindDialogEntry()
 AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), model_(model)
 {
     setObjectName(QStringLiteral("AsmGrid"));
+    setAccessibleName(QStringLiteral("指令表"));
     setHorizontalHeader(new TitleHeader(this));
     setVerticalHeader(new IndicatorHeader(*this));
     setModel(&model_);
