@@ -1,3 +1,5 @@
+// The find path, the grid's navigation interface, and the instruction grid itself: its title
+// and indicator headers, keys, mouse and wheel.
 #include "ui/AsmGrid.h"
 
 #include "ui/Application.h"

@@ -1,3 +1,6 @@
+// The find path, the grid's navigation interface: the instruction grid and what the find
+// dialog's search walk (dialogs/GridTextSearch) reads and moves through it; the cursor
+// underneath is the table's current record (core/AsmTable).
 #pragma once
 
 #include "core/InstructionRecord.h"
@@ -12,9 +15,6 @@ namespace zandrel {
 class AsmGridModel;
 class AsmTable;
 
-// The instruction grid, and the navigation interface the find dialog walks it by (the
-// dialog and its search live in dialogs/, the table's cursor in core's AsmTable).
-//
 // A read-only view of the instruction table's view, one row per record, whole-row highlight,
 // an indicator column marking the current record. The table's current record is the grid's
 // current record, and Qt's current index always stands on it, in the grid's current column,
