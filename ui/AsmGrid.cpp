@@ -128,6 +128,10 @@ public:
         setFixedWidth(kIndicatorWidth);
     }
 
+    // The column is as wide as the arrow, whatever the rows hold; Qt would otherwise measure
+    // every row's (empty) title after each refresh of the view to find the widest.
+    QSize sizeHint() const override { return {kIndicatorWidth, defaultSectionSize()}; }
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
