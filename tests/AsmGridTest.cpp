@@ -6,6 +6,7 @@
 #include "ui/Main.h"
 #include "ui/ReferencePage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -565,6 +566,8 @@ void AsmGridTest::currentIndexIsTheCurrentRecord_data()
     QTest::newRow("End") << QString() << QStringLiteral("end") << 130 << name;
     QTest::newRow("click") << QString() << QStringLiteral("click") << 4 << name;
     QTest::newRow("Shift+wheel") << QString() << QStringLiteral("wheel") << 2 << name;
+    QTest::newRow("row selected by an assistive tool")
+        << QString() << QStringLiteral("select") << 6 << name;
     QTest::newRow("find") << QStringLiteral("MOVX") << QStringLiteral("find") << 21
                           << int(AsmGridModel::Gut);
     QTest::newRow("empty view") << QStringLiteral("REL%X") << QString() << 0 << name;
@@ -591,6 +594,8 @@ void AsmGridTest::currentIndexIsTheCurrentRecord()
                           CellCentre(w.grid, 3, AsmGridModel::Kind));
     else if (step == QLatin1String("wheel"))
         SendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
+    else if (step == QLatin1String("select"))
+        QAccessible::queryAccessibleInterface(w.grid)->tableInterface()->selectRow(5);
     else if (step == QLatin1String("find")) {
         GridTextSearch search; // first met in 21's 指令说明 "累加器传送到外部RAM(8地址)"
         search.text = QStringLiteral("累加器传送");

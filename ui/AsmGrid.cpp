@@ -228,6 +228,8 @@ AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), mod
     connect(&model_, &AsmGridModel::currentRecordMoved, this, &AsmGrid::currentRecordMovedTo);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             &AsmGrid::currentIndexChanged);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AsmGrid::rowSelected);
     showCurrentIndex();
 }
 
@@ -584,6 +586,13 @@ void AsmGrid::currentIndexChanged(const QModelIndex &current)
     currentColumn_ = current.column();
     if (currentRow() != current.row())
         setCurrentRow(current.row());
+}
+
+void AsmGrid::rowSelected(const QItemSelection &selected)
+{
+    // An assistive tool selects a row without moving Qt's current index; the record follows.
+    if (!selected.isEmpty() && currentRow() != selected.first().top())
+        setCurrentRow(selected.first().top());
 }
 
 void AsmGrid::viewRefreshed()

@@ -117,6 +117,7 @@ private:
     // row; clears it when the view is empty.
     void showCurrentIndex();
     void currentIndexChanged(const QModelIndex &current);
+    void rowSelected(const QItemSelection &selected);
     void viewRefreshed();
     void currentRecordMovedTo(int previousRow, int currentRow);
     void ensureRowVisible(int row);
