@@ -1,3 +1,4 @@
+// The find path, the table's cursor, with the table's filter and view.
 #include "core/AsmTable.h"
 
 #include "core/AsciiText.h"

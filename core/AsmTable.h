@@ -1,3 +1,5 @@
+// The find path, the table's cursor: the current record of the table's view, which the grid
+// (ui/AsmGrid) shows and the find dialog's search walk (dialogs/GridTextSearch) moves.
 #pragma once
 
 #include "core/InstructionRecord.h"

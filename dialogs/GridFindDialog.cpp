@@ -1,3 +1,5 @@
+// The find path, the dialog: building the find window, its keys, and turning its choices into
+// one GridTextSearch for the search walk (dialogs/GridTextSearch).
 #include "dialogs/GridFindDialog.h"
 
 #include "ui/Appearance.h"

@@ -1,3 +1,6 @@
+// The find path, the dialog: the find window with its choices and history. Each Find goes to
+// the search walk (dialogs/GridTextSearch), which moves the grid through its navigation
+// interface (ui/AsmGrid) over the table's cursor (core/AsmTable).
 #pragma once
 
 #include "dialogs/GridTextSearch.h"

@@ -1,3 +1,4 @@
+// The find path, the search walk: comparing cell texts and stepping through the grid's cells.
 #include "dialogs/GridTextSearch.h"
 
 #include "ui/AsmGrid.h"

@@ -1,3 +1,6 @@
+// The find path, the search walk: one search over the grid's cells, cell by cell, through the
+// grid's navigation interface (ui/AsmGrid). The find dialog (dialogs/GridFindDialog) asks for
+// it; the cursor it moves is the table's current record (core/AsmTable).
 #pragma once
 
 #include <QLocale>

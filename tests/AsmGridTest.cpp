@@ -1,10 +1,12 @@
 #include "WidgetTestSupport.h"
 
+#include "dialogs/GridTextSearch.h"
 #include "ui/AsmGrid.h"
 #include "ui/AsmGridModel.h"
 #include "ui/Main.h"
 #include "ui/ReferencePage.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -44,6 +46,8 @@ private slots:
     void findInterfaceWalksTheView();
     void bookmarkRestoresRecordAndTopRow();
     void suspendedGridDoesNotRepaint();
+    void currentIndexIsTheCurrentRecord_data();
+    void currentIndexIsTheCurrentRecord();
 };
 
 namespace {
@@ -546,6 +550,73 @@ void AsmGridTest::suspendedGridDoesNotRepaint()
     QTRY_VERIFY(counter.paints > 0);
     QVERIFY(w.grid->topRow() > 0); // the current record (row 20) came into view
     QCOMPARE(w.grid->topRow(), 21 - w.grid->fullyVisibleRows());
+}
+
+void AsmGridTest::currentIndexIsTheCurrentRecord_data()
+{
+    // After the query, one step; then Qt's current index must name the record and column.
+    QTest::addColumn<QString>("query");
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<int>("id");     // 0: no current index
+    QTest::addColumn<int>("column");
+    const int name = AsmGridModel::Name;
+    QTest::newRow("at start") << QString() << QString() << 1 << name;
+    QTest::newRow("after typing MOVX") << QStringLiteral("MOVX") << QString() << 19 << name;
+    QTest::newRow("Down") << QStringLiteral("MOVX") << QStringLiteral("down") << 20 << name;
+    QTest::newRow("End") << QString() << QStringLiteral("end") << 130 << name;
+    QTest::newRow("click") << QString() << QStringLiteral("click") << 4 << name;
+    QTest::newRow("Shift+wheel") << QString() << QStringLiteral("wheel") << 2 << name;
+    QTest::newRow("row selected by an assistive tool")
+        << QString() << QStringLiteral("select") << 6 << name;
+    QTest::newRow("find") << QStringLiteral("MOVX") << QStringLiteral("find") << 21
+                          << int(AsmGridModel::Gut);
+    QTest::newRow("empty view") << QStringLiteral("REL%X") << QString() << 0 << name;
+    QTest::newRow("Down in an empty view") << QStringLiteral("REL%X") << QStringLiteral("down") << 0
+                                           << name;
+}
+
+void AsmGridTest::currentIndexIsTheCurrentRecord()
+{
+    QFETCH(QString, query);
+    QFETCH(QString, step);
+    QFETCH(int, id);
+    QFETCH(int, column);
+    Window w;
+    w.edit->setFocus();
+    QTest::keyClicks(w.edit, query);
+    w.grid->setFocus();
+    if (step == QLatin1String("down"))
+        QTest::keyClick(w.grid, Qt::Key_Down);
+    else if (step == QLatin1String("end"))
+        QTest::keyClick(w.grid, Qt::Key_End);
+    else if (step == QLatin1String("click"))
+        QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
+                          CellCentre(w.grid, 3, AsmGridModel::Kind));
+    else if (step == QLatin1String("wheel"))
+        SendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
+    else if (step == QLatin1String("select"))
+        QAccessible::queryAccessibleInterface(w.grid)->tableInterface()->selectRow(5);
+    else if (step == QLatin1String("find")) {
+        GridTextSearch search; // first met in 21's 指令说明 "累加器传送到外部RAM(8地址)"
+        search.text = QStringLiteral("累加器传送");
+        search.column = AsmGridModel::Gut;
+        QVERIFY(SearchGridText(*w.grid, search));
+    }
+
+    const QModelIndex current = w.grid->currentIndex();
+    QCOMPARE(current, w.grid->selectionModel()->currentIndex());
+    if (id == 0) {
+        QVERIFY(!current.isValid());
+        QVERIFY(!w.grid->selectionModel()->hasSelection());
+        return;
+    }
+    QVERIFY(current.isValid());
+    QCOMPARE(current.row(), *w.grid->currentRow());
+    QCOMPARE(w.currentId(), id);
+    QCOMPARE(current.column(), column);
+    QCOMPARE(w.grid->currentColumn(), column);
+    // The row is the one selection.
+    QCOMPARE(w.grid->selectionModel()->selectedRows(), QModelIndexList{w.grid->model()->index(current.row(), 0)});
 }
 
 } // namespace zandrel

@@ -3,6 +3,7 @@
 #include "ui/Main.h"
 #include "ui/SegmentImage.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +31,8 @@ private slots:
     void laterImageTakesOverlappingClick();
     void unlitSegmentShowsOnlyItsEdge();
     void litSegmentIsRedInsideItsEdge();
+    void assistiveToolsPressSegmentsAsToggleButtons_data();
+    void assistiveToolsPressSegmentsAsToggleButtons();
 
 private:
     template <typename T> T *control(const char *name) const
@@ -202,6 +205,39 @@ void SegmentPageTest::litSegmentIsRedInsideItsEdge()
     QCOMPARE(pixel(edgeA), QColor(Qt::black));
     for (QPoint p : {besideA, besideB, insideG})
         QCOMPARE(pixel(p), box);
+}
+
+void SegmentPageTest::assistiveToolsPressSegmentsAsToggleButtons_data()
+{
+    // Common anode: the pressed segment's bit goes to 0.
+    QTest::addColumn<char>("letter");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("A") << 'A' << QStringLiteral("段A") << QStringLiteral("FEH");
+    QTest::newRow("G") << 'G' << QStringLiteral("段G") << QStringLiteral("BFH");
+    QTest::newRow("H") << 'H' << QStringLiteral("小数点") << QStringLiteral("7FH");
+}
+
+void SegmentPageTest::assistiveToolsPressSegmentsAsToggleButtons()
+{
+    QFETCH(char, letter);
+    QFETCH(QString, name);
+    QFETCH(QString, code);
+    QAccessibleInterface *button = QAccessible::queryAccessibleInterface(segment(letter));
+    QVERIFY(button);
+    QCOMPARE(button->role(), QAccessible::Button);
+    QCOMPARE(button->text(QAccessible::Name), name);
+    QVERIFY(button->state().checkable);
+    QVERIFY(!button->state().checked);
+    QAccessibleActionInterface *actions = button->actionInterface();
+    QVERIFY(actions);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(hex(), code);
+    QCOMPARE(segment(letter)->Tag, 1);
+    QVERIFY(button->state().checked);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    QCOMPARE(hex(), QStringLiteral("FFH"));
+    QVERIFY(!button->state().checked);
 }
 
 ZANDREL_TEST_MAIN(SegmentPageTest)

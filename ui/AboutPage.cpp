@@ -2,12 +2,72 @@
 
 #include "ui/Application.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QMouseEvent>
 #include <QUrl>
 
 namespace zandrel {
+namespace {
+
+// To assistive tools the web label is a link: its text is its name, its address the
+// description, and pressing it is a click on it.
+class LinkAccessible : public QAccessibleWidget
+{
+public:
+    explicit LinkAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return label()->text();
+        if (kind == QAccessible::Description)
+            return label()->address().toString();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = true;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            emit label()->clicked();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
+};
+
+QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(LinkLabel::staticMetaObject.className()))
+        return nullptr;
+    return new LinkAccessible(static_cast<LinkLabel *>(object));
+}
+
+} // namespace
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(linkAccessible), true);
+    Q_UNUSED(factoryInstalled);
+}
+
+QUrl LinkLabel::address() const
+{
+    return QUrl::fromUserInput(text());
+}
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
@@ -54,7 +114,7 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
 
 void AboutPage::WebLabelClick()
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(WebLabel->text()));
+    QDesktopServices::openUrl(WebLabel->address());
 }
 
 } // namespace zandrel

@@ -1,17 +1,22 @@
 #pragma once
 
 #include <QLabel>
+#include <QUrl>
 #include <QWidget>
 
 namespace zandrel {
 
-// A static text that reports a left click, for the about page's web address.
+// A static text that reports a left click, for the about page's web address; assistive
+// tools see it as a link to that address.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    using QLabel::QLabel;
+    LinkLabel(const QString &text, QWidget *parent);
+
+    // The address the text names.
+    QUrl address() const;
 
 signals:
     void clicked();

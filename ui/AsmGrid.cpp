@@ -1,3 +1,5 @@
+// The find path, the grid's navigation interface, and the instruction grid itself: its title
+// and indicator headers, keys, mouse and wheel.
 #include "ui/AsmGrid.h"
 
 #include "ui/Application.h"
@@ -126,6 +128,10 @@ public:
         setFixedWidth(kIndicatorWidth);
     }
 
+    // The column is as wide as the arrow, whatever the rows hold; Qt would otherwise measure
+    // every row's (empty) title after each refresh of the view to find the widest.
+    QSize sizeHint() const override { return {kIndicatorWidth, defaultSectionSize()}; }
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
     {
@@ -153,27 +159,20 @@ private:
     AsmGrid &grid_;
 };
 
-// Draws the current record's row in the highlight colours while the grid has the focus,
-// and no row highlighted otherwise. Qt's own selection and focus frame play no part.
-class RowHighlightDelegate : public QStyledItemDelegate
+// The whole row is the mark of the current record: no focus frame around its current cell
+// and no hover look. The highlight itself is Qt's selection.
+class NoFocusFrameDelegate : public QStyledItemDelegate
 {
 public:
-    explicit RowHighlightDelegate(AsmGrid &grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+    using QStyledItemDelegate::QStyledItemDelegate;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override
     {
         QStyleOptionViewItem cell(option);
-        cell.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus | QStyle::State_MouseOver);
-        if (grid_.hasFocus() && grid_.currentRow() == index.row()) {
-            cell.state |= QStyle::State_Selected | QStyle::State_Active;
-            cell.palette.setCurrentColorGroup(QPalette::Active);
-        }
+        cell.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
         QStyledItemDelegate::paint(painter, cell, index);
     }
-
-private:
-    AsmGrid &grid_;
 };
 
 } // namespace
@@ -187,14 +186,22 @@ std::function<void(AsmGrid &grid)> &GridFindDialogEntry()
 AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), model_(model)
 {
     setObjectName(QStringLiteral("AsmGrid"));
+    setAccessibleName(QStringLiteral("指令表"));
     setHorizontalHeader(new TitleHeader(this));
     setVerticalHeader(new IndicatorHeader(*this));
     setModel(&model_);
-    setItemDelegate(new RowHighlightDelegate(*this));
+    setItemDelegate(new NoFocusFrameDelegate(this));
 
-    // The table's current record is the only selection; Qt's selection stays empty.
+    // The current record is Qt's current index and its row the one selection. An unfocused
+    // grid paints its selection in the inactive colours (initViewItemOption), which here are
+    // those of an unselected row.
     setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Inactive, QPalette::Highlight, colours.color(QPalette::Inactive, QPalette::Base));
+    colours.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     colours.color(QPalette::Inactive, QPalette::Text));
+    setPalette(colours);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSortingEnabled(false);
     setAutoScroll(false);
@@ -219,6 +226,11 @@ AsmGrid::AsmGrid(AsmGridModel &model, QWidget *parent) : QTableView(parent), mod
 
     connect(&model_, &AsmGridModel::modelReset, this, &AsmGrid::viewRefreshed);
     connect(&model_, &AsmGridModel::currentRecordMoved, this, &AsmGrid::currentRecordMovedTo);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &AsmGrid::currentIndexChanged);
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AsmGrid::rowSelected);
+    showCurrentIndex();
 }
 
 bool AsmGrid::hasOpenTable() const
@@ -273,6 +285,7 @@ void AsmGrid::setCurrentColumn(int column)
     if (column < 0 || column >= AsmGridModel::ColumnCount || column == currentColumn_)
         return;
     currentColumn_ = column;
+    showCurrentIndex();
     if (redrawSuspended_ > 0)
         scrollPending_ = true;
     else
@@ -380,10 +393,16 @@ void AsmGrid::keyPressEvent(QKeyEvent *event)
     }
     switch (event->key()) {
     case Qt::Key_Up:
-        ctrl ? table.moveTo(static_cast<std::size_t>(topRow())) : table.prior();
-        break;
     case Qt::Key_Down:
-        ctrl ? setCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1)) : table.next();
+        if (!ctrl) {
+            // Qt's own step to the row above or below, in the current column.
+            QTableView::keyPressEvent(event);
+            break;
+        }
+        if (event->key() == Qt::Key_Up)
+            table.moveTo(static_cast<std::size_t>(topRow()));
+        else
+            setCurrentRow(std::min(lastOnScreen, model_.rowCount() - 1));
         break;
     case Qt::Key_PageUp:
         ctrl ? table.moveTo(static_cast<std::size_t>(topRow())) : table.moveBy(-fullyVisibleRows());
@@ -538,8 +557,47 @@ void AsmGrid::paintEvent(QPaintEvent *event)
     painter.drawLine(0, bottom, right - 1, bottom);
 }
 
+void AsmGrid::initViewItemOption(QStyleOptionViewItem *option) const
+{
+    QTableView::initViewItemOption(option);
+    // Without the focus the selection is drawn in the inactive colours: no highlighted row.
+    if (!hasFocus())
+        option->state &= ~QStyle::State_Active;
+}
+
+void AsmGrid::showCurrentIndex()
+{
+    const std::optional<int> row = currentRow();
+    const QModelIndex index = row ? model_.index(*row, currentColumn_) : QModelIndex();
+    if (index == selectionModel()->currentIndex())
+        return;
+    if (index.isValid())
+        selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    else
+        selectionModel()->clear();
+}
+
+void AsmGrid::currentIndexChanged(const QModelIndex &current)
+{
+    // A move Qt made itself (its own keys, an assistive tool): the table follows.
+    if (!current.isValid())
+        return;
+    currentColumn_ = current.column();
+    if (currentRow() != current.row())
+        setCurrentRow(current.row());
+}
+
+void AsmGrid::rowSelected(const QItemSelection &selected)
+{
+    // An assistive tool selects a row without moving Qt's current index; the record follows.
+    if (!selected.isEmpty() && currentRow() != selected.first().top())
+        setCurrentRow(selected.first().top());
+}
+
 void AsmGrid::viewRefreshed()
 {
+    showCurrentIndex();
     // The first record is current after every refresh and is shown at the top.
     if (redrawSuspended_ > 0)
         scrollPending_ = true;
@@ -548,10 +606,10 @@ void AsmGrid::viewRefreshed()
     verticalHeader()->viewport()->update();
 }
 
-void AsmGrid::currentRecordMovedTo(int previousRow, int currentRow)
+void AsmGrid::currentRecordMovedTo(int, int currentRow)
 {
-    updateRow(previousRow);
-    updateRow(currentRow);
+    showCurrentIndex();
+    verticalHeader()->viewport()->update();
     if (redrawSuspended_ > 0)
         scrollPending_ = true;
     else if (currentRow >= 0)

@@ -1,3 +1,6 @@
+// The find path, the grid's navigation interface: the instruction grid and what the find
+// dialog's search walk (dialogs/GridTextSearch) reads and moves through it; the cursor
+// underneath is the table's current record (core/AsmTable).
 #pragma once
 
 #include "core/InstructionRecord.h"
@@ -12,24 +15,22 @@ namespace zandrel {
 class AsmGridModel;
 class AsmTable;
 
-// The instruction grid: a read-only view of the instruction table's view, one row per
-// record, whole-row highlight, an indicator column marking the current record.
-//
-// The table's current record is the grid's current record; the grid never keeps a current
-// row of its own. Besides it the grid keeps a current column, which keys and clicks leave
-// alone and only the find dialog sets. The highlight shows only while the grid has the
-// focus. Keys: Up/Down, PgUp/PgDn, Home/End move the record; Tab/Shift+Tab move it only from
-// the last/first column and never leave the grid; Left/Right shift the columns when not all
-// fit; Ctrl+F calls GridFindDialogEntry; editing and clipboard keys do nothing. The wheel
-// scrolls (Shift: moves the record; Ctrl: by pages).
+// A read-only view of the instruction table's view, one row per record, whole-row highlight,
+// an indicator column marking the current record. The table's current record is the grid's
+// current record, and Qt's current index always stands on it, in the grid's current column,
+// with its row selected (no current index when the view is empty); moves Qt makes itself
+// move the table's record. The current column is left alone by keys and clicks; only the
+// find dialog sets it. The highlight shows only while the grid has the focus. Keys: Up/Down,
+// PgUp/PgDn, Home/End move the record; Tab/Shift+Tab move it only from the last/first column
+// and never leave the grid; Left/Right shift the columns when not all fit; Ctrl+F calls
+// GridFindDialogEntry; editing and clipboard keys do nothing. The wheel scrolls (Shift:
+// moves the record; Ctrl: by pages).
 class AsmGrid : public QTableView
 {
     Q_OBJECT
 
 public:
     explicit AsmGrid(AsmGridModel &model, QWidget *parent = nullptr);
-
-    AsmGridModel &gridModel() const { return model_; }
 
     // ---- What the find dialog works with ----
     //
@@ -109,8 +110,14 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void initViewItemOption(QStyleOptionViewItem *option) const override;
 
 private:
+    // Puts Qt's current index on the current record in the current column, selecting its
+    // row; clears it when the view is empty.
+    void showCurrentIndex();
+    void currentIndexChanged(const QModelIndex &current);
+    void rowSelected(const QItemSelection &selected);
     void viewRefreshed();
     void currentRecordMovedTo(int previousRow, int currentRow);
     void ensureRowVisible(int row);

@@ -31,14 +31,9 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
-    // What each column shows: its field, title, width in pixels and alignment.
+    // What each column shows: its field and width in pixels.
     static InstructionField fieldOf(int column);
-    static QString titleOf(int column);
     static int widthOf(int column);
-    static Qt::Alignment alignmentOf(int column);
-
-    // The text a cell shows: the field's value, empty for a null number.
-    QString cellText(int row, int column) const;
 
 signals:
     // The table's current record moved from previousRow to currentRow (-1: none) within
@@ -46,6 +41,11 @@ signals:
     void currentRecordMoved(int previousRow, int currentRow);
 
 private:
+    static QString titleOf(int column);
+    static Qt::Alignment alignmentOf(int column);
+    // The text a cell shows: the field's value, empty for a null number.
+    QString cellText(int row, int column) const;
+
     AsmTable table_;
 };
 

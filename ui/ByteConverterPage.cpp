@@ -38,6 +38,7 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
         auto *box = new QCheckBox(BinGroupBox);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         box->setGeometry(8 + 12 * i, 17, 16, 10);
+        box->setAccessibleName(QStringLiteral("位%1").arg(7 - i));
         connect(box, &QCheckBox::toggled, this, guardedSlot(this, &ByteConverterPage::CheckBox8Click));
     }
     makeStaticText(BinGroupBox, QStringLiteral("StaticText1"), QStringLiteral("7 6 5 4 3 2 1 0"),
@@ -48,9 +49,12 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
     BinCalcBtn->setGeometry(104, 131, 75, 25);
     connect(BinCalcBtn, &QPushButton::clicked, this, guardedSlot(this, &ByteConverterPage::BinCalcBtnClick));
 
-    makeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："), QRect(240, 56, 52, 16));
-    makeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："), QRect(240, 84, 52, 16));
-    makeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："), QRect(240, 112, 52, 16));
+    QLabel *binLabel = makeStaticText(this, QStringLiteral("StaticText2"), QStringLiteral("二进制："),
+                                      QRect(240, 56, 52, 16));
+    QLabel *decLabel = makeStaticText(this, QStringLiteral("StaticText3"), QStringLiteral("十进制："),
+                                      QRect(240, 84, 52, 16));
+    QLabel *hexLabel = makeStaticText(this, QStringLiteral("StaticText4"), QStringLiteral("16进制："),
+                                      QRect(240, 112, 52, 16));
 
     BinEdit = makeButtonEdit(this, QStringLiteral("BinEdit"), QRect(295, 54, 82, 20), 8,
                              QStringLiteral("01"));
@@ -58,6 +62,12 @@ ByteConverterPage::ByteConverterPage(QWidget *parent) : QWidget(parent)
                              QStringLiteral("0123456789"));
     HexEdit = makeButtonEdit(this, QStringLiteral("HexEdit"), QRect(295, 108, 82, 20), 3,
                              QStringLiteral("0123456789ABCDEFabcdef"));
+    binLabel->setBuddy(BinEdit);
+    decLabel->setBuddy(DecEdit);
+    hexLabel->setBuddy(HexEdit);
+    BinEdit->button()->setAccessibleName(QStringLiteral("转换二进制"));
+    DecEdit->button()->setAccessibleName(QStringLiteral("转换十进制"));
+    HexEdit->button()->setAccessibleName(QStringLiteral("转换16进制"));
     connect(BinEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::BinEditEditButtons0Click));
     connect(DecEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::DecEditEditButtons0Click));
     connect(HexEdit, &ButtonEdit::buttonClicked, this, guardedSlot(this, &ByteConverterPage::HexEditEditButtons0Click));

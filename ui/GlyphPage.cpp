@@ -33,10 +33,16 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
     HzMarkImage = new DotMatrixImage(10, this);
     HzMarkImage->setObjectName(QStringLiteral("HzMarkImage"));
     HzMarkImage->setGeometry(136, 0, 169, 169);
+    HzMarkImage->setAccessibleName(QStringLiteral("字模大图"));
+    HzMarkImage->setAccessibleDescription(
+        QStringLiteral("输入汉字的16×16点阵放大图，每格一点；红格是字模代码中为0的位"));
 
     HZSmallMarkImage = new DotMatrixImage(2, this);
     HZSmallMarkImage->setObjectName(QStringLiteral("HZSmallMarkImage"));
     HZSmallMarkImage->setGeometry(88, 32, 41, 41);
+    HZSmallMarkImage->setAccessibleName(QStringLiteral("字模小图"));
+    HZSmallMarkImage->setAccessibleDescription(
+        QStringLiteral("输入汉字的16×16点阵原大小图，每点一像素；红点是字模代码中为0的位"));
 
     GetHzBtn = new QPushButton(QStringLiteral("生成字模(&H)"), this);
     GetHzBtn->setObjectName(QStringLiteral("GetHzBtn"));
@@ -46,6 +52,7 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
     HzInputEdit = new QLineEdit(QStringLiteral("测"), this);
     HzInputEdit->setObjectName(QStringLiteral("HzInputEdit"));
     HzInputEdit->setGeometry(152, 192, 25, 20);
+    HzInputEdit->setAccessibleName(QStringLiteral("要生成字模的汉字"));
     // One GB2312 character: two bytes.
     HzInputEdit->setValidator(new Gb2312LengthValidator(2, HzInputEdit));
     HzInputEdit->installEventFilter(this);
@@ -53,6 +60,7 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
     HzMarkMemo = new QPlainTextEdit(this);
     HzMarkMemo->setObjectName(QStringLiteral("HzMarkMemo"));
     HzMarkMemo->setGeometry(312, 0, 129, 137);
+    HzMarkMemo->setAccessibleName(QStringLiteral("字模代码"));
     HzMarkMemo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     HzMarkMemo->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     HzMarkMemo->setTabChangesFocus(true);

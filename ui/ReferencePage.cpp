@@ -38,6 +38,7 @@ ReferencePage::ReferencePage(QWidget *parent) : QWidget(parent)
     AsmCommandEdit = new QLineEdit(this);
     AsmCommandEdit->setObjectName(QStringLiteral("AsmCommandEdit"));
     AsmCommandEdit->setGeometry(200, 213, 121, 20);
+    StaticText9->setBuddy(AsmCommandEdit);
     AsmCommandEdit->setMaxLength(32767); // Qt's own maximum: in effect no limit
     AsmCommandEdit->setValidator(new UpperCaseValidator(AsmCommandEdit));
     connect(AsmCommandEdit, &QLineEdit::textChanged, this,

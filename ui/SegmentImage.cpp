@@ -1,14 +1,57 @@
 #include "ui/SegmentImage.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
 namespace zandrel {
+namespace {
+
+// To assistive tools a segment is a toggle button: checked while lit, and pressing it is a
+// click on it.
+class SegmentAccessible : public QAccessibleWidget
+{
+public:
+    explicit SegmentAccessible(SegmentImage *image) : QAccessibleWidget(image, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = segment()->Tag != 0;
+        return state;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() || action == toggleAction())
+            segment()->click();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    SegmentImage *segment() const { return static_cast<SegmentImage *>(widget()); }
+};
+
+QAccessibleInterface *segmentAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(SegmentImage::staticMetaObject.className()))
+        return nullptr;
+    return new SegmentAccessible(static_cast<SegmentImage *>(object));
+}
+
+} // namespace
 
 SegmentImage::SegmentImage(QWidget *parent) : QLabel(parent)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(segmentAccessible), true);
+    Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -42,6 +85,13 @@ void SegmentImage::showPicture()
     pixmap.setMask(
         pixmap.createMaskFromColor(picture.pixelColor(0, picture.height() - 1), Qt::MaskInColor));
     setPixmap(pixmap);
+    // Each drawing follows a change of the lit state (or draws it unlit at start).
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void SegmentImage::mousePressEvent(QMouseEvent *event)

@@ -29,6 +29,9 @@ public:
     // pen, and shows the result.
     void drawOutline(std::span<const QPoint, 6> outline, const QColor &fill);
 
+    // A click as the mouse gives it; assistive tools press the segment through this.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
 

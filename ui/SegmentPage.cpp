@@ -23,15 +23,16 @@ struct SegmentPlace
 {
     const char *name;
     QRect geometry;
+    const char *spokenName;
 };
 
 // Creation order matters: it is the bit order of the code (A is bit 0, H bit 7), and a
 // later image lies on top where the rectangles overlap at the corners of the digit.
 const SegmentPlace segmentPlaces[] = {
-    {"LED_AImage", QRect(21, 21, 55, 20)}, {"LED_BImage", QRect(56, 30, 20, 55)},
-    {"LED_CImage", QRect(56, 78, 20, 55)}, {"LED_DImage", QRect(21, 117, 55, 20)},
-    {"LED_EImage", QRect(16, 78, 20, 55)}, {"LED_FImage", QRect(16, 30, 20, 55)},
-    {"LED_GImage", QRect(21, 69, 55, 20)}, {"Led_HImage", QRect(72, 113, 20, 20)},
+    {"LED_AImage", QRect(21, 21, 55, 20), "段A"}, {"LED_BImage", QRect(56, 30, 20, 55), "段B"},
+    {"LED_CImage", QRect(56, 78, 20, 55), "段C"}, {"LED_DImage", QRect(21, 117, 55, 20), "段D"},
+    {"LED_EImage", QRect(16, 78, 20, 55), "段E"}, {"LED_FImage", QRect(16, 30, 20, 55), "段F"},
+    {"LED_GImage", QRect(21, 69, 55, 20), "段G"}, {"Led_HImage", QRect(72, 113, 20, 20), "小数点"},
 };
 
 QLineEdit *makeReadOnlyEdit(QWidget *parent, const QString &name, QRect geometry, int maxLength)
@@ -57,6 +58,7 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
         auto *image = new SegmentImage(LedGroupBox);
         image->setObjectName(QString::fromLatin1(place.name));
         image->setGeometry(place.geometry);
+        image->setAccessibleName(QString::fromUtf8(place.spokenName));
         connect(image, &SegmentImage::clicked, this,
                 [this, image] { guarded([&] { LED_AImageClick(image); }); });
     }
@@ -64,6 +66,7 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
     LedComm = makeControl<RadioGroup>(this, QStringLiteral("LedComm"), QRect(264, 8, 65, 49), QString(),
                                       QStringList{QStringLiteral("共阳"), QStringLiteral("共阴")});
     LedComm->setItemIndex(0);
+    LedComm->setAccessibleName(QStringLiteral("数码管接法"));
     // Connected after the initial choice, so the edits stay empty until the user acts.
     connect(LedComm, &RadioGroup::itemIndexChanged, this, guardedSlot(this, &SegmentPage::GetLedNumClick));
 
@@ -76,9 +79,11 @@ SegmentPage::SegmentPage(TMainForm &form, QWidget *parent) : QWidget(parent), fo
     LedBinEdit = makeReadOnlyEdit(this, QStringLiteral("LedBinEdit"), QRect(280, 64, 105, 20), 8);
     LedHexEdit = makeReadOnlyEdit(this, QStringLiteral("LedHexEdit"), QRect(280, 104, 105, 20), 4);
     makeStaticText(this, QStringLiteral("StaticText5"), QStringLiteral("二进制："),
-                   QRect(224, 69, 52, 16));
+                   QRect(224, 69, 52, 16))
+        ->setBuddy(LedBinEdit);
     makeStaticText(this, QStringLiteral("StaticText6"), QStringLiteral("16进制："),
-                   QRect(224, 109, 52, 16));
+                   QRect(224, 109, 52, 16))
+        ->setBuddy(LedHexEdit);
 }
 
 int SegmentPage::ledCommItemIndex() const
