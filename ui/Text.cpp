@@ -1,19 +1,13 @@
 #include "ui/Text.h"
 
+#include "core/Gb2312.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 namespace zandrel {
-namespace {
-
-bool isPrivateUse(char32_t ucs4)
-{
-    return QChar::category(ucs4) == QChar::Other_PrivateUse;
-}
-
-} // namespace
 
 QString trimBlanks(const QString &text)
 {
@@ -30,7 +24,7 @@ std::optional<std::string> toGb2312(const QString &text)
 {
     const QList<uint> characters = text.toUcs4();
     for (uint ucs4 : characters)
-        if (isPrivateUse(ucs4))
+        if (IsPrivateUse(ucs4))
             return std::nullopt;
     QStringEncoder encoder("GB2312");
     const QByteArray bytes = encoder.encode(text);
