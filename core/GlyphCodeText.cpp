@@ -9,18 +9,16 @@ std::string GlyphItemList(std::span<const std::uint8_t> bytes, GlyphCodeMode mod
 {
     static const char digits[] = "0123456789ABCDEF";
     const bool c51 = mode == GlyphCodeMode::C51;
-    std::string text;
-    text.reserve(bytes.size() * 5);
-    for (std::size_t k = 0; k < bytes.size(); ++k) {
+    // Every item is four characters, "0x7F" or "07FH": assembly wants a leading digit, so its
+    // items always get three digits. Whole tables write thousands, hence the plain stores.
+    std::string text(bytes.empty() ? 0 : 5 * bytes.size() - 1, ',');
+    char *out = text.data();
+    for (std::size_t k = 0; k < bytes.size(); ++k, out += 5) {
         const std::uint8_t v = bytes[k];
-        if (k > 0)
-            text += ',';
-        // Assembly wants a leading digit, so its items always get three: "0FFH".
-        text += c51 ? "0x" : "0";
-        text += digits[v >> 4];
-        text += digits[v & 0x0F];
-        if (!c51)
-            text += 'H';
+        out[0] = '0';
+        out[c51 ? 1 : 3] = c51 ? 'x' : 'H';
+        out[c51 ? 2 : 1] = digits[v >> 4];
+        out[c51 ? 3 : 2] = digits[v & 0x0F];
     }
     return text;
 }

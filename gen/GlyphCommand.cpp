@@ -47,7 +47,8 @@ namespace {
 class GlyphCollector
 {
 public:
-    explicit GlyphCollector(bool gb2312Labels) : gb2312Labels_(gb2312Labels) {}
+    // Raw bytes need no labels; otherwise they are written in GB2312 or UTF-8.
+    GlyphCollector(bool withLabels, bool gb2312Labels) : withLabels_(withLabels), gb2312Labels_(gb2312Labels) {}
 
     void add(const InputText &input)
     {
@@ -84,7 +85,7 @@ public:
                 continue;
             const auto hi = static_cast<std::uint8_t>(*code >> 8);
             const auto lo = static_cast<std::uint8_t>(*code & 0xFF);
-            entries_.push_back({hi, lo, label(character, hi, lo)});
+            entries_.push_back({hi, lo, withLabels_ ? label(character, hi, lo) : std::string()});
         }
     }
 
@@ -97,13 +98,15 @@ public:
             for (int lo = 0xA1; lo <= 0xFE; ++lo) {
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
-                std::string name = QStringLiteral("%1").arg(hi * 256 + lo, 4, 16).toUpper().toStdString();
-                if (IsAssignedGb2312(h, l)) {
+                std::string name;
+                if (!withLabels_) {
+                } else if (IsAssignedGb2312(h, l)) {
                     const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
-                    const QString character = decoder.decode(QByteArrayView(bytes, 2));
-                    name = label(character, h, l);
+                    name = label(QString(decoder.decode(QByteArrayView(bytes, 2))), h, l);
+                } else {
+                    name = QStringLiteral("%1").arg(hi * 256 + lo, 4, 16).toUpper().toStdString();
                 }
-                entries_.push_back({h, l, name});
+                entries_.push_back({h, l, std::move(name)});
             }
     }
 
@@ -135,6 +138,7 @@ private:
         return character.toUtf8().toStdString();
     }
 
+    bool withLabels_;
     bool gb2312Labels_;
     QStringEncoder encoder_{"GB2312"};
     std::set<unsigned> seen_;
@@ -164,7 +168,7 @@ int runGlyph(const QStringList &arguments)
     const int encoding = choiceOf(parser, QStringLiteral("encoding"),
                                   {QStringLiteral("utf-8"), QStringLiteral("gb2312"), QStringLiteral("utf8")});
 
-    GlyphCollector collector(encoding == 1);
+    GlyphCollector collector(options.format != GlyphTableFormat::Bin, encoding == 1);
     if (parser.isSet(QStringLiteral("library"))) {
         if (!parser.positionalArguments().isEmpty() || parser.isSet(QStringLiteral("input")))
             usageError(QStringLiteral("--library 不与文本一起使用"));
@@ -180,7 +184,7 @@ int runGlyph(const QStringList &arguments)
     }
 
     const std::string table = GlyphTableText(collector.entries(), options);
-    writeOutput(parser, QByteArray(table.data(), static_cast<qsizetype>(table.size())));
+    writeOutput(parser, QByteArray::fromRawData(table.data(), static_cast<qsizetype>(table.size())));
     return Success;
 }
 

@@ -68,7 +68,7 @@ int runSegments(const QStringList &arguments)
 
     const std::string table = SegmentTableText(ascii, wiring, *pins, parser.isSet(QStringLiteral("dp")), format,
                                                name, lineEndOf(parser));
-    writeOutput(parser, QByteArray(table.data(), static_cast<qsizetype>(table.size())));
+    writeOutput(parser, QByteArray::fromRawData(table.data(), static_cast<qsizetype>(table.size())));
     return Success;
 }
 
