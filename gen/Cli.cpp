@@ -45,6 +45,30 @@ QString optionLabel(const OptionSpec &option)
 
 } // namespace
 
+namespace {
+
+// Terminal columns: Chinese and full-width characters take two.
+int columnsOf(const QString &text)
+{
+    int columns = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+} // namespace
+
+QString padded(const QString &text, int columns)
+{
+    return text + QString(std::max(0, columns - columnsOf(text)), QLatin1Char(' '));
+}
+
 QString helpText(const CommandSpec &command)
 {
     QString text = QStringLiteral("用法：zandrel-gen %1 %2\n\n%3\n\n选项：\n")
@@ -52,11 +76,11 @@ QString helpText(const CommandSpec &command)
     std::vector<OptionSpec> options = command.options;
     for (const OptionSpec &option : commonOptions())
         options.push_back(option);
-    qsizetype width = 0;
+    int width = 0;
     for (const OptionSpec &option : options)
-        width = std::max(width, optionLabel(option).size());
+        width = std::max(width, columnsOf(optionLabel(option)));
     for (const OptionSpec &option : options) {
-        text += QStringLiteral("  ") + optionLabel(option).leftJustified(width + 2) + option.description;
+        text += QStringLiteral("  ") + padded(optionLabel(option), width + 2) + option.description;
         if (!option.defaultValue.isEmpty())
             text += QStringLiteral("（默认：%1）").arg(option.defaultValue);
         text += QLatin1Char('\n');

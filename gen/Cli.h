@@ -37,6 +37,7 @@ struct CommandSpec
 {
     QString name;
     QString synopsis; // after "zandrel-gen NAME "
+    QString brief;    // one line, for the program's help
     QString summary;
     std::vector<OptionSpec> options;
 };
@@ -49,6 +50,9 @@ std::vector<OptionSpec> commonOptions();
 bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCommandLineParser &parser);
 
 QString helpText(const CommandSpec &command);
+
+// text followed by blanks up to that many terminal columns.
+QString padded(const QString &text, int columns);
 
 // The value of a choice option, which must be one of choices; the index of the match.
 int choiceOf(const QCommandLineParser &parser, const QString &option, const QStringList &choices);

@@ -17,6 +17,7 @@ const CommandSpec &glyphCommand()
     static const CommandSpec command{
         QStringLiteral("glyph"),
         QStringLiteral("[选项] 文本…"),
+        QStringLiteral("文本中汉字的16×16点阵字模表"),
         QStringLiteral("把文本中的每个GB2312字符（按首次出现的顺序，重复的只取一次）生成16×16点阵字模表。\n"
                        "空格、制表符和换行被跳过；其他不是双字节GB2312字符的字符（包括ASCII字母和数字）被拒绝。\n"
                        "文本取自参数、--input 文件，或以“-”取自标准输入，编码为UTF-8。"),

@@ -11,6 +11,7 @@ const CommandSpec &segmentsCommand()
     static const CommandSpec command{
         QStringLiteral("segments"),
         QStringLiteral("[选项]"),
+        QStringLiteral("七段数码管的段码表，可任意指定接线"),
         QStringLiteral("为七段数码管生成字符的段码表，可按电路板的接线任意指定每个端口位驱动的段。\n"
                        "可显示的字符：0-9 A b C c d E F H h L o P r U u y - _ 和空格。"),
         {

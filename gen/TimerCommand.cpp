@@ -16,6 +16,7 @@ const CommandSpec &timerCommand()
     static const CommandSpec command{
         QStringLiteral("timer"),
         QStringLiteral("--crystal MHZ (--interval 时间 | --baud 波特率) [选项]"),
+        QStringLiteral("8051定时器的定时或波特率重装值"),
         QStringLiteral("计算8051定时器的重装值：定时用定时器0，波特率用定时器1的方式2（串口方式1和3）。"),
         {
             {{QStringLiteral("crystal")}, QStringLiteral("MHz"),

@@ -31,7 +31,7 @@ QString programHelp()
                                   "为8051程序的构建脚本生成整张代码表。\n\n命令：\n");
     for (const Command &command : commands) {
         const CommandSpec &spec = command.spec();
-        text += QStringLiteral("  %1%2\n").arg(spec.name.leftJustified(10), spec.summary.section(QLatin1Char('\n'), 0, 0));
+        text += QStringLiteral("  %1%2\n").arg(padded(spec.name, 10), spec.brief);
     }
     text += QStringLiteral("\n选项：\n  -h, --help     显示本帮助\n  -v, --version  显示版本\n\n"
                            "“zandrel-gen 命令 --help”显示各命令的选项。\n");
