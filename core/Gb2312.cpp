@@ -22,13 +22,13 @@ constexpr Run symbolRuns[] = {
 
 } // namespace
 
-bool IsPrivateUse(char32_t ucs4)
+bool isPrivateUse(char32_t ucs4)
 {
     return (ucs4 >= 0xE000 && ucs4 <= 0xF8FF) || (ucs4 >= 0xF0000 && ucs4 <= 0xFFFFD) ||
            (ucs4 >= 0x100000 && ucs4 <= 0x10FFFD);
 }
 
-bool IsAssignedGb2312(std::uint8_t hi, std::uint8_t lo)
+bool isAssignedGb2312(std::uint8_t hi, std::uint8_t lo)
 {
     const int zone = hi - 0xA0;
     const int position = lo - 0xA0;

@@ -9,10 +9,10 @@ namespace zandrel {
 
 // True for a code point of Unicode's private-use areas. Encoders map these onto codes that
 // GB2312 leaves unassigned, so they must be refused before encoding.
-bool IsPrivateUse(char32_t ucs4);
+bool isPrivateUse(char32_t ucs4);
 
 // True when hi, lo is one of the 7,445 characters GB2312 assigns: 682 symbols in zones 1 to 9,
 // 6,763 characters in zones 16 to 87.
-bool IsAssignedGb2312(std::uint8_t hi, std::uint8_t lo);
+bool isAssignedGb2312(std::uint8_t hi, std::uint8_t lo);
 
 } // namespace zandrel

@@ -5,7 +5,7 @@
 
 namespace zandrel {
 
-std::string GlyphItemList(std::span<const std::uint8_t> bytes, GlyphCodeMode mode)
+std::string glyphItemList(std::span<const std::uint8_t> bytes, GlyphCodeMode mode)
 {
     static const char digits[] = "0123456789ABCDEF";
     const bool c51 = mode == GlyphCodeMode::C51;
@@ -31,7 +31,7 @@ std::string HzCodeText(const Glyph &glyph, bool invert, GlyphCodeMode mode, std:
             b = static_cast<std::uint8_t>(~b);
     const bool c51 = mode == GlyphCodeMode::C51;
     std::string text = c51 ? "{" : "DB ";
-    text += GlyphItemList(emitted, mode);
+    text += glyphItemList(emitted, mode);
     text += c51 ? "\r\n},//" : ";";
     text += label;
     return text;

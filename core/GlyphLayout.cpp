@@ -6,7 +6,7 @@
 
 namespace zandrel {
 
-BitPlace PlaceOf(GlyphLayout layout, GlyphBitOrder order, int row, int column)
+BitPlace placeOf(GlyphLayout layout, GlyphBitOrder order, int row, int column)
 {
     // Position of the pixel within its byte, counted from the byte's first pixel.
     int within = 0;
@@ -28,13 +28,13 @@ BitPlace PlaceOf(GlyphLayout layout, GlyphBitOrder order, int row, int column)
     return {byte, order == GlyphBitOrder::Msb ? 7 - within : within};
 }
 
-bool PixelOf(const Glyph &bytes, GlyphLayout layout, GlyphBitOrder order, int row, int column)
+bool pixelOf(const Glyph &bytes, GlyphLayout layout, GlyphBitOrder order, int row, int column)
 {
-    const BitPlace place = PlaceOf(layout, order, row, column);
+    const BitPlace place = placeOf(layout, order, row, column);
     return (bytes[place.byte] >> place.bit) & 1;
 }
 
-Glyph LayOutGlyph(const Glyph &glyph, GlyphLayout layout, GlyphBitOrder order, bool invert)
+Glyph layOutGlyph(const Glyph &glyph, GlyphLayout layout, GlyphBitOrder order, bool invert)
 {
     Glyph out{};
     if (layout == GlyphLayout::Row && order == GlyphBitOrder::Msb) {
@@ -48,7 +48,7 @@ Glyph LayOutGlyph(const Glyph &glyph, GlyphLayout layout, GlyphBitOrder order, b
                 for (int o = 0; o < 2; ++o)
                     for (int pixel = 0; pixel < 256; ++pixel)
                         table[static_cast<std::size_t>(2 * l + o)][static_cast<std::size_t>(pixel)] =
-                            PlaceOf(static_cast<GlyphLayout>(l), static_cast<GlyphBitOrder>(o), pixel / 16, pixel % 16);
+                            placeOf(static_cast<GlyphLayout>(l), static_cast<GlyphBitOrder>(o), pixel / 16, pixel % 16);
             return table;
         }();
         const auto &place = places[static_cast<std::size_t>(2 * static_cast<int>(layout) + static_cast<int>(order))];

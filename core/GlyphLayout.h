@@ -25,13 +25,13 @@ struct BitPlace
 };
 
 // The byte and bit that carry the pixel at row, column (0 to 15 each, from the top left).
-BitPlace PlaceOf(GlyphLayout layout, GlyphBitOrder order, int row, int column);
+BitPlace placeOf(GlyphLayout layout, GlyphBitOrder order, int row, int column);
 
 // The glyph (in the font's layout, 1 is ink) repacked, every byte complemented when invert
 // is set. Row, Msb, no invert gives the glyph back unchanged.
-Glyph LayOutGlyph(const Glyph &glyph, GlyphLayout layout, GlyphBitOrder order, bool invert);
+Glyph layOutGlyph(const Glyph &glyph, GlyphLayout layout, GlyphBitOrder order, bool invert);
 
 // The bit at row, column of bytes packed in that layout.
-bool PixelOf(const Glyph &bytes, GlyphLayout layout, GlyphBitOrder order, int row, int column);
+bool pixelOf(const Glyph &bytes, GlyphLayout layout, GlyphBitOrder order, int row, int column);
 
 } // namespace zandrel

@@ -9,7 +9,7 @@ namespace {
 
 std::string hexItem(std::uint8_t v)
 {
-    return GlyphItemList(std::span<const std::uint8_t>(&v, 1), GlyphCodeMode::C51);
+    return glyphItemList(std::span<const std::uint8_t>(&v, 1), GlyphCodeMode::C51);
 }
 
 void appendPreview(std::string &text, const Glyph &bytes, const GlyphTableEntry &entry,
@@ -18,7 +18,7 @@ void appendPreview(std::string &text, const Glyph &bytes, const GlyphTableEntry 
     text += entry.label + options.lineEnd;
     for (int row = 0; row < 16; ++row) {
         for (int column = 0; column < 16; ++column)
-            text += PixelOf(bytes, options.layout, options.order, row, column) ? '#' : '.';
+            text += pixelOf(bytes, options.layout, options.order, row, column) ? '#' : '.';
         text += options.lineEnd;
     }
     text += options.lineEnd;
@@ -26,7 +26,7 @@ void appendPreview(std::string &text, const Glyph &bytes, const GlyphTableEntry 
 
 } // namespace
 
-std::string GlyphTableText(std::span<const GlyphTableEntry> entries, const GlyphTableOptions &options)
+std::string glyphTableText(std::span<const GlyphTableEntry> entries, const GlyphTableOptions &options)
 {
     const std::string &eol = options.lineEnd;
     const std::string &name = options.name;
@@ -54,17 +54,17 @@ std::string GlyphTableText(std::span<const GlyphTableEntry> entries, const Glyph
         const std::optional<Glyph> glyph = GlyphOf(entry.hi, entry.lo);
         if (!glyph)
             continue;
-        const Glyph bytes = LayOutGlyph(*glyph, options.layout, options.order, options.invert);
+        const Glyph bytes = layOutGlyph(*glyph, options.layout, options.order, options.invert);
         switch (options.format) {
         case GlyphTableFormat::C51:
-            text += "{" + GlyphItemList(bytes, GlyphCodeMode::C51) + "},//" + entry.label + eol;
+            text += "{" + glyphItemList(bytes, GlyphCodeMode::C51) + "},//" + entry.label + eol;
             break;
         case GlyphTableFormat::Asm51:
-            text += "DB " + GlyphItemList(bytes, GlyphCodeMode::Asm51) + ";" + entry.label + eol;
+            text += "DB " + glyphItemList(bytes, GlyphCodeMode::Asm51) + ";" + entry.label + eol;
             break;
         case GlyphTableFormat::Struct:
             text += "{{" + hexItem(entry.hi) + "," + hexItem(entry.lo) + "},{" +
-                    GlyphItemList(bytes, GlyphCodeMode::C51) + "}},//" + entry.label + eol;
+                    glyphItemList(bytes, GlyphCodeMode::C51) + "}},//" + entry.label + eol;
             break;
         case GlyphTableFormat::Bin:
             text.append(reinterpret_cast<const char *>(bytes.data()), bytes.size());

@@ -34,6 +34,6 @@ struct GlyphTableEntry
 
 // The table of the entries' glyphs, every line ended by options.lineEnd (bin has no lines).
 // Each C51 line is the window's code text on one line; each 51-ASM line is exactly it.
-std::string GlyphTableText(std::span<const GlyphTableEntry> entries, const GlyphTableOptions &options);
+std::string glyphTableText(std::span<const GlyphTableEntry> entries, const GlyphTableOptions &options);
 
 } // namespace zandrel

@@ -71,7 +71,7 @@ bool sameName(std::string_view text, std::string_view name)
 
 } // namespace
 
-std::string SegmentBitText(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins)
+std::string segmentBitText(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins)
 {
     const bool litBit = wiring == SegmentWiring::CommonCathode;
     std::string bits(8, '0');
@@ -80,12 +80,12 @@ std::string SegmentBitText(SegmentSet lit, SegmentWiring wiring, const PinOrder 
     return bits;
 }
 
-std::uint8_t SegmentCode(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins)
+std::uint8_t segmentCode(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins)
 {
-    return static_cast<std::uint8_t>(BitTextToByte(SegmentBitText(lit, wiring, pins)));
+    return static_cast<std::uint8_t>(BitTextToByte(segmentBitText(lit, wiring, pins)));
 }
 
-std::optional<SegmentSet> SegmentsOfChar(char c)
+std::optional<SegmentSet> segmentsOfChar(char c)
 {
     for (const CharSegments &entry : charTable)
         if (entry.c == c)
@@ -93,7 +93,7 @@ std::optional<SegmentSet> SegmentsOfChar(char c)
     return std::nullopt;
 }
 
-std::optional<PinOrder> ParsePinOrder(std::string_view list)
+std::optional<PinOrder> parsePinOrder(std::string_view list)
 {
     PinOrder pins{};
     SegmentSet seen = 0;
@@ -120,7 +120,7 @@ std::optional<PinOrder> ParsePinOrder(std::string_view list)
     return pins;
 }
 
-std::string SegmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
+std::string segmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
                              bool dp, SegmentTableFormat format, std::string_view name,
                              std::string_view lineEnd)
 {
@@ -128,8 +128,8 @@ std::string SegmentTableText(std::string_view chars, SegmentWiring wiring, const
     std::string text;
     for (const char c : chars) {
         const SegmentSet lit =
-            static_cast<SegmentSet>(SegmentsOfChar(c).value_or(0) | (dp ? bit(Segment::DP) : 0));
-        const std::string bits = SegmentBitText(lit, wiring, pins);
+            static_cast<SegmentSet>(segmentsOfChar(c).value_or(0) | (dp ? bit(Segment::DP) : 0));
+        const std::string bits = segmentBitText(lit, wiring, pins);
         const int code = BitTextToByte(bits);
         codes.push_back(static_cast<std::uint8_t>(code));
         if (format == SegmentTableFormat::List) {
@@ -141,10 +141,10 @@ std::string SegmentTableText(std::string_view chars, SegmentWiring wiring, const
     if (format == SegmentTableFormat::C51) {
         text += "unsigned char code ";
         text += name;
-        text += "[] = {" + GlyphItemList(codes, GlyphCodeMode::C51) + "};//";
+        text += "[] = {" + glyphItemList(codes, GlyphCodeMode::C51) + "};//";
     } else if (format == SegmentTableFormat::Asm51) {
         text += name;
-        text += ": DB " + GlyphItemList(codes, GlyphCodeMode::Asm51) + ";";
+        text += ": DB " + glyphItemList(codes, GlyphCodeMode::Asm51) + ";";
     } else {
         return text;
     }

@@ -30,27 +30,27 @@ inline constexpr PinOrder kWindowPinOrder = {Segment::DP, Segment::G, Segment::F
 
 // The code as eight binary digits, bit 7 first: a lit segment's bit is 1 with a common cathode
 // and 0 with a common anode.
-std::string SegmentBitText(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins = kWindowPinOrder);
+std::string segmentBitText(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins = kWindowPinOrder);
 
 // The same code as a byte.
-std::uint8_t SegmentCode(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins = kWindowPinOrder);
+std::uint8_t segmentCode(SegmentSet lit, SegmentWiring wiring, const PinOrder &pins = kWindowPinOrder);
 
 // The segments that draw c on the display, or nothing for a character it cannot draw.
-std::optional<SegmentSet> SegmentsOfChar(char c);
+std::optional<SegmentSet> segmentsOfChar(char c);
 
 // Eight comma-separated names from A B C D E F G DP (any letter case, blanks around a name
 // allowed), bit 7 first; nothing unless every name appears exactly once.
-std::optional<PinOrder> ParsePinOrder(std::string_view list);
+std::optional<PinOrder> parsePinOrder(std::string_view list);
 
 enum class SegmentTableFormat { C51, Asm51, List };
 
-// The codes of every character of chars (each one SegmentsOfChar can draw), with the decimal
+// The codes of every character of chars (each one segmentsOfChar can draw), with the decimal
 // point lit as well when dp is set:
 //   C51:   "unsigned char code NAME[] = {0x3F,0x06};//01"
 //   51-ASM "NAME: DB 03FH,006H;01"
 //   List:  one line per character: "0 00111111 3FH"
 // Every line ends with lineEnd.
-std::string SegmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
+std::string segmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
                              bool dp, SegmentTableFormat format, std::string_view name,
                              std::string_view lineEnd);
 

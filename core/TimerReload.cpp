@@ -6,7 +6,7 @@
 
 namespace zandrel {
 
-std::int64_t TimerCounts(TimerMode mode)
+std::int64_t timerCounts(TimerMode mode)
 {
     switch (mode) {
     case TimerMode::Mode0:
@@ -19,15 +19,15 @@ std::int64_t TimerCounts(TimerMode mode)
     return 65536;
 }
 
-double LongestInterval(double crystalMhz, int clocks, TimerMode mode)
+double longestInterval(double crystalMhz, int clocks, TimerMode mode)
 {
-    return static_cast<double>(TimerCounts(mode)) * clocks / (crystalMhz * 1e6);
+    return static_cast<double>(timerCounts(mode)) * clocks / (crystalMhz * 1e6);
 }
 
-std::optional<TimerReload> IntervalReload(double crystalMhz, int clocks, TimerMode mode, double seconds)
+std::optional<TimerReload> intervalReload(double crystalMhz, int clocks, TimerMode mode, double seconds)
 {
     const double cycles = seconds * crystalMhz * 1e6 / clocks;
-    const std::int64_t counts = TimerCounts(mode);
+    const std::int64_t counts = timerCounts(mode);
     if (!(cycles < static_cast<double>(counts) + 0.5))
         return std::nullopt;
     const std::int64_t n = std::llround(cycles);
@@ -54,7 +54,7 @@ std::optional<TimerReload> IntervalReload(double crystalMhz, int clocks, TimerMo
     return result;
 }
 
-std::optional<TimerReload> BaudReload(double crystalMhz, int clocks, bool smod, double rate)
+std::optional<TimerReload> baudReload(double crystalMhz, int clocks, bool smod, double rate)
 {
     const double f = crystalMhz * 1e6;
     const double scale = smod ? 2.0 : 1.0;

@@ -23,19 +23,19 @@ struct TimerReload
 };
 
 // The most machine cycles the mode counts: 8,192, 65,536 or 256.
-std::int64_t TimerCounts(TimerMode mode);
+std::int64_t timerCounts(TimerMode mode);
 
 // The longest interval, in seconds, the mode can time with that crystal (MHz) and clocks per
 // machine cycle.
-double LongestInterval(double crystalMhz, int clocks, TimerMode mode);
+double longestInterval(double crystalMhz, int clocks, TimerMode mode);
 
 // The reload for an interval in seconds: n = round(seconds * f / clocks) machine cycles.
 // Nothing when n is 0 or more than the mode counts.
-std::optional<TimerReload> IntervalReload(double crystalMhz, int clocks, TimerMode mode, double seconds);
+std::optional<TimerReload> intervalReload(double crystalMhz, int clocks, TimerMode mode, double seconds);
 
 // Timer 1 in mode 2 as the baud-rate generator of serial modes 1 and 3, SMOD doubling the
 // rate: TH1 = TL1 = 256 - round(2^smod * f / (32 * clocks * rate)). Nothing when that count
 // falls outside 1 to 255.
-std::optional<TimerReload> BaudReload(double crystalMhz, int clocks, bool smod, double rate);
+std::optional<TimerReload> baudReload(double crystalMhz, int clocks, bool smod, double rate);
 
 } // namespace zandrel

@@ -101,7 +101,7 @@ public:
                 const auto l = static_cast<std::uint8_t>(lo);
                 std::string name;
                 if (!withLabels_) {
-                } else if (IsAssignedGb2312(h, l)) {
+                } else if (isAssignedGb2312(h, l)) {
                     const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
                     name = label(QString(decoder.decode(QByteArrayView(bytes, 2))), h, l);
                 } else {
@@ -116,7 +116,7 @@ public:
 private:
     std::optional<unsigned> gb2312Of(QStringView character, char32_t ucs4)
     {
-        if (ucs4 < 0x80 || IsPrivateUse(ucs4))
+        if (ucs4 < 0x80 || isPrivateUse(ucs4))
             return std::nullopt;
         const QByteArray bytes = encoder_.encode(character);
         if (encoder_.hasError()) {
@@ -127,7 +127,7 @@ private:
             return std::nullopt;
         const auto hi = static_cast<std::uint8_t>(bytes[0]);
         const auto lo = static_cast<std::uint8_t>(bytes[1]);
-        if (!IsAssignedGb2312(hi, lo))
+        if (!isAssignedGb2312(hi, lo))
             return std::nullopt;
         return hi * 256u + lo;
     }
@@ -184,7 +184,7 @@ int runGlyph(const QStringList &arguments)
             refuse(QStringLiteral("文本中没有GB2312字符"));
     }
 
-    const std::string table = GlyphTableText(collector.entries(), options);
+    const std::string table = glyphTableText(collector.entries(), options);
     writeOutput(parser, QByteArray::fromRawData(table.data(), static_cast<qsizetype>(table.size())));
     return Success;
 }

@@ -48,7 +48,7 @@ int runSegments(const QStringList &arguments)
             ? SegmentWiring::CommonCathode
             : SegmentWiring::CommonAnode;
     const QString pinList = parser.value(QStringLiteral("pins"));
-    const std::optional<PinOrder> pins = ParsePinOrder(pinList.toStdString());
+    const std::optional<PinOrder> pins = parsePinOrder(pinList.toStdString());
     if (!pins)
         usageError(QStringLiteral("--pins 的值“%1”无效：应为 A B C D E F G DP 八个名字的一种排列，以逗号分隔")
                        .arg(pinList));
@@ -60,14 +60,14 @@ int runSegments(const QStringList &arguments)
     std::string ascii;
     for (qsizetype i = 0; i < characters.size(); ++i) {
         const char32_t c = characters.at(i);
-        if (c >= 0x80 || !SegmentsOfChar(static_cast<char>(c)))
+        if (c >= 0x80 || !segmentsOfChar(static_cast<char>(c)))
             refuse(QStringLiteral("--chars 第%1个字符%2不能显示在七段数码管上")
                        .arg(i + 1)
                        .arg(describeCharacter(c)));
         ascii += static_cast<char>(c);
     }
 
-    const std::string table = SegmentTableText(ascii, wiring, *pins, parser.isSet(QStringLiteral("dp")), format,
+    const std::string table = segmentTableText(ascii, wiring, *pins, parser.isSet(QStringLiteral("dp")), format,
                                                name, lineEndOf(parser));
     writeOutput(parser, QByteArray::fromRawData(table.data(), static_cast<qsizetype>(table.size())));
     return Success;

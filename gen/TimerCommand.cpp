@@ -126,7 +126,7 @@ int runTimer(const QStringList &arguments)
             parser, QStringLiteral("mode"), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
         const Interval wanted = intervalOf(parser);
         const int decimals = wanted.unit == QLatin1String("s") ? 6 : 3;
-        const std::optional<TimerReload> result = IntervalReload(crystal, clocks, mode, wanted.seconds);
+        const std::optional<TimerReload> result = intervalReload(crystal, clocks, mode, wanted.seconds);
         if (!result) {
             const double cycle = clocks / (crystal * 1e6);
             if (wanted.seconds * 2 < cycle)
@@ -140,7 +140,7 @@ int runTimer(const QStringList &arguments)
                        .arg(static_cast<int>(mode))
                        .arg(crystalText)
                        .arg(clocks)
-                       .arg(LongestInterval(crystal, clocks, mode) * wanted.scale, 0, 'f', decimals)
+                       .arg(longestInterval(crystal, clocks, mode) * wanted.scale, 0, 'f', decimals)
                        .arg(wanted.unit));
         }
         reload = *result;
@@ -149,7 +149,7 @@ int runTimer(const QStringList &arguments)
     } else {
         const double rate = positiveNumber(parser, QStringLiteral("baud"), parser.value(QStringLiteral("baud")));
         const bool smod = parser.isSet(QStringLiteral("smod"));
-        const std::optional<TimerReload> result = BaudReload(crystal, clocks, smod, rate);
+        const std::optional<TimerReload> result = baudReload(crystal, clocks, smod, rate);
         if (!result)
             refuse(QStringLiteral("波特率%1无法由晶振%2MHz、每周期%3个时钟、SMOD=%4产生：计数须在1至255之间")
                        .arg(parser.value(QStringLiteral("baud")), crystalText)

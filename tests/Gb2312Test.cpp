@@ -7,12 +7,12 @@
 namespace zandrel {
 namespace {
 
-TEST(IsAssignedGb2312, knowsTheSymbolZonesAndTheHanzi)
+TEST(isAssignedGb2312, knowsTheSymbolZonesAndTheHanzi)
 {
     int assigned = 0;
     for (int hi = 0; hi < 256; ++hi)
         for (int lo = 0; lo < 256; ++lo)
-            assigned += IsAssignedGb2312(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo));
+            assigned += isAssignedGb2312(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo));
     EXPECT_EQ(assigned, 7445);
     const struct
     {
@@ -25,15 +25,15 @@ TEST(IsAssignedGb2312, knowsTheSymbolZonesAndTheHanzi)
         {0xB0, 0xA0, false}, {0xB0, 0xFF, false},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(IsAssignedGb2312(c.hi, c.lo), c.assigned) << std::hex << int(c.hi) << int(c.lo);
+        EXPECT_EQ(isAssignedGb2312(c.hi, c.lo), c.assigned) << std::hex << int(c.hi) << int(c.lo);
 }
 
-TEST(IsPrivateUse, coversTheThreeAreas)
+TEST(isPrivateUse, coversTheThreeAreas)
 {
     for (char32_t c : {0xE000u, 0xF8FFu, 0xF0000u, 0xFFFFDu, 0x100000u, 0x10FFFDu})
-        EXPECT_TRUE(IsPrivateUse(c)) << std::hex << unsigned(c);
+        EXPECT_TRUE(isPrivateUse(c)) << std::hex << unsigned(c);
     for (char32_t c : {0xDFFFu, 0xF900u, 0x6D4Bu, 0xEFFFFu, 0xFFFFEu, 0x10FFFEu})
-        EXPECT_FALSE(IsPrivateUse(c)) << std::hex << unsigned(c);
+        EXPECT_FALSE(isPrivateUse(c)) << std::hex << unsigned(c);
 }
 
 } // namespace

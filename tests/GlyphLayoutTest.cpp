@@ -18,7 +18,7 @@ struct PixelCase
 };
 
 // One lit pixel, and the one byte it lands in.
-TEST(LayOutGlyph, putsAPixelInItsByteAndBit)
+TEST(layOutGlyph, putsAPixelInItsByteAndBit)
 {
     using enum GlyphLayout;
     using enum GlyphBitOrder;
@@ -33,26 +33,26 @@ TEST(LayOutGlyph, putsAPixelInItsByteAndBit)
         glyph[static_cast<std::size_t>(2 * c.row + c.column / 8)] = static_cast<std::uint8_t>(0x80 >> (c.column % 8));
         Glyph expected{};
         expected[c.byte] = c.value;
-        EXPECT_EQ(LayOutGlyph(glyph, c.layout, c.order, false), expected) << c.row << "," << c.column;
+        EXPECT_EQ(layOutGlyph(glyph, c.layout, c.order, false), expected) << c.row << "," << c.column;
         for (std::uint8_t &b : expected)
             b = static_cast<std::uint8_t>(~b);
-        EXPECT_EQ(LayOutGlyph(glyph, c.layout, c.order, true), expected) << c.row << "," << c.column;
+        EXPECT_EQ(layOutGlyph(glyph, c.layout, c.order, true), expected) << c.row << "," << c.column;
     }
 }
 
-TEST(PixelOf, readsBackWhatEveryLayoutPacked)
+TEST(pixelOf, readsBackWhatEveryLayoutPacked)
 {
     // 啊 from the font.
     const Glyph a = {0x00, 0x04, 0x2F, 0x7E, 0xF9, 0x04, 0xA9, 0x04, 0xAA, 0x14, 0xAA,
                      0x7C, 0xAC, 0x54, 0xAA, 0x54, 0xAA, 0x54, 0xA9, 0x54, 0xE9, 0x74,
                      0xAD, 0x54, 0x0A, 0x04, 0x08, 0x04, 0x08, 0x14, 0x08, 0x0C};
-    EXPECT_EQ(LayOutGlyph(a, GlyphLayout::Row, GlyphBitOrder::Msb, false), a);
+    EXPECT_EQ(layOutGlyph(a, GlyphLayout::Row, GlyphBitOrder::Msb, false), a);
     for (GlyphLayout layout : {GlyphLayout::Row, GlyphLayout::Column, GlyphLayout::Page})
         for (GlyphBitOrder order : {GlyphBitOrder::Msb, GlyphBitOrder::Lsb}) {
-            const Glyph packed = LayOutGlyph(a, layout, order, false);
+            const Glyph packed = layOutGlyph(a, layout, order, false);
             for (int r = 0; r < 16; ++r)
                 for (int c = 0; c < 16; ++c)
-                    ASSERT_EQ(PixelOf(packed, layout, order, r, c), PixelOf(a, GlyphLayout::Row, GlyphBitOrder::Msb, r, c));
+                    ASSERT_EQ(pixelOf(packed, layout, order, r, c), pixelOf(a, GlyphLayout::Row, GlyphBitOrder::Msb, r, c));
         }
 }
 

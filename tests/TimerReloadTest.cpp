@@ -17,7 +17,7 @@ struct IntervalCase
     int tl;
 };
 
-TEST(IntervalReload, countsMachineCyclesWithinTheMode)
+TEST(intervalReload, countsMachineCyclesWithinTheMode)
 {
     const IntervalCase cases[] = {
         {12, 12, TimerMode::Mode1, 50e-3, 0x3C, 0xB0},
@@ -33,7 +33,7 @@ TEST(IntervalReload, countsMachineCyclesWithinTheMode)
         {11.0592, 6, TimerMode::Mode1, 10e-3, 0xB8, 0x00},   // 18,432 counts
     };
     for (const IntervalCase &c : cases) {
-        const auto reload = IntervalReload(c.mhz, c.clocks, c.mode, c.seconds);
+        const auto reload = intervalReload(c.mhz, c.clocks, c.mode, c.seconds);
         if (c.th < 0) {
             EXPECT_FALSE(reload) << c.seconds;
             continue;
@@ -42,8 +42,8 @@ TEST(IntervalReload, countsMachineCyclesWithinTheMode)
         EXPECT_EQ(reload->th, c.th) << c.seconds;
         EXPECT_EQ(reload->tl, c.tl) << c.seconds;
     }
-    EXPECT_NEAR(IntervalReload(12, 12, TimerMode::Mode1, 50e-3)->errorPercent, 0, 1e-9);
-    EXPECT_DOUBLE_EQ(LongestInterval(12, 12, TimerMode::Mode1), 65.536e-3);
+    EXPECT_NEAR(intervalReload(12, 12, TimerMode::Mode1, 50e-3)->errorPercent, 0, 1e-9);
+    EXPECT_DOUBLE_EQ(longestInterval(12, 12, TimerMode::Mode1), 65.536e-3);
 }
 
 struct BaudCase
@@ -56,7 +56,7 @@ struct BaudCase
     double errorPercent;
 };
 
-TEST(BaudReload, dividesTheCrystalInTimerOneModeTwo)
+TEST(baudReload, dividesTheCrystalInTimerOneModeTwo)
 {
     const BaudCase cases[] = {
         {11.0592, 12, false, 9600, 0xFD, 0.0},  {12, 12, false, 9600, 0xFD, 8.5069},
@@ -65,7 +65,7 @@ TEST(BaudReload, dividesTheCrystalInTimerOneModeTwo)
         {12, 12, false, 100, -1, 0},            {12, 12, false, 1e9, -1, 0},
     };
     for (const BaudCase &c : cases) {
-        const auto reload = BaudReload(c.mhz, c.clocks, c.smod, c.rate);
+        const auto reload = baudReload(c.mhz, c.clocks, c.smod, c.rate);
         if (c.reload < 0) {
             EXPECT_FALSE(reload) << c.rate;
             continue;

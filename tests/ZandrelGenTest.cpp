@@ -290,10 +290,10 @@ void ZandrelGenTest::assignedCodesAreTheCodecs()
             const QString character = decoder.decode(QByteArrayView(bytes, 2));
             QStringEncoder encoder("GB2312");
             const bool roundTrip = !decoder.hasError() && character.size() == 1 &&
-                                   !zandrel::IsPrivateUse(character.at(0).unicode()) &&
+                                   !zandrel::isPrivateUse(character.at(0).unicode()) &&
                                    character != QChar(QChar::ReplacementCharacter) &&
                                    encoder.encode(character) == QByteArray(bytes, 2) && hi <= 0xF7;
-            const bool ours = zandrel::IsAssignedGb2312(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo));
+            const bool ours = zandrel::isAssignedGb2312(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo));
             QVERIFY2(ours == roundTrip, qPrintable(QStringLiteral("%1%2").arg(hi, 0, 16).arg(lo, 0, 16)));
             assigned += ours;
         }
@@ -326,13 +326,13 @@ void ZandrelGenTest::segmentCodesFollowThePins()
     QCOMPARE(got.size(), chars.size());
     QCOMPARE(got.first(), firstLine);
     const zandrel::PinOrder order =
-        pins.isEmpty() ? zandrel::kWindowPinOrder : zandrel::ParsePinOrder(pins.toStdString()).value();
+        pins.isEmpty() ? zandrel::kWindowPinOrder : zandrel::parsePinOrder(pins.toStdString()).value();
     const auto wiring = common == QLatin1String("cathode") ? zandrel::SegmentWiring::CommonCathode
                                                            : zandrel::SegmentWiring::CommonAnode;
     for (qsizetype i = 0; i < chars.size(); ++i) {
         const char c = chars.at(i).toLatin1();
-        const std::string bits = zandrel::SegmentBitText(zandrel::SegmentsOfChar(c).value(), wiring, order);
-        const QByteArray hex = QByteArray::number(zandrel::SegmentCode(zandrel::SegmentsOfChar(c).value(), wiring, order), 16)
+        const std::string bits = zandrel::segmentBitText(zandrel::segmentsOfChar(c).value(), wiring, order);
+        const QByteArray hex = QByteArray::number(zandrel::segmentCode(zandrel::segmentsOfChar(c).value(), wiring, order), 16)
                                    .toUpper()
                                    .rightJustified(2, '0');
         QCOMPARE(got.at(i), QByteArray(1, c) + ' ' + QByteArray::fromStdString(bits) + ' ' + hex + 'H');

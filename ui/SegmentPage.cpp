@@ -132,7 +132,7 @@ void SegmentPage::GetLedNumClick()
     }
     const auto wiring =
         ledCommItemIndex() == 1 ? SegmentWiring::CommonCathode : SegmentWiring::CommonAnode;
-    const std::string bits = SegmentBitText(lit, wiring);
+    const std::string bits = segmentBitText(lit, wiring);
     LedBinEdit->setText(fromStd(bits));
     LedHexEdit->setText(fromStd(twoDigitHex(BitTextToByte(bits))) + QLatin1Char('H'));
 }

@@ -24,7 +24,7 @@ std::optional<std::string> toGb2312(const QString &text)
 {
     const QList<uint> characters = text.toUcs4();
     for (uint ucs4 : characters)
-        if (IsPrivateUse(ucs4))
+        if (isPrivateUse(ucs4))
             return std::nullopt;
     QStringEncoder encoder("GB2312");
     const QByteArray bytes = encoder.encode(text);
