@@ -100,11 +100,10 @@ public:
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
                 std::string name;
-                if (!withLabels_) {
-                } else if (isAssignedGb2312(h, l)) {
+                if (withLabels_ && isAssignedGb2312(h, l)) {
                     const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
                     name = label(QString(decoder.decode(QByteArrayView(bytes, 2))), h, l);
-                } else {
+                } else if (withLabels_) {
                     name = QStringLiteral("%1").arg(hi * 256 + lo, 4, 16).toUpper().toStdString();
                 }
                 entries_.push_back({h, l, std::move(name)});
