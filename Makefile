@@ -29,12 +29,14 @@ test-asan: deps-extra
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
-# Benchmarks, one table; then start-up time against a minimal Qt window.
+# Benchmarks, one table; then start-up time against a minimal Qt window, and zandrel-gen's
+# whole-process time against a minimal Qt Core program.
 bench: deps-extra build
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
 	QT_QPA_PLATFORM=offscreen build-bench/bench/zandrel_bench --benchmark_counters_tabular=true
 	scripts/startup-time
+	scripts/gen-time
 
 # Each fuzz target for FUZZ_SECONDS (60 by default).
 FUZZ_SECONDS ?= 60

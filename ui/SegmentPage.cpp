@@ -1,6 +1,7 @@
 #include "ui/SegmentPage.h"
 
 #include "core/ByteText.h"
+#include "core/SegmentCode.h"
 #include "ui/Application.h"
 #include "ui/Appearance.h"
 #include "ui/Controls.h"
@@ -122,16 +123,21 @@ void SegmentPage::LED_AImageClick(SegmentImage *Sender)
 
 void SegmentPage::GetLedNumClick()
 {
-    // Image i (A = 0) is bit i, so the text reads H G F E D C B A.
-    std::string bits(8, '0');
+    // Image i (A = 0) is segment i; the window's pin order puts it on bit i, so the text
+    // reads H G F E D C B A.
+    SegmentSet lit = 0;
     int i = 0;
     for (QObject *child : LedGroupBox->children()) {
         auto *image = qobject_cast<SegmentImage *>(child);
         if (!image || i >= 8)
             continue;
-        bits[7 - i] = image->Tag == ledCommItemIndex() ? '1' : '0';
+        if (image->Tag != 0)
+            lit = static_cast<SegmentSet>(lit | (1u << i));
         ++i;
     }
+    const auto wiring =
+        ledCommItemIndex() == 1 ? SegmentWiring::CommonCathode : SegmentWiring::CommonAnode;
+    const std::string bits = segmentBitText(lit, wiring);
     LedBinEdit->setText(fromStd(bits));
     LedHexEdit->setText(fromStd(twoDigitHex(BitTextToByte(bits))) + QLatin1Char('H'));
 }

@@ -1,6 +1,7 @@
 #include "ui/Text.h"
 
 #include "core/AsciiText.h"
+#include "core/Gb2312.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,14 +9,6 @@
 #include <QStringEncoder>
 
 namespace zandrel {
-namespace {
-
-bool isPrivateUse(char32_t ucs4)
-{
-    return QChar::category(ucs4) == QChar::Other_PrivateUse;
-}
-
-} // namespace
 
 bool isBlank(const QString &text)
 {

@@ -1,0 +1,217 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "gen/Cli.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace zandrel::gen {
+
+void usageError(const QString &message)
+{
+    throw Failure{UsageFailure, message};
+}
+
+void refuse(const QString &message)
+{
+    throw Failure{RefusedInput, message};
+}
+
+std::vector<OptionSpec> commonOptions()
+{
+    return {
+        {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("文件"),
+         QStringLiteral("写入文件（整份写入，或不写）；默认写到标准输出")},
+        {{QStringLiteral("crlf")}, QString(), QStringLiteral("行尾用CR LF；默认LF")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QString(), QStringLiteral("显示本帮助")},
+    };
+}
+
+namespace {
+
+QString optionLabel(const OptionSpec &option)
+{
+    QStringList names;
+    for (const QString &name : option.names)
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString label = names.join(QStringLiteral(", "));
+    if (!option.valueName.isEmpty())
+        label += QStringLiteral(" <%1>").arg(option.valueName);
+    return label;
+}
+
+} // namespace
+
+namespace {
+
+// Terminal columns: Chinese and full-width characters take two.
+int columnsOf(const QString &text)
+{
+    int columns = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        columns += wide ? 2 : 1;
+    }
+    return columns;
+}
+
+} // namespace
+
+QString padded(const QString &text, int columns)
+{
+    return text + QString(std::max(0, columns - columnsOf(text)), QLatin1Char(' '));
+}
+
+QString helpText(const CommandSpec &command)
+{
+    QString text = QStringLiteral("用法：zandrel-gen %1 %2\n\n%3\n\n选项：\n")
+                       .arg(command.name, command.synopsis, command.summary);
+    std::vector<OptionSpec> options = command.options;
+    for (const OptionSpec &option : commonOptions())
+        options.push_back(option);
+    int width = 0;
+    for (const OptionSpec &option : options)
+        width = std::max(width, columnsOf(optionLabel(option)));
+    for (const OptionSpec &option : options) {
+        text += QStringLiteral("  ") + padded(optionLabel(option), width + 2) + option.description;
+        if (!option.defaultValue.isEmpty())
+            text += QStringLiteral("（默认：%1）").arg(option.defaultValue);
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCommandLineParser &parser)
+{
+    std::vector<OptionSpec> options = command.options;
+    for (const OptionSpec &option : commonOptions())
+        options.push_back(option);
+    for (const OptionSpec &option : options) {
+        QCommandLineOption qtOption(option.names, option.description, option.valueName, option.defaultValue);
+        parser.addOption(qtOption);
+    }
+    if (!parser.parse(QStringList{QStringLiteral("zandrel-gen")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString &name = unknown.first();
+            usageError(QStringLiteral("%1 命令没有选项“%2%3”")
+                           .arg(command.name, name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        // Qt words the remaining failures in English; name the option in ours.
+        static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'"));
+        static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'"));
+        const QString error = parser.errorText();
+        if (const auto m = missing.match(error); m.hasMatch())
+            usageError(QStringLiteral("选项“%1”缺少值").arg(m.captured(1)));
+        if (const auto m = unexpected.match(error); m.hasMatch())
+            usageError(QStringLiteral("选项“%1”不带值").arg(m.captured(1)));
+        usageError(error);
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(helpText(command).toUtf8().constData(), stdout);
+        return false;
+    }
+    return true;
+}
+
+int choiceOf(const QCommandLineParser &parser, const QString &option, const QStringList &choices)
+{
+    const QString value = parser.value(option);
+    const int index = static_cast<int>(choices.indexOf(value.toLower()));
+    if (index < 0)
+        usageError(QStringLiteral("--%1 的值“%2”无效，应为 %3 之一")
+                       .arg(option, value, choices.join(QStringLiteral("、"))));
+    return index;
+}
+
+QString identifierOf(const QCommandLineParser &parser, const QString &option)
+{
+    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    const QString value = parser.value(option);
+    if (!identifier.match(value).hasMatch())
+        usageError(QStringLiteral("--%1 的值“%2”不是C标识符（字母或下划线开头，只含字母、数字、下划线）")
+                       .arg(option, value));
+    return value;
+}
+
+std::string lineEndOf(const QCommandLineParser &parser)
+{
+    return parser.isSet(QStringLiteral("crlf")) ? "\r\n" : "\n";
+}
+
+namespace {
+
+QByteArray readWhole(QFile &file, const QString &source)
+{
+    QByteArray data = file.readAll();
+    if (file.error() != QFile::NoError)
+        refuse(QStringLiteral("无法读取%1：%2").arg(source, file.errorString()));
+    return data;
+}
+
+InputText standardInput()
+{
+    const QString source = QStringLiteral("标准输入");
+    QFile in;
+    if (!in.open(stdin, QIODevice::ReadOnly))
+        refuse(QStringLiteral("无法读取标准输入"));
+    return {source, readWhole(in, source)};
+}
+
+} // namespace
+
+std::vector<InputText> readInputTexts(const QCommandLineParser &parser)
+{
+    const QStringList arguments = parser.positionalArguments();
+    if (parser.isSet(QStringLiteral("input"))) {
+        if (!arguments.isEmpty())
+            usageError(QStringLiteral("--input 与文本参数不能同时使用"));
+        const QString path = parser.value(QStringLiteral("input"));
+        if (path == QLatin1String("-"))
+            return {standardInput()};
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            refuse(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()));
+        return {{path, readWhole(file, QStringLiteral("文件“%1”").arg(path))}};
+    }
+    if (arguments == QStringList{QStringLiteral("-")})
+        return {standardInput()};
+    std::vector<InputText> texts;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString source = arguments.size() > 1 ? QStringLiteral("第%1个参数").arg(i + 1) : QString();
+        texts.push_back({source, arguments.at(i).toUtf8()});
+    }
+    return texts;
+}
+
+void writeOutput(const QCommandLineParser &parser, const QByteArray &data)
+{
+    const QString path = parser.value(QStringLiteral("output"));
+    if (path.isEmpty() || path == QLatin1String("-")) {
+        if (std::fwrite(data.constData(), 1, static_cast<std::size_t>(data.size()), stdout) !=
+                static_cast<std::size_t>(data.size()) ||
+            std::fflush(stdout) != 0)
+            refuse(QStringLiteral("无法写入标准输出"));
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        refuse(QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString()));
+}
+
+QString describeCharacter(char32_t ucs4)
+{
+    const QString code = QStringLiteral("U+%1").arg(static_cast<uint>(ucs4), 4, 16, QLatin1Char('0')).toUpper();
+    if (ucs4 < 0x20 || (ucs4 >= 0x7F && ucs4 < 0xA0))
+        return code;
+    return QStringLiteral("“%1”（%2）").arg(QString::fromUcs4(&ucs4, 1), code);
+}
+
+} // namespace zandrel::gen

@@ -1,0 +1,374 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+// Runs the built zandrel-gen and checks its output against the routines the window uses.
+#include "core/FontTable.h"
+#include "core/Gb2312.h"
+#include "core/GlyphCodeText.h"
+#include "core/SegmentCode.h"
+#include "core/Version.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run gen(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    process.start(QStringLiteral(ZANDREL_GEN), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+zandrel::Glyph glyphOf(const QString &character)
+{
+    QStringEncoder encoder("GB2312");
+    const QByteArray code = encoder.encode(character);
+    return zandrel::GlyphOf(static_cast<std::uint8_t>(code[0]), static_cast<std::uint8_t>(code[1])).value();
+}
+
+QList<QByteArray> lines(const QByteArray &text)
+{
+    QList<QByteArray> list = text.split('\n');
+    if (!list.isEmpty() && list.last().isEmpty())
+        list.removeLast();
+    return list;
+}
+
+} // namespace
+
+class ZandrelGenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exitStatusAndMessage_data();
+    void exitStatusAndMessage();
+    void refusalLeavesOutputFileAlone();
+    void glyphLinesAreTheWindowsCodeText_data();
+    void glyphLinesAreTheWindowsCodeText();
+    void layoutsAreTranspositionsOfTheFont_data();
+    void layoutsAreTranspositionsOfTheFont();
+    void libraryIsTheWholeFont();
+    void assignedCodesAreTheCodecs();
+    void segmentCodesFollowThePins_data();
+    void segmentCodesFollowThePins();
+    void timerReloads_data();
+    void timerReloads();
+};
+
+void ZandrelGenTest::exitStatusAndMessage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // part of standard error; for status 0, of standard output
+
+    const QByteArray none;
+    QTest::newRow("version") << QStringList{"--version"} << none << 0
+                             << QStringLiteral("zandrel-gen ") + QString::fromLatin1(zandrel::kVersion.data());
+    QTest::newRow("program help") << QStringList{"--help"} << none << 0 << QStringLiteral("用法：zandrel-gen 命令");
+    QTest::newRow("command help") << QStringList{"timer", "--help"} << none << 0 << QStringLiteral("--crystal <MHz>");
+    QTest::newRow("no command") << QStringList{} << none << 1 << QStringLiteral("缺少命令");
+    QTest::newRow("unknown command") << QStringList{"font"} << none << 1 << QStringLiteral("未知命令“font”");
+    QTest::newRow("unknown option") << QStringList{"glyph", "--colour", "测"} << none << 1 << QStringLiteral("“--colour”");
+    QTest::newRow("missing value") << QStringList{"glyph", "测", "--name"} << none << 1 << QStringLiteral("“--name”缺少值");
+    QTest::newRow("bad format") << QStringList{"glyph", "--format", "hex", "测"} << none << 1 << QStringLiteral("“hex”");
+    QTest::newRow("bad name") << QStringList{"glyph", "--name", "9lives", "测"} << none << 1 << QStringLiteral("“9lives”不是C标识符");
+    QTest::newRow("no text") << QStringList{"glyph"} << none << 1 << QStringLiteral("缺少文本");
+    QTest::newRow("library with text") << QStringList{"glyph", "--library", "测"} << none << 1 << QStringLiteral("--library");
+    QTest::newRow("pins repeat a name") << QStringList{"segments", "--pins", "A,A,C,D,E,F,G,DP"} << none << 1
+                                        << QStringLiteral("“A,A,C,D,E,F,G,DP”");
+    QTest::newRow("crystal zero") << QStringList{"timer", "--crystal", "0", "--interval", "1ms"} << none << 1 << QStringLiteral("--crystal");
+    QTest::newRow("crystal above 100") << QStringList{"timer", "--crystal", "101", "--baud", "9600"} << none << 1 << QStringLiteral("“101”");
+    QTest::newRow("interval without unit") << QStringList{"timer", "--crystal", "12", "--interval", "50"} << none << 1 << QStringLiteral("“50”");
+    QTest::newRow("interval and baud") << QStringList{"timer", "--crystal", "12", "--interval", "1ms", "--baud", "9600"} << none << 1
+                                       << QStringLiteral("--interval 和 --baud");
+    QTest::newRow("ascii letter") << QStringList{"glyph", "测A"} << none << 2 << QStringLiteral("第1行第2列：字符“A”（U+0041）");
+    QTest::newRow("line and column from stdin") << QStringList{"glyph", "-"} << QByteArray("测\n 试9") << 2
+                                               << QStringLiteral("标准输入，第2行第3列：字符“9”");
+    QTest::newRow("second argument") << QStringList{"glyph", "测", "€"} << none << 2 << QStringLiteral("第2个参数，第1行第1列：字符“€”");
+    QTest::newRow("private use") << QStringList{"glyph", QString(QChar(0xE000))} << none << 2 << QStringLiteral("U+E000");
+    QTest::newRow("outside GB2312") << QStringList{"glyph", "测ⅰ"} << none << 2 << QStringLiteral("U+2170");
+    QTest::newRow("bad UTF-8") << QStringList{"glyph", "-"} << QByteArray("\xB2\xE2") << 2 << QStringLiteral("不是有效的UTF-8");
+    QTest::newRow("only blanks") << QStringList{"glyph", " \t"} << none << 2 << QStringLiteral("没有GB2312字符");
+    QTest::newRow("undrawable segment") << QStringList{"segments", "--chars", "12X"} << none << 2 << QStringLiteral("第3个字符“X”");
+    QTest::newRow("interval too long") << QStringList{"timer", "--crystal", "12", "--interval", "100ms"} << none << 2
+                                       << QStringLiteral("最长可定时65.536ms");
+    QTest::newRow("mode 2 too long") << QStringList{"timer", "--crystal", "12", "--interval", "300us", "--mode", "2"} << none << 2
+                                     << QStringLiteral("最长可定时256.000us");
+    QTest::newRow("baud count too small") << QStringList{"timer", "--crystal", "11.0592", "--baud", "115200"} << none << 2
+                                          << QStringLiteral("波特率115200");
+    QTest::newRow("missing input file") << QStringList{"glyph", "--input", "/nonexistent/menu.txt"} << none << 2
+                                        << QStringLiteral("“/nonexistent/menu.txt”");
+}
+
+void ZandrelGenTest::exitStatusAndMessage()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    const Run run = gen(arguments, input);
+    QCOMPARE(run.status, status);
+    if (status == 0) {
+        QVERIFY2(QString::fromUtf8(run.out).contains(message), run.out.constData());
+        QVERIFY(run.err.isEmpty());
+    } else {
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.err.startsWith(QLatin1String("zandrel-gen: ")));
+        QVERIFY(run.out.isEmpty());
+    }
+}
+
+void ZandrelGenTest::refusalLeavesOutputFileAlone()
+{
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("fresh.c"));
+    QCOMPARE(gen({"glyph", "-o", fresh, "测A"}).status, 2);
+    QVERIFY(!QFile::exists(fresh));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 0);
+
+    const QString kept = dir.filePath(QStringLiteral("kept.c"));
+    const Run first = gen({"glyph", "--output", kept, "测试"});
+    QCOMPARE(first.status, 0);
+    QVERIFY(first.out.isEmpty());
+    QFile file(kept);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    file.close();
+    QCOMPARE(written, gen({"glyph", "测试"}).out);
+    QCOMPARE(gen({"glyph", "--output", kept, "测试A"}).status, 2);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), written);
+}
+
+void ZandrelGenTest::glyphLinesAreTheWindowsCodeText_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("invert");
+    QTest::addColumn<bool>("gb2312Labels");
+    QTest::newRow("c51") << QStringList{} << 0 << false << false;
+    QTest::newRow("c51 inverted") << QStringList{"--invert"} << 0 << true << false;
+    QTest::newRow("asm") << QStringList{"--format", "asm"} << 1 << false << false;
+    QTest::newRow("asm inverted, GB2312 labels, CR LF")
+        << QStringList{"--format", "asm", "--invert", "--encoding", "gb2312", "--crlf"} << 1 << true << true;
+}
+
+void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
+{
+    QFETCH(QStringList, options);
+    QFETCH(int, mode);
+    QFETCH(bool, invert);
+    QFETCH(bool, gb2312Labels);
+    // Repeats, blanks and line breaks drop out; symbols, full-width letters and the
+    // full-width space are characters like any other.
+    const QString text = QStringLiteral("设置 时间\n返回，设置Ａ㈠　测");
+    const QStringList characters = {"设", "置", "时", "间", "返", "回", "，", "Ａ", "㈠", "　", "测"};
+    const Run run = gen(QStringList{"glyph"} + options + QStringList{text});
+    QCOMPARE(run.status, 0);
+    const bool crlf = options.contains(QLatin1String("--crlf"));
+    QList<QByteArray> got = lines(run.out);
+    for (QByteArray &line : got) {
+        QCOMPARE(line.endsWith('\r'), crlf);
+        if (crlf)
+            line.chop(1);
+    }
+    const auto codeMode = static_cast<zandrel::GlyphCodeMode>(mode);
+    QList<QByteArray> expected = {mode == 0 ? "unsigned char code hz16[][32] = {" : "hz16:"};
+    QStringEncoder encoder("GB2312");
+    for (const QString &character : characters) {
+        const QByteArray label = gb2312Labels ? encoder.encode(character) : character.toUtf8();
+        std::string line = zandrel::HzCodeText(glyphOf(character), invert, codeMode, label.toStdString());
+        if (mode == 0)
+            line.erase(line.find("\r\n"), 2); // the window's C51 text closes on a second line
+        expected << QByteArray::fromStdString(line);
+    }
+    if (mode == 0)
+        expected << "};";
+    QCOMPARE(got, expected);
+}
+
+void ZandrelGenTest::layoutsAreTranspositionsOfTheFont_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("order");
+    for (const char *layout : {"row", "column", "page"})
+        for (const char *order : {"msb", "lsb"})
+            QTest::newRow(QByteArray(layout) + " " + order) << QString::fromLatin1(layout) << QString::fromLatin1(order);
+}
+
+void ZandrelGenTest::layoutsAreTranspositionsOfTheFont()
+{
+    QFETCH(QString, layout);
+    QFETCH(QString, order);
+    const QStringList characters = {"啊", "测", "龠"};
+    const Run bin = gen({"glyph", "--format", "bin", "--layout", layout, "--bit-order", order, characters.join(QString())});
+    QCOMPARE(bin.status, 0);
+    QCOMPARE(bin.out.size(), 32 * characters.size());
+    QByteArray preview;
+    for (qsizetype n = 0; n < characters.size(); ++n) {
+        const zandrel::Glyph font = glyphOf(characters[n]);
+        auto ink = [&](int r, int c) { return (font[2 * r + c / 8] >> (7 - c % 8)) & 1; };
+        QByteArray expected(32, '\0');
+        // The font is row-major; build the other packings pixel by pixel from it.
+        for (int k = 0; k < 32; ++k)
+            for (int i = 0; i < 8; ++i) {
+                int r = 0, c = 0;
+                if (layout == QLatin1String("row")) {
+                    r = k / 2;
+                    c = 8 * (k % 2) + i;
+                } else if (layout == QLatin1String("column")) {
+                    c = k / 2;
+                    r = 8 * (k % 2) + i;
+                } else {
+                    c = k % 16;
+                    r = 8 * (k / 16) + i;
+                }
+                const int bit = order == QLatin1String("msb") ? 7 - i : i;
+                if (ink(r, c))
+                    expected[k] = static_cast<char>(expected[k] | (1 << bit));
+            }
+        QCOMPARE(bin.out.mid(32 * n, 32).toHex(' '), expected.toHex(' '));
+        preview += characters[n].toUtf8() + '\n';
+        for (int r = 0; r < 16; ++r) {
+            for (int c = 0; c < 16; ++c)
+                preview += ink(r, c) ? '#' : '.';
+            preview += '\n';
+        }
+        preview += '\n';
+    }
+    // Whatever the packing, the preview reads the bytes back into the same picture.
+    const Run shown = gen({"glyph", "--format", "preview", "--layout", layout, "--bit-order", order, characters.join(QString())});
+    QCOMPARE(shown.out, preview);
+}
+
+void ZandrelGenTest::libraryIsTheWholeFont()
+{
+    const Run run = gen({"glyph", "--library", "--format", "bin"});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.size(), 261696);
+    QByteArray font;
+    for (int hi = 0xA1; hi <= 0xF7; ++hi)
+        for (int lo = 0xA1; lo <= 0xFE; ++lo) {
+            const zandrel::Glyph g = zandrel::GlyphOf(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo)).value();
+            font.append(reinterpret_cast<const char *>(g.data()), 32);
+        }
+    QVERIFY(run.out == font);
+    const Run table = gen({"glyph", "--library", "--format", "struct"});
+    QVERIFY(table.out.contains("{{0xB0,0xA1},{0x00,0x04,0x2F,0x7E,"));
+    QVERIFY(table.out.contains("}},//啊\n"));
+    QVERIFY(table.out.contains("}},//AAA1\n")); // an unassigned code is named by its number
+}
+
+void ZandrelGenTest::assignedCodesAreTheCodecs()
+{
+    // The codes taken as characters are those the codec decodes to a character that is not
+    // private-use and that encodes back to the same code.
+    int assigned = 0;
+    for (int hi = 0xA1; hi <= 0xFE; ++hi)
+        for (int lo = 0xA1; lo <= 0xFE; ++lo) {
+            const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
+            QStringDecoder decoder("GB2312");
+            const QString character = decoder.decode(QByteArrayView(bytes, 2));
+            QStringEncoder encoder("GB2312");
+            const bool roundTrip = !decoder.hasError() && character.size() == 1 &&
+                                   !zandrel::isPrivateUse(character.at(0).unicode()) &&
+                                   character != QChar(QChar::ReplacementCharacter) &&
+                                   encoder.encode(character) == QByteArray(bytes, 2) && hi <= 0xF7;
+            const bool ours = zandrel::isAssignedGb2312(static_cast<std::uint8_t>(hi), static_cast<std::uint8_t>(lo));
+            QVERIFY2(ours == roundTrip, qPrintable(QStringLiteral("%1%2").arg(hi, 0, 16).arg(lo, 0, 16)));
+            assigned += ours;
+        }
+    QCOMPARE(assigned, 7445);
+}
+
+void ZandrelGenTest::segmentCodesFollowThePins_data()
+{
+    QTest::addColumn<QString>("pins");
+    QTest::addColumn<QString>("common");
+    QTest::addColumn<QByteArray>("firstLine"); // of --format list, for "0"
+    QTest::newRow("window's order, anode") << QString() << "anode" << QByteArray("0 11000000 C0H");
+    QTest::newRow("window's order, cathode") << QString() << "cathode" << QByteArray("0 00111111 3FH");
+    QTest::newRow("reversed, cathode") << "A,B,C,D,E,F,G,DP" << "cathode" << QByteArray("0 11111100 FCH");
+    QTest::newRow("scrambled, anode") << "b,dp,a,g,f,c,e,d" << "anode" << QByteArray("0 01010000 50H");
+}
+
+void ZandrelGenTest::segmentCodesFollowThePins()
+{
+    QFETCH(QString, pins);
+    QFETCH(QString, common);
+    QFETCH(QByteArray, firstLine);
+    const QString chars = QStringLiteral("0123456789AbCcdEFHhLoPrUuy-_ ");
+    QStringList arguments = {"segments", "--format", "list", "--common", common, "--chars", chars};
+    if (!pins.isEmpty())
+        arguments << "--pins" << pins;
+    const Run run = gen(arguments);
+    QCOMPARE(run.status, 0);
+    const QList<QByteArray> got = lines(run.out);
+    QCOMPARE(got.size(), chars.size());
+    QCOMPARE(got.first(), firstLine);
+    const zandrel::PinOrder order =
+        pins.isEmpty() ? zandrel::kWindowPinOrder : zandrel::parsePinOrder(pins.toStdString()).value();
+    const auto wiring = common == QLatin1String("cathode") ? zandrel::SegmentWiring::CommonCathode
+                                                           : zandrel::SegmentWiring::CommonAnode;
+    for (qsizetype i = 0; i < chars.size(); ++i) {
+        const char c = chars.at(i).toLatin1();
+        const std::string bits = zandrel::segmentBitText(zandrel::segmentsOfChar(c).value(), wiring, order);
+        const QByteArray hex = QByteArray::number(zandrel::segmentCode(zandrel::segmentsOfChar(c).value(), wiring, order), 16)
+                                   .toUpper()
+                                   .rightJustified(2, '0');
+        QCOMPARE(got.at(i), QByteArray(1, c) + ' ' + QByteArray::fromStdString(bits) + ' ' + hex + 'H');
+    }
+}
+
+void ZandrelGenTest::timerReloads_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("12 MHz, 50 ms, mode 1")
+        << QStringList{"--crystal", "12", "--interval", "50ms"}
+        << QByteArray("TH0=0x3C\nTL0=0xB0\nactual=50.000ms\nerror=+0.00%\n") << QString();
+    QTest::newRow("11.0592 MHz, 9600 baud")
+        << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm"}
+        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0FDH\nMOV TL1,#0FDH\n") << QString();
+    QTest::newRow("12 MHz, 9600 baud, warned")
+        << QStringList{"--crystal", "12", "--baud", "9600", "--format", "c51"}
+        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
+        << QStringLiteral("警告");
+    QTest::newRow("mode 0, X2")
+        << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
+        << QByteArray("TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
+}
+
+void ZandrelGenTest::timerReloads()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, warning);
+    const Run run = gen(QStringList{"timer"} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out, output);
+    QCOMPARE(run.err.contains(warning) && run.err.isEmpty() == warning.isEmpty(), true);
+}
+
+QTEST_GUILESS_MAIN(ZandrelGenTest)
+#include "ZandrelGenTest.moc"
