@@ -1,9 +1,11 @@
-# The two commands of the README, and the few around them.
+# For developers: the README's two commands (./run, ./test) install what is missing and then call
+# `make run` and `make test` here.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps deps-extra configure bench fuzz test-asan clean
+.PHONY: run test build deps deps-extra configure install package bench fuzz test-asan clean
 
 run: build
 	./$(BUILD)/zandrel
@@ -14,6 +16,14 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Installs into $(DESTDIR)$(PREFIX): make install PREFIX=/usr DESTDIR=/tmp/stage
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# The Debian package, $(BUILD)/zandrel_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 deps:
 	@scripts/install-deps
