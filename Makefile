@@ -17,8 +17,11 @@ build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Installs into $(DESTDIR)$(PREFIX): make install PREFIX=/usr DESTDIR=/tmp/stage
-install: build
+# Installs the build into $(DESTDIR)$(PREFIX): make build && sudo make install, or
+# make install PREFIX=/usr DESTDIR=/tmp/stage. It builds only when nothing is built yet, so that
+# `sudo make install` leaves a user's build tree alone.
+install:
+	@test -f $(BUILD)/build.ninja || $(MAKE) build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
 
 # The Debian package, $(BUILD)/zandrel_<version>_<arch>.deb.
