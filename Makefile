@@ -19,10 +19,11 @@ build: deps
 
 # Installs the build into $(DESTDIR)$(PREFIX): make build && sudo make install, or
 # make install PREFIX=/usr DESTDIR=/tmp/stage. It builds only when nothing is built yet, so that
-# `sudo make install` leaves a user's build tree alone.
+# `sudo make install` leaves a user's build tree alone. The program is installed stripped: it is
+# there to be used, and debugging happens in the build tree.
 install:
 	@test -f $(BUILD)/build.ninja || $(MAKE) build
-	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
 
 # The Debian package, $(BUILD)/zandrel_<version>_<arch>.deb.
 package: build
