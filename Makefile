@@ -1,9 +1,11 @@
-# The two commands of the README, and the few around them.
+# For developers: the README's two commands (./run, ./test) install what is missing and then call
+# `make run` and `make test` here.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+PREFIX ?= /usr/local
 
-.PHONY: run test build deps deps-extra configure bench fuzz test-asan clean
+.PHONY: run test build deps deps-extra configure install package bench fuzz test-asan clean
 
 run: build
 	./$(BUILD)/zandrel
@@ -14,6 +16,18 @@ test: build
 build: deps
 	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
+
+# Installs the build into $(DESTDIR)$(PREFIX): make build && sudo make install, or
+# make install PREFIX=/usr DESTDIR=/tmp/stage. It builds only when nothing is built yet, so that
+# `sudo make install` leaves a user's build tree alone. The program is installed stripped: it is
+# there to be used, and debugging happens in the build tree.
+install:
+	@test -f $(BUILD)/build.ninja || $(MAKE) build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)" --strip
+
+# The Debian package, $(BUILD)/zandrel_<version>_<arch>.deb.
+package: build
+	cmake --build $(BUILD) --target package
 
 deps:
 	@scripts/install-deps

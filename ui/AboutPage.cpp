@@ -86,7 +86,9 @@ AboutPage::AboutPage(QWidget *parent) : QWidget(parent)
 
     auto *thanks = new QLabel(QStringLiteral("感谢使用 Zandrel！这是为 8051 系列单片机编程者准备的"
                                              "小工具箱：字节换算、数码管字形码、汉字字模和指令速查"
-                                             "都在一个窗口里，愿它为您省下翻手册和算代码的时间。"),
+                                             "都在一个窗口里。汉字点阵取自 zhcon 的 16×16 字库 "
+                                             "gb-16.bpsf（Debian 的 zhcon-data 软件包），以 "
+                                             "GPL-2.0-or-later 许可发布，特此致谢。"),
                               group);
     thanks->setObjectName(QStringLiteral("Label1"));
     thanks->setGeometry(29, 24, 288, 96);

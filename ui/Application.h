@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 
 namespace zandrel {
 
@@ -16,6 +17,9 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
+
+// The program's icon in every size of the hicolor theme, from the embedded resource.
+QIcon applicationIcon();
 
 // Shows the failure box for the exception being handled; call it from a catch block.
 void reportCurrentException();
