@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zandrel developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # For developers: the README's two commands (./run, ./test) install what is missing and then call
 # `make run` and `make test` here.
 BUILD ?= build

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // One program for every benchmark, so that `make bench` prints one table. The page
 // benchmarks need the application object; they run offscreen unless a display is chosen.
 #include "ui/Application.h"

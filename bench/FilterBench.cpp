@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The mnemonic filter: our LIKE matcher against SQLite's LIKE, on the 130 built-in names and
 // on a million synthetic mnemonics, for every query the reference page is known to handle.
 #include "core/AsmTable.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The glyph tool: lookup and code text for the whole font, and one full generate on the page.
 #include "core/FontTable.h"
 #include "core/GlyphCodeText.h"

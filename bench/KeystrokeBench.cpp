@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // One keystroke in the reference page's query box, up to the grid repainted with its new
 // view: here the Backspace that widens "M" back to all 130 records.
 #include "ui/Main.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The floor for start-up measurements: the least a Qt Widgets program does to put a window
 // on screen. Built twice: bare, and with one line of Chinese text in the window's Song face,
 // which is what brings in fontconfig and a CJK font, as every page of Zandrel needs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the table's cursor, with the table's filter and view.
 #include "core/AsmTable.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the table's cursor: the current record of the table's view, which the grid
 // (ui/AsmGrid) shows and the find dialog's search walk (dialogs/GridTextSearch) moves.
 #pragma once

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zandrel developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Compiles the font named by ZANDREL_FONT_FILE into the constant table HzFontTable at build
 # time. Sets ZANDREL_FONT_TABLE_SOURCE to the generated source; the target
 # zandrel_font_table builds just that file.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Build-time tool: checks a GB2312 16 x 16 font file and writes it out as the C++ source of
 // HzFontTable, so that the program carries the font and never reads it at run time.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the dialog: building the find window, its keys, and turning its choices into
 // one GridTextSearch for the search walk (dialogs/GridTextSearch).
 #include "dialogs/GridFindDialog.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the dialog: the find window with its choices and history. Each Find goes to
 // the search walk (dialogs/GridTextSearch), which moves the grid through its navigation
 // interface (ui/AsmGrid) over the table's cursor (core/AsmTable).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the search walk: comparing cell texts and stepping through the grid's cells.
 #include "dialogs/GridTextSearch.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the search walk: one search over the grid's cells, cell by cell, through the
 // grid's navigation interface (ui/AsmGrid). The find dialog (dialogs/GridFindDialog) asks for
 // it; the cursor it moves is the table's current record (core/AsmTable).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Arbitrary pasted text through the byte routines and the converter's three text boxes.
 #include "core/AsciiText.h"
 #include "core/ByteEntry.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find dialog's cell comparison: arbitrary cell and search texts under every match kind,
 // with and without letter case, checked against the relations the kinds must keep.
 #include "dialogs/GridTextSearch.h"

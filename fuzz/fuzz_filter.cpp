@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The mnemonic filter: arbitrary expressions through the compiler and the table, and
 // arbitrary patterns against arbitrary names.
 #include "core/AsmTable.h"

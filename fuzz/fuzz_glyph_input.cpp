@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Arbitrary Unicode text through the glyph page's input path: GB2312 encoding, the check for
 // one character of the font, the lookup and both code texts.
 #include "core/FontTable.h"

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zandrel developers
+# SPDX-License-Identifier: GPL-2.0-or-later
+
 # Configures and builds tests/FontTableBuild with bad font files and expects the configure or
 # the build to stop with a message naming the file and what is wrong with it.
 #

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Runs the build-time font tool on files made here and checks what it accepts and refuses.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the grid's navigation interface, and the instruction grid itself: its title
 // and indicator headers, keys, mouse and wheel.
 #include "ui/AsmGrid.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // The find path, the grid's navigation interface: the instruction grid and what the find
 // dialog's search walk (dialogs/GridTextSearch) reads and moves through it; the cursor
 // underneath is the table's current record (core/AsmTable).
