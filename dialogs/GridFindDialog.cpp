@@ -57,7 +57,7 @@ constexpr DirectionEntry kDirections[] = {
     {u"全部", GridSearchDirection::All},
 };
 
-QFont DialogFont()
+QFont dialogFont()
 {
     // Tahoma is rarely found off Windows; a plain sans face of similar size stands in, and
     // Chinese captions come from whatever CJK face the font fallback finds.
@@ -104,7 +104,7 @@ TGridFindDialog::TGridFindDialog(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("查找文本"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFont(DialogFont());
+    setFont(dialogFont());
     // The tree-range row below y = 160 is for tree-shaped tables only, so the window ends
     // above it.
     setFixedSize(505, 160);

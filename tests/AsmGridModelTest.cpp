@@ -3,6 +3,7 @@
 
 #include "WidgetTestSupport.h"
 
+#include "core/AsmTable.h"
 #include "data/InstructionRecords.h"
 #include "ui/AsmGridModel.h"
 
@@ -25,14 +26,6 @@ private slots:
     void reportsMovesOfTheCurrentRecord();
 };
 
-namespace {
-
-std::string NameFilter(const char *query)
-{
-    return std::string("NAME LIKE '%") + query + "%'";
-}
-
-} // namespace
 
 void AsmGridModelTest::staysConsistentThroughFiltersAndMoves()
 {
@@ -41,7 +34,7 @@ void AsmGridModelTest::staysConsistentThroughFiltersAndMoves()
     AsmTable &table = model.table();
     table.setFilterCaseInsensitive(true);
     for (const char *query : {"M", "MOV", "MOVX", "REL%X", "", "C%A%R"}) {
-        table.setFilter(NameFilter(query));
+        table.setFilter(nameContainsFilter(query));
         table.setFiltered(true);
         table.last();
         table.prior();
@@ -117,7 +110,7 @@ void AsmGridModelTest::reportsEachRefreshAsOneReset()
     QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
     QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
     model.table().setFiltered(true);
-    model.table().setFilter(NameFilter("MOV"));
+    model.table().setFilter(nameContainsFilter("MOV"));
     QCOMPARE(aboutToReset.count(), 2);
     QCOMPARE(reset.count(), 2);
     QCOMPARE(model.rowCount(), 24);

@@ -61,7 +61,7 @@ struct Window
     Window()
     {
         form = std::make_unique<TMainForm>();
-        QVERIFY(zandrel::testing::ShowActive(*form));
+        QVERIFY(zandrel::testing::showActive(*form));
         auto *pages = form->findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         pages->setCurrentWidget(form->referencePage());
         grid = form->findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
@@ -77,12 +77,12 @@ struct Window
     QLineEdit *edit = nullptr;
 };
 
-QPoint CellCentre(AsmGrid *grid, int row, int column)
+QPoint cellCentre(AsmGrid *grid, int row, int column)
 {
     return grid->visualRect(grid->model()->index(row, column)).center();
 }
 
-void SendWheel(QWidget *target, int angle, Qt::KeyboardModifiers modifiers)
+void sendWheel(QWidget *target, int angle, Qt::KeyboardModifiers modifiers)
 {
     const QPointF position(target->width() / 2, target->height() / 2);
     QWheelEvent event(position, target->mapToGlobal(position), QPoint(), QPoint(0, angle),
@@ -100,7 +100,7 @@ void SendMouse(QWidget *target, QEvent::Type type, QPoint position, Qt::MouseBut
 
 // The colour of a cell at a point clear of its text: the left edge of a number cell, whose
 // text is right-aligned.
-QColor RowBackground(AsmGrid *grid, int row)
+QColor rowBackground(AsmGrid *grid, int row)
 {
     const QRect cell = grid->visualRect(grid->model()->index(row, AsmGridModel::ByteCount));
     return grid->viewport()->grab().toImage().pixelColor(cell.left() + 3, cell.center().y());
@@ -305,9 +305,9 @@ void AsmGridTest::wheelScrollsOrMoves()
     w.grid->verticalScrollBar()->setValue(40);
     w.grid->setCurrentRow(40);
     QCOMPARE(w.grid->topRow(), 40);
-    SendWheel(w.grid->viewport(), -120, modifiers);
-    SendWheel(w.grid->viewport(), -60, modifiers); // half notches add up
-    SendWheel(w.grid->viewport(), -60, modifiers);
+    sendWheel(w.grid->viewport(), -120, modifiers);
+    sendWheel(w.grid->viewport(), -60, modifiers); // half notches add up
+    sendWheel(w.grid->viewport(), -60, modifiers);
     const int page = w.grid->fullyVisibleRows();
     const int row = *w.grid->currentRow();
     QCOMPARE(row, 40 + moveRows + movePages * page);
@@ -315,7 +315,7 @@ void AsmGridTest::wheelScrollsOrMoves()
         QCOMPARE(w.grid->topRow(), 40 + scrollRows + scrollPages * page);
     else // a moved record is kept in view
         QVERIFY(row >= w.grid->topRow() && row < w.grid->topRow() + page);
-    SendWheel(w.grid->viewport(), 240, modifiers);
+    sendWheel(w.grid->viewport(), 240, modifiers);
     QCOMPARE(*w.grid->currentRow(), 40);
 }
 
@@ -323,8 +323,8 @@ void AsmGridTest::wheelDoesNothingWithoutFocus()
 {
     Window w;
     w.edit->setFocus();
-    SendWheel(w.grid->viewport(), -120, Qt::NoModifier);
-    SendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
+    sendWheel(w.grid->viewport(), -120, Qt::NoModifier);
+    sendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
     QCOMPARE(w.grid->topRow(), 0);
     QCOMPARE(w.currentId(), 1);
 }
@@ -335,19 +335,19 @@ void AsmGridTest::clickMakesTheRecordCurrentAndKeepsTheColumn()
     w.edit->setFocus();
     w.grid->setCurrentColumn(AsmGridModel::Kind);
     QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
-                      CellCentre(w.grid, 3, AsmGridModel::Gut));
+                      cellCentre(w.grid, 3, AsmGridModel::Gut));
     QCOMPARE(w.currentId(), 4);
     QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Kind));
     QVERIFY(w.grid->hasFocus());
     QTest::mouseClick(w.grid->viewport(), Qt::RightButton, {},
-                      CellCentre(w.grid, 6, AsmGridModel::Gut));
+                      cellCentre(w.grid, 6, AsmGridModel::Gut));
     QCOMPARE(w.currentId(), 4);
 }
 
 void AsmGridTest::doubleClickOpensNoEditor()
 {
     Window w;
-    const QPoint cell = CellCentre(w.grid, 2, AsmGridModel::Name);
+    const QPoint cell = cellCentre(w.grid, 2, AsmGridModel::Name);
     QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, cell);
     QVERIFY(!w.grid->findChild<QLineEdit *>());
     QCOMPARE(w.grid->currentDisplayText(AsmGridModel::Name), QStringLiteral("MOV A,@Ri"));
@@ -359,18 +359,18 @@ void AsmGridTest::highlightsTheCurrentRowOnlyWithFocus()
     const QColor highlight = w.grid->palette().color(QPalette::Active, QPalette::Highlight);
     const QColor base = w.grid->palette().color(QPalette::Active, QPalette::Base);
     w.edit->setFocus();
-    QCOMPARE(RowBackground(w.grid, 0), base);
+    QCOMPARE(rowBackground(w.grid, 0), base);
 
     QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
-                      CellCentre(w.grid, 2, AsmGridModel::Name));
-    QCOMPARE(RowBackground(w.grid, 2), highlight);
-    QCOMPARE(RowBackground(w.grid, 0), base);
+                      cellCentre(w.grid, 2, AsmGridModel::Name));
+    QCOMPARE(rowBackground(w.grid, 2), highlight);
+    QCOMPARE(rowBackground(w.grid, 0), base);
     QTest::keyClick(w.grid, Qt::Key_Down);
-    QCOMPARE(RowBackground(w.grid, 3), highlight);
-    QCOMPARE(RowBackground(w.grid, 2), base);
+    QCOMPARE(rowBackground(w.grid, 3), highlight);
+    QCOMPARE(rowBackground(w.grid, 2), base);
 
     w.edit->setFocus();
-    QCOMPARE(RowBackground(w.grid, 3), base);
+    QCOMPARE(rowBackground(w.grid, 3), base);
 }
 
 void AsmGridTest::titlesDrawPressedWhileHeld()
@@ -594,9 +594,9 @@ void AsmGridTest::currentIndexIsTheCurrentRecord()
         QTest::keyClick(w.grid, Qt::Key_End);
     else if (step == QLatin1String("click"))
         QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
-                          CellCentre(w.grid, 3, AsmGridModel::Kind));
+                          cellCentre(w.grid, 3, AsmGridModel::Kind));
     else if (step == QLatin1String("wheel"))
-        SendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
+        sendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
     else if (step == QLatin1String("select"))
         QAccessible::queryAccessibleInterface(w.grid)->tableInterface()->selectRow(5);
     else if (step == QLatin1String("find")) {

@@ -301,7 +301,7 @@ void ByteConverterPageTest::altCPressesTheConvertButton()
     auto *convert = form->findChild<QPushButton *>(QStringLiteral("BinCalcBtn"));
     QCOMPARE(convert->text(), QStringLiteral("转换(&C)"));
     edit("BinEdit")->setText(QStringLiteral("junk"));
-    QVERIFY(zandrel::testing::ShowActive(*form));
+    QVERIFY(zandrel::testing::showActive(*form));
     box(3)->setFocus();
     QTest::keyClick(box(3), Qt::Key_C, Qt::AltModifier);
     // A mnemonic shows the button pressed briefly before it clicks.

@@ -363,7 +363,7 @@ private slots:
     void focusesTheInputWhenThePageIsShown()
     {
         TMainForm w;
-        QVERIFY(zandrel::testing::ShowActive(w));
+        QVERIFY(zandrel::testing::showActive(w));
         auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         auto *input = w.findChild<QLineEdit *>(QStringLiteral("HzInputEdit"));
         QVERIFY(!input->hasFocus());
@@ -374,7 +374,7 @@ private slots:
     void tabsThroughTheControlsInOrder()
     {
         Page p;
-        QVERIFY(zandrel::testing::ShowActive(p.window));
+        QVERIFY(zandrel::testing::showActive(p.window));
         open(p);
         QStringList visited;
         p.generate->setFocus();

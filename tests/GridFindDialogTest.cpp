@@ -54,12 +54,12 @@ struct Fixture
 
     int currentId() const { return grid->currentRecord() ? grid->currentRecord()->ID : 0; }
 
-    template <typename T> T *Child(const char *name) const
+    template <typename T> T *child(const char *name) const
     {
         return dialog->findChild<T *>(QString::fromLatin1(name));
     }
-    QComboBox *Box(const char *name) const { return Child<QComboBox>(name); }
-    QCheckBox *Check(const char *name) const { return Child<QCheckBox>(name); }
+    QComboBox *box(const char *name) const { return child<QComboBox>(name); }
+    QCheckBox *check(const char *name) const { return child<QCheckBox>(name); }
 
     // Opens the dialog as the user does (with "查询(&C)" unless told otherwise) and runs
     // body while its modal loop runs; closes it afterwards if body left it open.
@@ -89,31 +89,31 @@ struct Fixture
         QVERIFY2(ran, "the dialog did not open");
     }
 
-    void Choose(const char *box, const QString &entry) const
+    void choose(const char *boxName, const QString &entry) const
     {
-        QVERIFY2(Box(box)->findText(entry) >= 0, qPrintable(entry));
-        Box(box)->setCurrentIndex(Box(box)->findText(entry));
+        QVERIFY2(box(boxName)->findText(entry) >= 0, qPrintable(entry));
+        box(boxName)->setCurrentIndex(box(boxName)->findText(entry));
     }
 
-    void Choose(const QString &findIn, const QString &matchKind, const QString &direction,
+    void choose(const QString &findIn, const QString &matchKind, const QString &direction,
                 bool caseCounts) const
     {
-        Choose("cbFindIn", findIn);
-        Choose("cbMatchinType", matchKind);
-        Choose("cbFindDirection", direction);
-        Check("cbCharCase")->setChecked(caseCounts);
-        Check("cbUseFormat")->setChecked(true);
+        choose("cbFindIn", findIn);
+        choose("cbMatchinType", matchKind);
+        choose("cbFindDirection", direction);
+        check("cbCharCase")->setChecked(caseCounts);
+        check("cbUseFormat")->setChecked(true);
     }
 
-    void Type(const QString &text) const
+    void type(const QString &text) const
     {
         for (const QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, Box("cbText"), Qt::Key_unknown, QString(c),
+            QTest::sendKeyEvent(QTest::Click, box("cbText"), Qt::Key_unknown, QString(c),
                                 Qt::NoModifier);
     }
 
     // A key as the user presses it, through the window to the focused control.
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const
     {
         QTest::keyClick(dialog->windowHandle(), key, modifiers);
     }
@@ -123,7 +123,7 @@ struct Fixture
     TGridFindDialog *dialog = nullptr;
 };
 
-QList<int> Range(int first, int last)
+QList<int> range(int first, int last)
 {
     QList<int> ids;
     for (int id = first; id != last; id += first < last ? 1 : -1)
@@ -145,18 +145,18 @@ void GridFindDialogTest::firstOpeningShowsTheDefaults()
     f.WhileOpen([&] {
         QCOMPARE(f.dialog->windowTitle(), QStringLiteral("查找文本"));
         QCOMPARE(f.dialog->size(), QSize(505, 160));
-        QTRY_COMPARE(QApplication::focusWidget(), f.Box("cbText"));
-        QCOMPARE(f.Box("cbText")->currentText(), QString());
-        QCOMPARE(f.Box("cbText")->count(), 0);
+        QTRY_COMPARE(QApplication::focusWidget(), f.box("cbText"));
+        QCOMPARE(f.box("cbText")->currentText(), QString());
+        QCOMPARE(f.box("cbText")->count(), 0);
         QStringList findIn;
-        for (int i = 0; i < f.Box("cbFindIn")->count(); ++i)
-            findIn << f.Box("cbFindIn")->itemText(i);
+        for (int i = 0; i < f.box("cbFindIn")->count(); ++i)
+            findIn << f.box("cbFindIn")->itemText(i);
         QCOMPARE(findIn, QStringList({"助记符", "指令说明", "类别", "字节数", "周期数", "<全部>"}));
-        QCOMPARE(f.Box("cbFindIn")->currentText(), kName);
-        QCOMPARE(f.Box("cbMatchinType")->currentText(), kAny);
-        QCOMPARE(f.Box("cbFindDirection")->currentText(), kAll);
-        QVERIFY(!f.Check("cbCharCase")->isChecked());
-        QVERIFY(f.Check("cbUseFormat")->isChecked());
+        QCOMPARE(f.box("cbFindIn")->currentText(), kName);
+        QCOMPARE(f.box("cbMatchinType")->currentText(), kAny);
+        QCOMPARE(f.box("cbFindDirection")->currentText(), kAll);
+        QVERIFY(!f.check("cbCharCase")->isChecked());
+        QVERIFY(f.check("cbUseFormat")->isChecked());
     });
 }
 
@@ -177,7 +177,7 @@ void GridFindDialogTest::findStepsFromMatchToMatch_data()
     const auto row = [](const char *name) -> QTestData & {
         return QTest::newRow(name) << QString() << 0;
     };
-    row("mov") << kName << kAny << kAll << false << "mov" << false << (Range(1, 22) << 105 << 106);
+    row("mov") << kName << kAny << kAll << false << "mov" << false << (range(1, 22) << 105 << 106);
     row("mov, case counting") << kName << kAny << kAll << true << "mov" << false << QList<int>();
     row("J at the start, case counting") << kName << kBegin << kAll << true << "J" << false
                                          << QList<int>{78, 79, 80, 107, 108, 109, 110, 111};
@@ -188,14 +188,14 @@ void GridFindDialogTest::findStepsFromMatchToMatch_data()
     row("one blank") << kName << kWhole << kAll << false << "POP direct" << false << QList<int>();
     row("4 in 周期数") << QStringLiteral("周期数") << kWhole << kAll << false << "4" << false
                        << QList<int>{38, 39};
-    row("empty text whole") << bytes << kWhole << kAll << false << "" << false << Range(112, 130);
+    row("empty text whole") << bytes << kWhole << kAll << false << "" << false << range(112, 130);
     row("empty text anywhere") << bytes << kAny << kAll << false << "" << false << QList<int>();
     row("empty text at the start")
-        << bytes << kBegin << kAll << false << "" << false << Range(1, 130);
+        << bytes << kBegin << kAll << false << "" << false << range(1, 130);
     row("up from the first record")
         << kName << kAny << QStringLiteral("向上") << false << "mov" << false << QList<int>();
     QTest::newRow("Ctrl+Enter with 全部 goes up from ID 10")
-        << QString() << 9 << kName << kAny << kAll << false << "mov" << true << Range(9, 1);
+        << QString() << 9 << kName << kAny << kAll << false << "mov" << true << range(9, 1);
     QTest::newRow("rel within the CJNE filter") << "CJNE" << 0 << kName << kAny << kAll << false
                                                 << "rel" << false << QList<int>{81, 82, 83, 84};
 }
@@ -218,16 +218,16 @@ void GridFindDialogTest::findStepsFromMatchToMatch()
     QVERIFY(f.grid->setCurrentRow(startRow));
     const int startId = f.currentId();
     f.WhileOpen([&] {
-        f.Choose(findIn, matchKind, direction, caseCounts);
-        const int column = f.Box("cbFindIn")->currentData().toInt();
-        f.Type(text);
+        f.choose(findIn, matchKind, direction, caseCounts);
+        const int column = f.box("cbFindIn")->currentData().toInt();
+        f.type(text);
         for (const int id : matches) {
-            f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            f.key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
             QCOMPARE(f.currentId(), id);
             QCOMPARE(f.grid->currentColumn(), column);
         }
         for (int again = 0; again < 2; ++again) {
-            f.Key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
+            f.key(Qt::Key_Return, ctrl ? Qt::ControlModifier : Qt::NoModifier);
             QCOMPARE(f.currentId(), matches.isEmpty() ? startId : matches.last());
             QVERIFY(f.dialog->isVisible());
         }
@@ -241,12 +241,12 @@ void GridFindDialogTest::allColumnsStepsThroughTheRestOfTheRecord()
 {
     Fixture f;
     f.WhileOpen([&] {
-        f.Choose(QStringLiteral("<全部>"), kAny, kAll, false);
-        f.Type(QStringLiteral("累加器"));
-        f.Key(Qt::Key_Return);
+        f.choose(QStringLiteral("<全部>"), kAny, kAll, false);
+        f.type(QStringLiteral("累加器"));
+        f.key(Qt::Key_Return);
         QCOMPARE(f.currentId(), 1);
         QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Gut));
-        f.Key(Qt::Key_Return); // 类别, 字节数, 周期数 of ID 1, then ID 2 from 助记符
+        f.key(Qt::Key_Return); // 类别, 字节数, 周期数 of ID 1, then ID 2 from 助记符
         QCOMPARE(f.currentId(), 2);
         QCOMPARE(f.grid->currentColumn(), int(AsmGridModel::Gut));
     });
@@ -257,21 +257,21 @@ void GridFindDialogTest::onlyTextDirectionAndFindInStartFromTheTopAgain()
 {
     Fixture f;
     f.WhileOpen([&] {
-        f.Choose(kName, kAny, kAll, false);
-        f.Type(QStringLiteral("mov"));
+        f.choose(kName, kAny, kAll, false);
+        f.type(QStringLiteral("mov"));
         for (int i = 0; i < 3; ++i)
-            f.Key(Qt::Key_Return);
+            f.key(Qt::Key_Return);
         QCOMPARE(f.currentId(), 3);
         // Clicking the check boxes also takes the focus out of the text box.
         for (const char *box : {"cbCharCase", "cbCharCase", "cbUseFormat", "cbUseFormat"})
-            QTest::mouseClick(f.Check(box), Qt::LeftButton);
-        f.Choose("cbMatchinType", kBegin);
-        f.Choose("cbMatchinType", kAny);
-        f.Key(Qt::Key_Return);
+            QTest::mouseClick(f.check(box), Qt::LeftButton);
+        f.choose("cbMatchinType", kBegin);
+        f.choose("cbMatchinType", kAny);
+        f.key(Qt::Key_Return);
         QCOMPARE(f.currentId(), 4);
-        f.Choose("cbFindDirection", QStringLiteral("向下"));
-        f.Choose("cbFindDirection", kAll);
-        f.Key(Qt::Key_Return);
+        f.choose("cbFindDirection", QStringLiteral("向下"));
+        f.choose("cbFindDirection", kAll);
+        f.key(Qt::Key_Return);
         QCOMPARE(f.currentId(), 1);
     });
 }
@@ -282,16 +282,16 @@ void GridFindDialogTest::reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices()
     const int historyBefore = [&] {
         int count = 0;
         f.WhileOpen([&] {
-            count = f.Box("cbText")->count();
-            f.Choose(QStringLiteral("<全部>"), kBegin, kAll, false);
-            f.Type(QStringLiteral("ljmp")); // the start of ID 93 only
-            f.Key(Qt::Key_Return);
-            f.Box("cbText")->setEditText(QStringLiteral("LJMP"));
-            f.Key(Qt::Key_Return);
+            count = f.box("cbText")->count();
+            f.choose(QStringLiteral("<全部>"), kBegin, kAll, false);
+            f.type(QStringLiteral("ljmp")); // the start of ID 93 only
+            f.key(Qt::Key_Return);
+            f.box("cbText")->setEditText(QStringLiteral("LJMP"));
+            f.key(Qt::Key_Return);
             QCOMPARE(f.currentId(), 93);
-            f.Choose("cbFindIn", QStringLiteral("指令说明"));
-            f.Box("cbText")->setEditText(QStringLiteral("长"));
-            f.Key(Qt::Key_Return);
+            f.choose("cbFindIn", QStringLiteral("指令说明"));
+            f.box("cbText")->setEditText(QStringLiteral("长"));
+            f.key(Qt::Key_Return);
         });
         return count;
     }();
@@ -299,15 +299,15 @@ void GridFindDialogTest::reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices()
     f.grid->setFocus();
     f.WhileOpen(
         [&] {
-            QComboBox *text = f.Box("cbText");
+            QComboBox *text = f.box("cbText");
             QCOMPARE(text->currentText(), QString());
             QCOMPARE(text->count(), historyBefore + 2); // "ljmp" once, whatever its case
             QCOMPARE(text->itemText(historyBefore), QStringLiteral("ljmp"));
-            QCOMPARE(f.Box("cbFindIn")->currentText(), QStringLiteral("指令说明"));
-            QCOMPARE(f.Box("cbMatchinType")->currentText(), kBegin);
-            f.Choose("cbFindIn", kName);
-            f.Type(QStringLiteral("L"));
-            f.Key(Qt::Key_Return);
+            QCOMPARE(f.box("cbFindIn")->currentText(), QStringLiteral("指令说明"));
+            QCOMPARE(f.box("cbMatchinType")->currentText(), kBegin);
+            f.choose("cbFindIn", kName);
+            f.type(QStringLiteral("L"));
+            f.key(Qt::Key_Return);
             QCOMPARE(f.currentId(), 89); // not 93: from the first record again
         },
         [&] { QTest::keyClick(f.grid, Qt::Key_F, Qt::ControlModifier); });
@@ -317,20 +317,20 @@ void GridFindDialogTest::escapeRestoresTheTextTypedThenCloses()
 {
     Fixture f;
     f.WhileOpen([&] {
-        QComboBox *text = f.Box("cbText");
+        QComboBox *text = f.box("cbText");
         text->setEditText(QStringLiteral("mov"));
-        f.Choose(kName, kAny, kAll, false);
-        f.Child<QWidget>("cbFindIn")->setFocus();
-        f.Key(Qt::Key_Backtab, Qt::ShiftModifier); // back into the text box
+        f.choose(kName, kAny, kAll, false);
+        f.child<QWidget>("cbFindIn")->setFocus();
+        f.key(Qt::Key_Backtab, Qt::ShiftModifier); // back into the text box
         QTRY_COMPARE(QApplication::focusWidget(), text);
-        f.Type(QStringLiteral("x"));
-        f.Key(Qt::Key_Escape);
+        f.type(QStringLiteral("x"));
+        f.key(Qt::Key_Escape);
         QVERIFY(f.dialog->isVisible());
         QCOMPARE(text->currentText(), QStringLiteral("mov"));
         QCOMPARE(text->lineEdit()->selectedText(), QStringLiteral("mov"));
-        f.Type(QStringLiteral("v"));
-        f.Key(Qt::Key_Return); // the text counts as unchanged after a Find by Enter
-        f.Key(Qt::Key_Escape);
+        f.type(QStringLiteral("v"));
+        f.key(Qt::Key_Return); // the text counts as unchanged after a Find by Enter
+        f.key(Qt::Key_Escape);
         QVERIFY(!f.dialog->isVisible());
     });
 }

@@ -25,9 +25,9 @@ private slots:
 
 namespace {
 
-constexpr auto Any = GridMatchKind::AnyPart;
-constexpr auto Whole = GridMatchKind::WholeField;
-constexpr auto Begin = GridMatchKind::FromBeginning;
+constexpr auto kAny = GridMatchKind::AnyPart;
+constexpr auto kWhole = GridMatchKind::WholeField;
+constexpr auto kBegin = GridMatchKind::FromBeginning;
 
 } // namespace
 
@@ -41,13 +41,13 @@ void GridTextSearchTest::comparesCellTexts_data()
 
     // The rest is covered through the dialog.
     QTest::newRow("any, Chinese, case ignored") << "累加器加1"
-                                                << "器加" << Any << true << true;
+                                                << "器加" << kAny << true << true;
     QTest::newRow("whole, empty against text") << "1"
-                                               << "" << Whole << true << false;
+                                               << "" << kWhole << true << false;
     QTest::newRow("begin, not at the start") << "AJMP addr11"
-                                             << "J" << Begin << true << false;
+                                             << "J" << kBegin << true << false;
     QTest::newRow("begin, cell shorter") << "DB"
-                                         << "DBX" << Begin << true << false;
+                                         << "DBX" << kBegin << true << false;
 }
 
 void GridTextSearchTest::comparesCellTexts()
@@ -101,7 +101,7 @@ void GridTextSearchTest::walksTheShownColumnsInDisplayOrder()
     search.text = QStringLiteral("1");
     search.allColumns = true;
     search.direction = up ? GridSearchDirection::Up : GridSearchDirection::Down;
-    search.matchKind = Whole;
+    search.matchKind = kWhole;
     QVERIFY(SearchGridText(grid, search));
     QCOMPARE(grid.currentRecord()->ID, expectedId);
     QCOMPARE(grid.currentColumn(), expectedColumn);

@@ -310,7 +310,7 @@ void RandomUseTest::windowSurvivesRandomUse()
 
     testing::MessageBoxRecorder boxes;
     TMainForm form;
-    QVERIFY(testing::ShowActive(form));
+    QVERIFY(testing::showActive(form));
     AsmGrid *grid = form.findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
     RandomUser user(form, seed);
     QElapsedTimer clock;

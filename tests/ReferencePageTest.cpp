@@ -45,7 +45,7 @@ struct Window
     Window()
     {
         form = std::make_unique<TMainForm>();
-        QVERIFY(zandrel::testing::ShowActive(*form));
+        QVERIFY(zandrel::testing::showActive(*form));
         pages = form->findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         page = form->referencePage();
         pages->setCurrentWidget(page);

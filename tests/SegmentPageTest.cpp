@@ -84,7 +84,7 @@ void SegmentPageTest::editsStayEmptyUntilGenerateIsPressed()
 {
     QVERIFY(bin().isEmpty());
     QVERIFY(hex().isEmpty());
-    QVERIFY(zandrel::testing::ShowActive(*form));
+    QVERIFY(zandrel::testing::showActive(*form));
     // The accelerator presses the button and lets it go a moment later.
     QTest::keyClick(form.get(), Qt::Key_G, Qt::AltModifier);
     QTRY_COMPARE(bin(), QStringLiteral("11111111"));

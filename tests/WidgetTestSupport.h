@@ -43,7 +43,7 @@ public:
 
 // Shows window and makes it the active one, as the user's window would be, so that keys,
 // accelerators and focus behave as they do on a desktop. False if the platform would not.
-inline bool ShowActive(QWidget &window)
+inline bool showActive(QWidget &window)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))

@@ -6,7 +6,7 @@
 namespace zandrel {
 namespace {
 
-int RowOrNone(std::optional<std::size_t> row)
+int rowOrNone(std::optional<std::size_t> row)
 {
     return row ? static_cast<int>(*row) : -1;
 }
@@ -20,7 +20,7 @@ AsmGridModel::AsmGridModel(std::span<const InstructionRecord> records, QObject *
         [this] { beginResetModel(); },
         [this] { endResetModel(); },
         [this](std::optional<std::size_t> previous) {
-            emit currentRecordMoved(RowOrNone(previous), RowOrNone(table_.currentRow()));
+            emit currentRecordMoved(rowOrNone(previous), rowOrNone(table_.currentRow()));
         },
     });
 }
