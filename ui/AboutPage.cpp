@@ -3,10 +3,9 @@
 
 #include "ui/AboutPage.h"
 
+#include "ui/Accessible.h"
 #include "ui/Application.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QDesktopServices>
 #include <QGroupBox>
 #include <QMouseEvent>
@@ -17,54 +16,33 @@ namespace {
 
 // To assistive tools the web label is a link: its text is its name, its address the
 // description, and pressing it is a click on it.
-class LinkAccessible : public QAccessibleWidget
+class LinkAccessible : public ClickableAccessible<LinkLabel>
 {
 public:
-    explicit LinkAccessible(LinkLabel *label) : QAccessibleWidget(label, QAccessible::Link) {}
+    explicit LinkAccessible(LinkLabel *label) : ClickableAccessible(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return label()->text();
+            return target()->text();
         if (kind == QAccessible::Description)
-            return label()->address().toString();
-        return QAccessibleWidget::text(kind);
+            return target()->address().toString();
+        return ClickableAccessible::text(kind);
     }
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = ClickableAccessible::state();
         state.linked = true;
         return state;
     }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction())
-            emit label()->clicked();
-    }
-
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
-
-QAccessibleInterface *linkAccessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(LinkLabel::staticMetaObject.className()))
-        return nullptr;
-    return new LinkAccessible(static_cast<LinkLabel *>(object));
-}
 
 } // namespace
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(linkAccessible), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibleInterface<LinkLabel, LinkAccessible>();
 }
 
 QUrl LinkLabel::address() const
@@ -76,7 +54,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        click();
 }
 
 AboutPage::AboutPage(QWidget *parent) : QWidget(parent)

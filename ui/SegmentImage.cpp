@@ -3,8 +3,8 @@
 
 #include "ui/SegmentImage.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
+#include "ui/Accessible.h"
+
 #include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,48 +13,29 @@
 namespace zandrel {
 namespace {
 
-// To assistive tools a segment is a toggle button: checked while lit, and pressing it is a
-// click on it.
-class SegmentAccessible : public QAccessibleWidget
+// To assistive tools a segment is a toggle button: checked while lit, and pressing or
+// toggling it is a click on it.
+class SegmentAccessible : public ClickableAccessible<SegmentImage>
 {
 public:
-    explicit SegmentAccessible(SegmentImage *image) : QAccessibleWidget(image, QAccessible::Button) {}
+    explicit SegmentAccessible(SegmentImage *image) : ClickableAccessible(image, QAccessible::Button) {}
 
     QAccessible::State state() const override
     {
-        QAccessible::State state = QAccessibleWidget::state();
+        QAccessible::State state = ClickableAccessible::state();
         state.checkable = true;
-        state.checked = segment()->Tag != 0;
+        state.checked = target()->Tag != 0;
         return state;
     }
 
     QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
-
-    void doAction(const QString &action) override
-    {
-        if (action == pressAction() || action == toggleAction())
-            segment()->click();
-    }
-
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    SegmentImage *segment() const { return static_cast<SegmentImage *>(widget()); }
 };
-
-QAccessibleInterface *segmentAccessible(const QString &className, QObject *object)
-{
-    if (className != QLatin1String(SegmentImage::staticMetaObject.className()))
-        return nullptr;
-    return new SegmentAccessible(static_cast<SegmentImage *>(object));
-}
 
 } // namespace
 
 SegmentImage::SegmentImage(QWidget *parent) : QLabel(parent)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(segmentAccessible), true);
-    Q_UNUSED(factoryInstalled);
+    installAccessibleInterface<SegmentImage, SegmentAccessible>();
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
