@@ -118,6 +118,8 @@ bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCom
         std::fputs(helpText(command).toUtf8().constData(), stdout);
         return false;
     }
+    if (!command.takesArguments && !parser.positionalArguments().isEmpty())
+        usageError(QStringLiteral("%1 命令不带参数：“%2”").arg(command.name, parser.positionalArguments().first()));
     return true;
 }
 

@@ -40,13 +40,15 @@ struct CommandSpec
     QString brief;    // one line, for the program's help
     QString summary;
     std::vector<OptionSpec> options;
+    bool takesArguments = false; // texts after the options; a command without them refuses any
 };
 
 // The options every command has: --help, --output, --crlf.
 std::vector<OptionSpec> commonOptions();
 
 // Parses a command's arguments (those after its name). Prints the help and returns false
-// for --help; throws a usage Failure naming the unknown option or missing value.
+// for --help; throws a usage Failure naming the unknown option or missing value, or the first
+// argument given to a command that takes none.
 bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCommandLineParser &parser);
 
 QString helpText(const CommandSpec &command);

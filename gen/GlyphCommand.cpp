@@ -37,6 +37,7 @@ const CommandSpec &glyphCommand()
             {{QStringLiteral("encoding")}, QStringLiteral("编码"),
              QStringLiteral("注释和标签中字符的编码：utf-8 或 gb2312"), QStringLiteral("utf-8")},
         },
+        true,
     };
     return command;
 }

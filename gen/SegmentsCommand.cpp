@@ -37,8 +37,6 @@ int runSegments(const QStringList &arguments)
     QCommandLineParser parser;
     if (!parseCommand(segmentsCommand(), arguments, parser))
         return Success;
-    if (!parser.positionalArguments().isEmpty())
-        usageError(QStringLiteral("segments 命令不带参数：“%1”").arg(parser.positionalArguments().first()));
 
     const auto format = static_cast<SegmentTableFormat>(choiceOf(
         parser, QStringLiteral("format"), {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("list")}));

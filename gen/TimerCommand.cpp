@@ -94,8 +94,6 @@ int runTimer(const QStringList &arguments)
     QCommandLineParser parser;
     if (!parseCommand(timerCommand(), arguments, parser))
         return Success;
-    if (!parser.positionalArguments().isEmpty())
-        usageError(QStringLiteral("timer 命令不带参数：“%1”").arg(parser.positionalArguments().first()));
 
     if (!parser.isSet(QStringLiteral("crystal")))
         usageError(QStringLiteral("缺少 --crystal"));

@@ -7,6 +7,7 @@
 #include "core/GlyphCodeText.h"
 #include "ui/Application.h"
 #include "ui/Appearance.h"
+#include "ui/Controls.h"
 #include "ui/DotMatrixImage.h"
 #include "ui/Main.h"
 #include "ui/MessageBoxes.h"
@@ -33,16 +34,12 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
 
-    HzMarkImage = new DotMatrixImage(10, this);
-    HzMarkImage->setObjectName(QStringLiteral("HzMarkImage"));
-    HzMarkImage->setGeometry(136, 0, 169, 169);
+    HzMarkImage = makeControl<DotMatrixImage>(this, QStringLiteral("HzMarkImage"), {136, 0, 169, 169}, 10);
     HzMarkImage->setAccessibleName(QStringLiteral("字模大图"));
     HzMarkImage->setAccessibleDescription(
         QStringLiteral("输入汉字的16×16点阵放大图，每格一点；红格是字模代码中为0的位"));
 
-    HZSmallMarkImage = new DotMatrixImage(2, this);
-    HZSmallMarkImage->setObjectName(QStringLiteral("HZSmallMarkImage"));
-    HZSmallMarkImage->setGeometry(88, 32, 41, 41);
+    HZSmallMarkImage = makeControl<DotMatrixImage>(this, QStringLiteral("HZSmallMarkImage"), {88, 32, 41, 41}, 2);
     HZSmallMarkImage->setAccessibleName(QStringLiteral("字模小图"));
     HZSmallMarkImage->setAccessibleDescription(
         QStringLiteral("输入汉字的16×16点阵原大小图，每点一像素；红点是字模代码中为0的位"));
