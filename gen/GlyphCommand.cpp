@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "gen/Commands.h"
 
+#include "core/ByteText.h"
 #include "core/Gb2312.h"
 #include "core/GlyphTable.h"
 
@@ -105,7 +106,7 @@ public:
                     const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
                     name = label(QString(decoder.decode(QByteArrayView(bytes, 2))), h, l);
                 } else if (withLabels_) {
-                    name = QStringLiteral("%1").arg(hi * 256 + lo, 4, 16).toUpper().toStdString();
+                    name = twoDigitHex(hi) + twoDigitHex(lo);
                 }
                 entries_.push_back({h, l, std::move(name)});
             }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "gen/Commands.h"
 
+#include "core/ByteText.h"
 #include "core/TimerReload.h"
 
 #include <QRegularExpression>
@@ -77,7 +78,7 @@ QString signedPercent(double value)
 
 QString hexByte(std::uint8_t value)
 {
-    return QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0')).toUpper();
+    return QString::fromStdString(twoDigitHex(value));
 }
 
 // The assembler's form of an immediate: a leading 0 where the first digit is a letter.
