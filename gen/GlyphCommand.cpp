@@ -7,7 +7,6 @@
 #include "core/GlyphTable.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
 
 #include <set>
 
@@ -75,8 +74,9 @@ public:
             }
             if (ucs4 == ' ' || ucs4 == '\t' || ucs4 == '\r' || (ucs4 == 0xFEFF && i == 1))
                 continue;
-            const auto code = gb2312Of(character, ucs4);
-            if (!code) {
+            const std::optional<std::uint16_t> code = gb2312CodeOf(ucs4);
+            // ASCII has a code too, but no glyph in the font.
+            if (!code || *code < 0x80) {
                 QString where = QStringLiteral("第%1行第%2列").arg(line).arg(column);
                 if (!input.source.isEmpty())
                     where = input.source + QStringLiteral("，") + where;
@@ -96,15 +96,13 @@ public:
     // with their hexadecimal code.
     void addLibrary()
     {
-        QStringDecoder decoder("GB2312");
         for (int hi = 0xA1; hi <= 0xF7; ++hi)
             for (int lo = 0xA1; lo <= 0xFE; ++lo) {
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
                 std::string name;
-                if (withLabels_ && isAssignedGb2312(h, l)) {
-                    const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
-                    name = label(QString(decoder.decode(QByteArrayView(bytes, 2))), h, l);
+                if (const std::optional<char32_t> ucs4 = unicodeOfGb2312(h, l); withLabels_ && ucs4) {
+                    name = label(QString::fromUcs4(&*ucs4, 1), h, l);
                 } else if (withLabels_) {
                     name = twoDigitHex(hi) + twoDigitHex(lo);
                 }
@@ -115,24 +113,6 @@ public:
     const std::vector<GlyphTableEntry> &entries() const { return entries_; }
 
 private:
-    std::optional<unsigned> gb2312Of(QStringView character, char32_t ucs4)
-    {
-        if (ucs4 < 0x80 || isPrivateUse(ucs4))
-            return std::nullopt;
-        const QByteArray bytes = encoder_.encode(character);
-        if (encoder_.hasError()) {
-            encoder_.resetState();
-            return std::nullopt;
-        }
-        if (bytes.size() != 2)
-            return std::nullopt;
-        const auto hi = static_cast<std::uint8_t>(bytes[0]);
-        const auto lo = static_cast<std::uint8_t>(bytes[1]);
-        if (!isAssignedGb2312(hi, lo))
-            return std::nullopt;
-        return hi * 256u + lo;
-    }
-
     std::string label(QStringView character, std::uint8_t hi, std::uint8_t lo) const
     {
         if (gb2312Labels_)
@@ -142,8 +122,7 @@ private:
 
     bool withLabels_;
     bool gb2312Labels_;
-    QStringEncoder encoder_{"GB2312"};
-    std::set<unsigned> seen_;
+    std::set<std::uint16_t> seen_;
     std::vector<GlyphTableEntry> entries_;
 };
 

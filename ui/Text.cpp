@@ -8,8 +8,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QStringDecoder>
-#include <QStringEncoder>
 
 namespace zandrel {
 
@@ -19,49 +17,36 @@ bool isBlank(const QString &text)
     return trimBlanks(text.toStdString()).empty();
 }
 
+namespace {
+
+std::u32string toUcs4(const QString &text)
+{
+    // A lone surrogate arrives as U+FFFD, which has no GB2312 code either.
+    const QList<uint> characters = text.toUcs4();
+    return std::u32string(characters.begin(), characters.end());
+}
+
+} // namespace
+
 std::optional<std::string> toGb2312(const QString &text)
 {
-    const QList<uint> characters = text.toUcs4();
-    for (uint ucs4 : characters)
-        if (isPrivateUse(ucs4))
-            return std::nullopt;
-    QStringEncoder encoder("GB2312");
-    const QByteArray bytes = encoder.encode(text);
-    if (!encoder.isValid() || encoder.hasError())
-        return std::nullopt;
-    return bytes.toStdString();
+    return encodeGb2312(toUcs4(text));
 }
 
 QString fromGb2312(std::string_view bytes)
 {
-    QStringDecoder decoder("GB2312");
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    const std::u32string text = decodeGb2312(bytes);
+    return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::string toGb2312WithStandIns(const QString &text)
 {
-    static const QByteArray standIn("\xA1\xA1");
-    QStringEncoder encoder("GB2312");
     std::string bytes;
-    for (qsizetype i = 0; i < text.size();) {
-        // A surrogate pair is one character.
-        const qsizetype units =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-        const QStringView character = QStringView(text).mid(i, units);
-        i += units;
-        if (character.front().unicode() < 0x80) {
-            bytes += static_cast<char>(character.front().unicode());
-            continue;
-        }
-        QByteArray encoded = encoder.isValid() ? encoder.encode(character) : QByteArray();
-        const bool gb2312 = !encoder.hasError() && encoded.size() == 2 &&
-                            static_cast<unsigned char>(encoded[0]) >= 0xA1 &&
-                            static_cast<unsigned char>(encoded[1]) >= 0xA1;
-        if (!gb2312) {
-            encoded = standIn;
-            encoder.resetState();
-        }
-        bytes.append(encoded.constData(), static_cast<std::size_t>(encoded.size()));
+    for (char32_t ucs4 : toUcs4(text)) {
+        const std::uint16_t code = gb2312CodeOf(ucs4).value_or(0xA1A1);
+        if (code >= 0x80)
+            bytes += static_cast<char>(code >> 8);
+        bytes += static_cast<char>(code & 0xFF);
     }
     return bytes;
 }

@@ -20,8 +20,7 @@ bool isBlank(const QString &text);
 inline std::string toStd(const QString &text) { return text.toStdString(); }
 inline QString fromStd(const std::string &text) { return QString::fromStdString(text); }
 
-// The GB2312 bytes of text, or nothing when a character has no place in GB2312. Private-use
-// characters count as having none: the encoder maps them onto codes GB2312 leaves unassigned.
+// The GB2312 bytes of text, or nothing when a character has no place in GB2312.
 std::optional<std::string> toGb2312(const QString &text);
 
 // Text from GB2312 bytes.
