@@ -2,13 +2,13 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 
 # Build-time step: reads a glibc charmap of GB2312 (gzipped or plain) and writes its two-byte
-# codes as C++ initialisers "{0xD6D0, 0x4E2D}," (code, then character), in the file's order.
-# The compiler checks the count and the order; here only the form of each line is checked.
+# codes as C++ initialisers "{0xD6D0, 0x4E2D}," (code, then character), once in the file's
+# order and once in the characters' order. The compiler checks both orders.
 #
-#   cmake -DCHARMAP=<GB2312 or GB2312.gz> -DOUTPUT=<file.inc> -P Gb2312CharmapGenerator.cmake
+#   cmake -DCHARMAP=<GB2312 or GB2312.gz> -DOUTPUT_BY_CODE=<file.inc> -DOUTPUT_BY_UNICODE=<file.inc>
+#         -P Gb2312CharmapGenerator.cmake
 if(CHARMAP MATCHES "\\.gz$")
-  get_filename_component(name ${OUTPUT} NAME)
-  set(plain ${OUTPUT}.charmap)
+  set(plain ${OUTPUT_BY_CODE}.charmap)
   execute_process(COMMAND gzip -dc ${CHARMAP} OUTPUT_FILE ${plain} RESULT_VARIABLE result)
   if(NOT result EQUAL 0)
     file(REMOVE ${plain})
@@ -29,9 +29,20 @@ list(LENGTH lines count)
 if(NOT count EQUAL 7445)
   message(FATAL_ERROR "${CHARMAP}: ${count} two-byte codes where GB2312 has 7445")
 endif()
-list(TRANSFORM lines REPLACE "^<U(....)>[ \t]+/x(..)/x(..).*$" "{0x\\2\\3, 0x\\1},")
-string(TOUPPER "${lines}" lines)
-string(REPLACE "0X" "0x" lines "${lines}")
-list(JOIN lines "\n" body)
-file(WRITE ${OUTPUT}.tmp "// Generated from ${CHARMAP}\n${body}\n")
-file(RENAME ${OUTPUT}.tmp ${OUTPUT})
+# "D6D0 4E2D": code, then character, four upper-case digits each, so that sorting the text
+# sorts the numbers.
+list(TRANSFORM lines REPLACE "^<U(....)>[ \t]+/x(..)/x(..).*$" "\\2\\3 \\1")
+string(TOUPPER "${lines}" by_code)
+set(by_unicode ${by_code})
+list(TRANSFORM by_unicode REPLACE "^(....) (....)$" "\\2 \\1")
+list(SORT by_unicode)
+list(TRANSFORM by_unicode REPLACE "^(....) (....)$" "\\2 \\1")
+
+function(write_pairs file pairs)
+  list(TRANSFORM pairs REPLACE "^(....) (....)$" "{0x\\1, 0x\\2},")
+  list(JOIN pairs "\n" body)
+  file(WRITE ${file}.tmp "// Generated from ${CHARMAP}\n${body}\n")
+  file(RENAME ${file}.tmp ${file})
+endfunction()
+write_pairs(${OUTPUT_BY_CODE} "${by_code}")
+write_pairs(${OUTPUT_BY_UNICODE} "${by_unicode}")
