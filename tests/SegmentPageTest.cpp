@@ -34,8 +34,8 @@ private slots:
     void laterImageTakesOverlappingClick();
     void unlitSegmentShowsOnlyItsEdge();
     void litSegmentIsRedInsideItsEdge();
-    void assistiveToolsPressSegmentsAsToggleButtons_data();
-    void assistiveToolsPressSegmentsAsToggleButtons();
+    void assistiveToolsPressSegmentsAsCheckBoxes_data();
+    void assistiveToolsPressSegmentsAsCheckBoxes();
 
 private:
     template <typename T> T *control(const char *name) const
@@ -210,7 +210,7 @@ void SegmentPageTest::litSegmentIsRedInsideItsEdge()
         QCOMPARE(pixel(p), box);
 }
 
-void SegmentPageTest::assistiveToolsPressSegmentsAsToggleButtons_data()
+void SegmentPageTest::assistiveToolsPressSegmentsAsCheckBoxes_data()
 {
     // Common anode: the pressed segment's bit goes to 0.
     QTest::addColumn<char>("letter");
@@ -221,14 +221,14 @@ void SegmentPageTest::assistiveToolsPressSegmentsAsToggleButtons_data()
     QTest::newRow("H") << 'H' << QStringLiteral("小数点") << QStringLiteral("7FH");
 }
 
-void SegmentPageTest::assistiveToolsPressSegmentsAsToggleButtons()
+void SegmentPageTest::assistiveToolsPressSegmentsAsCheckBoxes()
 {
     QFETCH(char, letter);
     QFETCH(QString, name);
     QFETCH(QString, code);
     QAccessibleInterface *button = QAccessible::queryAccessibleInterface(segment(letter));
     QVERIFY(button);
-    QCOMPARE(button->role(), QAccessible::Button);
+    QCOMPARE(button->role(), QAccessible::CheckBox);
     QCOMPARE(button->text(QAccessible::Name), name);
     QVERIFY(button->state().checkable);
     QVERIFY(!button->state().checked);

@@ -13,12 +13,13 @@
 namespace zandrel {
 namespace {
 
-// To assistive tools a segment is a toggle button: checked while lit, and pressing or
-// toggling it is a click on it.
+// To assistive tools a segment is a check box, checked while lit, so that a screen reader
+// says whether it is lit (every Qt version maps that role, on AT-SPI and UI Automation alike);
+// pressing or toggling it is a click on it.
 class SegmentAccessible : public ClickableAccessible<SegmentImage>
 {
 public:
-    explicit SegmentAccessible(SegmentImage *image) : ClickableAccessible(image, QAccessible::Button) {}
+    explicit SegmentAccessible(SegmentImage *image) : ClickableAccessible(image, QAccessible::CheckBox) {}
 
     QAccessible::State state() const override
     {
