@@ -7,6 +7,7 @@
 #include "core/GlyphCodeText.h"
 #include "ui/Text.h"
 
+#include <QList>
 #include <QString>
 
 #include <cstdint>
@@ -22,8 +23,22 @@ void check(bool condition)
 
 void generate(const QString &text)
 {
-    check(zandrel::gb2312Length(text) >= 0);
+    // Every character counts one byte when it is ASCII and two otherwise, its stand-in's size
+    // when it has no GB2312 code; an encodable text is exactly that long and decodes back to
+    // itself, but for the acute accent, which is written as the full-width apostrophe.
+    const QList<uint> characters = text.toUcs4();
+    qsizetype length = 0;
+    for (uint ucs4 : characters)
+        length += ucs4 < 0x80 ? 1 : 2;
+    check(zandrel::gb2312Length(text) == length);
     const std::optional<std::string> code = zandrel::toGb2312(text);
+    if (code) {
+        check(static_cast<qsizetype>(code->size()) == length);
+        QString expected = QString::fromUcs4(reinterpret_cast<const char32_t *>(characters.constData()),
+                                             characters.size());
+        expected.replace(QChar(0x00B4), QChar(0xFF07));
+        check(zandrel::fromGb2312(*code) == expected);
+    }
     if (!code || code->size() != 2)
         return;
     const auto hi = static_cast<std::uint8_t>((*code)[0]);

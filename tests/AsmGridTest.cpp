@@ -55,19 +55,23 @@ private slots:
 
 namespace {
 
-// The main window showing the reference page, active, with the grid focused.
+// The main window showing the reference page, active, with the grid focused. A test checks
+// ready first: a check here could only leave the constructor, not the test.
 struct Window
 {
     Window()
     {
         form = std::make_unique<TMainForm>();
-        QVERIFY(zandrel::testing::showActive(*form));
+        if (!zandrel::testing::showActive(*form))
+            return;
         auto *pages = form->findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
-        pages->setCurrentWidget(form->referencePage());
         grid = form->findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
         edit = form->findChild<QLineEdit *>(QStringLiteral("AsmCommandEdit"));
+        if (!pages || !grid || !edit)
+            return;
+        pages->setCurrentWidget(form->referencePage());
         grid->setFocus();
-        QVERIFY(grid->hasFocus());
+        ready = grid->hasFocus();
     }
 
     int currentId() const { return grid->currentRecord() ? grid->currentRecord()->ID : 0; }
@@ -75,6 +79,7 @@ struct Window
     std::unique_ptr<TMainForm> form;
     AsmGrid *grid = nullptr;
     QLineEdit *edit = nullptr;
+    bool ready = false;
 };
 
 QPoint cellCentre(AsmGrid *grid, int row, int column)
@@ -111,6 +116,7 @@ QColor rowBackground(AsmGrid *grid, int row)
 void AsmGridTest::startsOnTheFirstRecordAndColumn()
 {
     Window w;
+    QVERIFY(w.ready);
     QCOMPARE(w.grid->model()->rowCount(), 130);
     QCOMPARE(w.currentId(), 1);
     QCOMPARE(w.grid->currentColumn(), int(AsmGridModel::Name));
@@ -121,6 +127,7 @@ void AsmGridTest::startsOnTheFirstRecordAndColumn()
 void AsmGridTest::showsTheColumnsAsLaidOut()
 {
     Window w;
+    QVERIFY(w.ready);
     // Along the page's top, as wide as the page (596 pixels in a window of the usual size).
     QCOMPARE(w.grid->geometry(), QRect(0, 0, w.form->referencePage()->width(), 198));
     QHeaderView *titles = w.grid->horizontalHeader();
@@ -200,6 +207,7 @@ void AsmGridTest::keysMoveTheCurrentRecord()
     QFETCH(int, expectedRows);
     QFETCH(int, expectedPages);
     Window w;
+    QVERIFY(w.ready);
     w.grid->setCurrentColumn(column);
     QVERIFY(w.grid->setCurrentRow(startRow));
     QTest::keyClick(w.grid, Qt::Key(key), modifiers);
@@ -215,6 +223,7 @@ void AsmGridTest::keysMoveTheCurrentRecord()
 void AsmGridTest::tabNeverLeavesTheGrid()
 {
     Window w;
+    QVERIFY(w.ready);
     w.grid->setCurrentColumn(AsmGridModel::TimeCount);
     for (int i = 0; i < 3; ++i)
         QTest::keyClick(w.grid, Qt::Key_Tab);
@@ -230,6 +239,7 @@ void AsmGridTest::tabNeverLeavesTheGrid()
 void AsmGridTest::clipboardKeysDoNothing()
 {
     Window w;
+    QVERIFY(w.ready);
     QApplication::clipboard()->setText(QStringLiteral("untouched"));
     QTest::keyClick(w.grid, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(w.grid, Qt::Key_X, Qt::ControlModifier);
@@ -242,6 +252,7 @@ void AsmGridTest::clipboardKeysDoNothing()
 void AsmGridTest::leftAndRightShiftColumnsOnlyWhenTheyDoNotFit()
 {
     Window w;
+    QVERIFY(w.ready);
     QScrollBar *bar = w.grid->horizontalScrollBar();
     QTest::keyClick(w.grid, Qt::Key_Right);
     QCOMPARE(bar->value(), 0); // all five columns fit
@@ -261,6 +272,7 @@ void AsmGridTest::leftAndRightShiftColumnsOnlyWhenTheyDoNotFit()
 void AsmGridTest::ctrlFCallsTheFindDialogEntry()
 {
     Window w;
+    QVERIFY(w.ready);
     QTest::keyClick(w.grid, Qt::Key_F, Qt::ControlModifier); // no entry yet: nothing happens
     AsmGrid *called = nullptr;
     int calls = 0;
@@ -302,6 +314,7 @@ void AsmGridTest::wheelScrollsOrMoves()
     QFETCH(int, movePages);
     QFETCH(int, moveRows);
     Window w;
+    QVERIFY(w.ready);
     w.grid->verticalScrollBar()->setValue(40);
     w.grid->setCurrentRow(40);
     QCOMPARE(w.grid->topRow(), 40);
@@ -322,6 +335,7 @@ void AsmGridTest::wheelScrollsOrMoves()
 void AsmGridTest::wheelDoesNothingWithoutFocus()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     sendWheel(w.grid->viewport(), -120, Qt::NoModifier);
     sendWheel(w.grid->viewport(), -120, Qt::ShiftModifier);
@@ -332,6 +346,7 @@ void AsmGridTest::wheelDoesNothingWithoutFocus()
 void AsmGridTest::clickMakesTheRecordCurrentAndKeepsTheColumn()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     w.grid->setCurrentColumn(AsmGridModel::Kind);
     QTest::mouseClick(w.grid->viewport(), Qt::LeftButton, {},
@@ -347,6 +362,7 @@ void AsmGridTest::clickMakesTheRecordCurrentAndKeepsTheColumn()
 void AsmGridTest::doubleClickOpensNoEditor()
 {
     Window w;
+    QVERIFY(w.ready);
     const QPoint cell = cellCentre(w.grid, 2, AsmGridModel::Name);
     QTest::mouseDClick(w.grid->viewport(), Qt::LeftButton, {}, cell);
     QVERIFY(!w.grid->findChild<QLineEdit *>());
@@ -356,6 +372,7 @@ void AsmGridTest::doubleClickOpensNoEditor()
 void AsmGridTest::highlightsTheCurrentRowOnlyWithFocus()
 {
     Window w;
+    QVERIFY(w.ready);
     const QColor highlight = w.grid->palette().color(QPalette::Active, QPalette::Highlight);
     const QColor base = w.grid->palette().color(QPalette::Active, QPalette::Base);
     w.edit->setFocus();
@@ -376,6 +393,7 @@ void AsmGridTest::highlightsTheCurrentRowOnlyWithFocus()
 void AsmGridTest::titlesDrawPressedWhileHeld()
 {
     Window w;
+    QVERIFY(w.ready);
     QHeaderView *titles = w.grid->horizontalHeader();
     const QPoint title(titles->sectionViewportPosition(AsmGridModel::Gut) + 100,
                        titles->height() / 2);
@@ -391,6 +409,7 @@ void AsmGridTest::titlesDrawPressedWhileHeld()
 void AsmGridTest::titleClickNeitherSortsNorMoves()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("A"));
     const int rows = w.grid->model()->rowCount();
@@ -415,6 +434,7 @@ void AsmGridTest::titleClickNeitherSortsNorMoves()
 void AsmGridTest::rightDragMovesAColumnAndLeftDragDoesNot()
 {
     Window w;
+    QVERIFY(w.ready);
     QWidget *titles = w.grid->horizontalHeader()->viewport();
     QHeaderView *header = w.grid->horizontalHeader();
     const int y = header->height() / 2;
@@ -443,6 +463,7 @@ void AsmGridTest::rightDragMovesAColumnAndLeftDragDoesNot()
 void AsmGridTest::refreshPutsTheFirstRecordOnTop()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("A"));
     w.grid->verticalScrollBar()->setValue(30);
@@ -457,6 +478,7 @@ void AsmGridTest::refreshPutsTheFirstRecordOnTop()
 void AsmGridTest::emptyViewHasNoCurrentRecord()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("REL%X"));
     QCOMPARE(w.grid->model()->rowCount(), 0);
@@ -479,6 +501,7 @@ void AsmGridTest::emptyViewHasNoCurrentRecord()
 void AsmGridTest::findInterfaceWalksTheView()
 {
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     QTest::keyClicks(w.edit, QStringLiteral("MOVX"));
     QVERIFY(w.grid->moveFirst());
@@ -508,6 +531,7 @@ void AsmGridTest::findInterfaceWalksTheView()
 void AsmGridTest::bookmarkRestoresRecordAndTopRow()
 {
     Window w;
+    QVERIFY(w.ready);
     w.grid->verticalScrollBar()->setValue(50);
     w.grid->setCurrentRow(53);
     const AsmGrid::Bookmark bookmark = w.grid->saveBookmark();
@@ -529,6 +553,7 @@ void AsmGridTest::bookmarkRestoresRecordAndTopRow()
 void AsmGridTest::suspendedGridDoesNotRepaint()
 {
     Window w;
+    QVERIFY(w.ready);
     struct PaintCounter : QObject
     {
         int paints = 0;
@@ -585,6 +610,7 @@ void AsmGridTest::currentIndexIsTheCurrentRecord()
     QFETCH(int, id);
     QFETCH(int, column);
     Window w;
+    QVERIFY(w.ready);
     w.edit->setFocus();
     QTest::keyClicks(w.edit, query);
     w.grid->setFocus();
