@@ -105,14 +105,15 @@ void ZandrelGenTest::exitStatusAndMessage_data()
     QTest::newRow("interval without unit") << QStringList{"timer", "--crystal", "12", "--interval", "50"} << none << 1 << QStringLiteral("“50”");
     QTest::newRow("interval and baud") << QStringList{"timer", "--crystal", "12", "--interval", "1ms", "--baud", "9600"} << none << 1
                                        << QStringLiteral("--interval 和 --baud");
-    QTest::newRow("ascii letter") << QStringList{"glyph", "测A"} << none << 2 << QStringLiteral("第1行第2列：字符“A”（U+0041）");
-    QTest::newRow("line and column from stdin") << QStringList{"glyph", "-"} << QByteArray("测\n 试9") << 2
-                                               << QStringLiteral("标准输入，第2行第3列：字符“9”");
+    QTest::newRow("control character") << QStringList{"glyph", QStringLiteral("测\u0001")} << none << 2
+                                       << QStringLiteral("第1行第2列：字符U+0001不是可显示的字符");
+    QTest::newRow("line and column from stdin") << QStringList{"glyph", "-"} << QByteArray("测\n 试€") << 2
+                                               << QStringLiteral("标准输入，第2行第3列：字符“€”");
     QTest::newRow("second argument") << QStringList{"glyph", "测", "€"} << none << 2 << QStringLiteral("第2个参数，第1行第1列：字符“€”");
     QTest::newRow("private use") << QStringList{"glyph", QString(QChar(0xE000))} << none << 2 << QStringLiteral("U+E000");
     QTest::newRow("outside GB2312") << QStringList{"glyph", "测ⅰ"} << none << 2 << QStringLiteral("U+2170");
     QTest::newRow("bad UTF-8") << QStringList{"glyph", "-"} << QByteArray("\xB2\xE2") << 2 << QStringLiteral("不是有效的UTF-8");
-    QTest::newRow("only blanks") << QStringList{"glyph", " \t"} << none << 2 << QStringLiteral("没有GB2312字符");
+    QTest::newRow("only blanks") << QStringList{"glyph", " \t"} << none << 2 << QStringLiteral("没有可生成字模的字符");
     QTest::newRow("undrawable segment") << QStringList{"segments", "--chars", "12X"} << none << 2 << QStringLiteral("第3个字符“X”");
     QTest::newRow("interval too long") << QStringList{"timer", "--crystal", "12", "--interval", "100ms"} << none << 2
                                        << QStringLiteral("最长可定时65.536ms");
@@ -146,7 +147,7 @@ void ZandrelGenTest::refusalLeavesOutputFileAlone()
 {
     QTemporaryDir dir;
     const QString fresh = dir.filePath(QStringLiteral("fresh.c"));
-    QCOMPARE(gen({"glyph", "-o", fresh, "测A"}).status, 2);
+    QCOMPARE(gen({"glyph", "-o", fresh, "测€"}).status, 2);
     QVERIFY(!QFile::exists(fresh));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 0);
 
@@ -159,7 +160,7 @@ void ZandrelGenTest::refusalLeavesOutputFileAlone()
     const QByteArray written = file.readAll();
     file.close();
     QCOMPARE(written, gen({"glyph", "测试"}).out);
-    QCOMPARE(gen({"glyph", "--output", kept, "测试A"}).status, 2);
+    QCOMPARE(gen({"glyph", "--output", kept, "测试€"}).status, 2);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
