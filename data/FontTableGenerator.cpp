@@ -57,7 +57,7 @@ struct FontKind
     const char *size;     // the name of its size
     const char *header;   // that declares it
     const char *variable; // the build setting that names the file, for messages
-    const char *what;     // "GB2312 16x16" in messages
+    const char *what;     // "a GB2312 16x16" in messages
     const char *order;
     unsigned width;
     unsigned height;
@@ -69,7 +69,7 @@ struct FontKind
 };
 
 const FontKind kKinds[] = {
-    {"gb16", "HzFontTable", "kFontTableSize", "data/HzFontTable.h", "ZANDREL_FONT_FILE", "GB2312 16x16",
+    {"gb16", "HzFontTable", "kFontTableSize", "data/HzFontTable.h", "ZANDREL_FONT_FILE", "a GB2312 16x16",
      "zone/position", 16, 16, zandrel::kFontGlyphCount,
      {{gbIndex(0xB0, 0xA1), "\xE5\x95\x8A", // 啊
        {0x00, 0x04, 0x2F, 0x7E, 0xF9, 0x04, 0xA9, 0x04, 0xAA, 0x14, 0xAA, 0x7C, 0xAC, 0x54, 0xAA, 0x54,
@@ -79,13 +79,13 @@ const FontKind kKinds[] = {
         0x15, 0x54, 0x25, 0x54, 0xE5, 0x54, 0x21, 0x04, 0x22, 0x84, 0x24, 0x44, 0x28, 0x54, 0x20, 0x08}},
       {gbIndex(0xA1, 0xA1), "full-width space", {}}}},
     {"gb12", "HzFont12Table", "kHzFont12TableSize", "data/BuiltinFontTables.h", "ZANDREL_GEN_FONT_DIR",
-     "GB2312 12x12", "zone/position", 12, 12, zandrel::kFontGlyphCount,
+     "a GB2312 12x12", "zone/position", 12, 12, zandrel::kFontGlyphCount,
      {{gbIndex(0xB0, 0xA1), "\xE5\x95\x8A",
        {0x20, 0x20, 0xFF, 0xF0, 0xAA, 0x20, 0xAF, 0xA0, 0xAA, 0xA0, 0xAE, 0xA0,
         0xAA, 0xA0, 0xEB, 0xA0, 0xAC, 0x20, 0x08, 0x20, 0x08, 0xA0, 0x08, 0x60}},
       {gbIndex(0xA1, 0xA1), "full-width space", {}}}},
     {"gb24", "HzFont24Table", "kHzFont24TableSize", "data/BuiltinFontTables.h", "ZANDREL_GEN_FONT_DIR",
-     "GB2312 24x24", "zone/position", 24, 24, zandrel::kFontGlyphCount,
+     "a GB2312 24x24", "zone/position", 24, 24, zandrel::kFontGlyphCount,
      {{gbIndex(0xB0, 0xA1), "\xE5\x95\x8A",
        {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x38, 0x00, 0x01, 0xF8, 0x00, 0x01, 0x90, 0x3E, 0x0C, 0xA7, 0xFE,
         0x7E, 0xBE, 0x60, 0x66, 0xB0, 0x30, 0x64, 0xB1, 0x20, 0x6C, 0x9F, 0xA0, 0x6C, 0x9B, 0x20, 0x38, 0x9B, 0x20,
@@ -93,14 +93,14 @@ const FontKind kKinds[] = {
         0x01, 0x80, 0x30, 0x01, 0x81, 0xF0, 0x00, 0x80, 0xF0, 0x00, 0x00, 0x70, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}},
       {gbIndex(0xA1, 0xA1), "full-width space", {}}}},
     {"ascii12", "AsciiFont12Table", "kAsciiFont12TableSize", "data/BuiltinFontTables.h", "ZANDREL_GEN_FONT_DIR",
-     "ASCII 6x12", "code", 6, 12, zandrel::kAsciiGlyphCount,
+     "an ASCII 6x12", "code", 6, 12, zandrel::kAsciiGlyphCount,
      {{'A', "A", {0x00, 0x30, 0x10, 0x28, 0x28, 0x28, 0x7C, 0x44, 0xEC, 0x00, 0x00, 0x00}}, {' ', "space", {}}}},
     {"ascii16", "AsciiFont16Table", "kAsciiFont16TableSize", "data/BuiltinFontTables.h", "ZANDREL_GEN_FONT_DIR",
-     "ASCII 8x16", "code", 8, 16, zandrel::kAsciiGlyphCount,
+     "an ASCII 8x16", "code", 8, 16, zandrel::kAsciiGlyphCount,
      {{'A', "A", {0x00, 0x00, 0x10, 0x38, 0x6C, 0xC6, 0xC6, 0xFE, 0xC6, 0xC6, 0xC6, 0xC6, 0x00, 0x00, 0x00, 0x00}},
       {' ', "space", {}}}},
     {"ascii24", "AsciiFont24Table", "kAsciiFont24TableSize", "data/BuiltinFontTables.h", "ZANDREL_GEN_FONT_DIR",
-     "ASCII 12x24", "code", 12, 24, zandrel::kAsciiGlyphCount,
+     "an ASCII 12x24", "code", 12, 24, zandrel::kAsciiGlyphCount,
      {{'A', "A",
        {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x06, 0x00, 0x06, 0x00, 0x0B, 0x00, 0x0B, 0x00,
         0x09, 0x00, 0x11, 0x80, 0x11, 0x80, 0x10, 0x80, 0x3F, 0xC0, 0x20, 0xC0, 0x20, 0x40, 0x40, 0x60,
@@ -170,7 +170,7 @@ void checkKnownGlyphs(const unsigned char *table, const FontKind &font)
                                          ? twoDigitHex(0xA1 + static_cast<int>(known.index / 94)) +
                                                twoDigitHex(0xA1 + static_cast<int>(known.index % 94))
                                          : twoDigitHex(static_cast<int>(known.index));
-            throw Refusal("glyph " + code + " (" + known.name + ") is not the expected bitmap: not a " + font.what +
+            throw Refusal("glyph " + code + " (" + known.name + ") is not the expected bitmap: not " + font.what +
                           " font in " + font.order + " order");
         }
     }

@@ -145,17 +145,21 @@ FontFile::FontFile(std::vector<std::uint8_t> bytes, int face)
         throw Error("不是能读取的字体文件（BDF、PCF、TrueType 或 OpenType）" + errorCode(error));
 
     if (FT_Select_Charmap(face_->face, FT_ENCODING_UNICODE) != 0) {
-        // An X11 Chinese bitmap font without Unicode: codes in GB2312's own numbers.
         const char *encoding = nullptr;
         const char *registry = nullptr;
-        if (FT_Get_BDF_Charset_ID(face_->face, &encoding, &registry) == 0 && registry &&
-            std::string(registry).starts_with("GB2312") && face_->face->num_charmaps > 0) {
-            FT_Set_Charmap(face_->face, face_->face->charmaps[0]);
+        const bool bdf = FT_Get_BDF_Charset_ID(face_->face, &encoding, &registry) == 0;
+        if (face_->face->num_charmaps == 0)
+            throw Error("字体没有字符映射");
+        if (bdf && registry && std::string(registry).starts_with("GB2312")) {
+            // An X11 Chinese bitmap font without Unicode: codes in GB2312's own numbers.
             face_->gbOnly = true;
             face_->gbOffset = encoding && std::string(encoding) == "0" ? 0x8080 : 0;
-        } else {
+        } else if (!bdf || registry) {
             throw Error("字体没有Unicode或GB2312的字符映射");
         }
+        // A bitmap font written by hand often names no character set: its codes are taken as
+        // Unicode.
+        FT_Set_Charmap(face_->face, face_->face->charmaps[0]);
     }
 }
 
