@@ -236,6 +236,9 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
         }
         bitmap = &grey;
     }
+    if (bitmap->width > 0 && bitmap->rows > 0 &&
+        (!bitmap->buffer || static_cast<unsigned>(std::abs(bitmap->pitch)) < (bitmap->width + 7) / 8))
+        throw Error("字形的点阵数据已损坏");
     GlyphImage image;
     image.width = static_cast<int>(bitmap->width);
     image.height = static_cast<int>(bitmap->rows);

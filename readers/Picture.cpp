@@ -15,8 +15,9 @@
 namespace zandrel {
 namespace {
 
-// Decoding beyond this many megabytes of pixels is refused before it starts.
-constexpr int kAllocationLimitMb = 256;
+// Decoding beyond this many megabytes of pixels is refused before it starts: far more than any
+// display needs, and the colour copy made of it stays within a few hundred megabytes.
+constexpr int kAllocationLimitMb = 64;
 
 const QByteArrayList &formats()
 {
