@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -31,6 +32,7 @@ public:
         return (bits_[static_cast<std::size_t>(y * rowBytes() + x / 8)] >> (7 - x % 8)) & 1;
     }
     void setPixel(int x, int y, bool lit);
+    void clear() { std::fill(bits_.begin(), bits_.end(), std::uint8_t{0}); }
 
     const std::uint8_t *row(int y) const { return bits_.data() + static_cast<std::size_t>(y * rowBytes()); }
     std::uint8_t *row(int y) { return bits_.data() + static_cast<std::size_t>(y * rowBytes()); }

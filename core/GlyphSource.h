@@ -59,9 +59,10 @@ public:
 // stick out of a cell that could hold it, the baseline moves just enough to keep it in.
 int baselineOf(const FontLine &line, int height);
 
-// The glyph in a width × height cell with its baseline on that row, its advance centred
-// across the cell (moved inwards where only that keeps its ink inside). Nothing when ink
-// falls outside the cell, unless clip is set: then what is outside is left out.
-std::optional<Bitmap> placeGlyph(const GlyphImage &glyph, int width, int height, int baseline, bool clip);
+// Draws the glyph into cell, which keeps its size, with its baseline on that row and its
+// advance centred across the cell (moved inwards where only that keeps its ink inside). False
+// when ink falls outside the cell, unless clip is set: then what is outside is left out. A
+// whole table reuses one cell.
+bool placeGlyph(const GlyphImage &glyph, int baseline, bool clip, Bitmap &cell);
 
 } // namespace zandrel

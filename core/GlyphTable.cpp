@@ -52,18 +52,29 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
         const auto glyph = bytes.subspan(n * size, size);
         switch (options.format) {
         case GlyphTableFormat::C51:
-            text += "{" + byteList(glyph, c) + "}," + lineComment(entry.label, c) + eol;
+            text += '{';
+            text += byteList(glyph, c);
+            text += "},";
+            text += lineComment(entry.label, c);
+            text += eol;
             break;
         case GlyphTableFormat::Asm51:
-            text += "DB " + byteList(glyph, Dialect::A51) + lineComment(entry.label, Dialect::A51) + eol;
+            text += "DB ";
+            text += byteList(glyph, Dialect::A51);
+            text += lineComment(entry.label, Dialect::A51);
+            text += eol;
             break;
         case GlyphTableFormat::Struct: {
             const std::uint8_t codeBytes[2] = {static_cast<std::uint8_t>(entry.code >> 8),
                                                static_cast<std::uint8_t>(entry.code)};
             const auto key = options.oneByteCodes ? std::span(codeBytes + 1, 1) : std::span(codeBytes, 2);
-            const std::string keyText = byteList(key, c);
-            text += "{" + (options.oneByteCodes ? keyText : "{" + keyText + "}") + ",{" + byteList(glyph, c) + "}}," +
-                    lineComment(entry.label, c) + eol;
+            text += options.oneByteCodes ? "{" : "{{";
+            text += byteList(key, c);
+            text += options.oneByteCodes ? ",{" : "},{";
+            text += byteList(glyph, c);
+            text += "}},";
+            text += lineComment(entry.label, c);
+            text += eol;
             break;
         }
         case GlyphTableFormat::Preview:
@@ -118,10 +129,16 @@ std::string imageTableText(const Bitmap &bitmap, const ImageTableOptions &option
         break;
     }
     const Dialect dialect = options.format == ImageFormat::C51 ? options.compiler : Dialect::A51;
-    std::string text = lineComment(" " + std::to_string(bitmap.width()) + "x" + std::to_string(bitmap.height()) + ", " +
-                                       std::to_string(bytes.size()) + " bytes, " + packingName(options.packing),
-                                   dialect) +
-                       eol;
+    std::string about = " ";
+    about += std::to_string(bitmap.width());
+    about += 'x';
+    about += std::to_string(bitmap.height());
+    about += ", ";
+    about += std::to_string(bytes.size());
+    about += " bytes, ";
+    about += packingName(options.packing);
+    std::string text = lineComment(about, dialect);
+    text += eol;
     if (isC(dialect))
         text += "unsigned char " + std::string(codeSpace(dialect)) + " " + options.name + "[" +
                 std::to_string(bytes.size()) + "] = {" + eol;
@@ -130,7 +147,11 @@ std::string imageTableText(const Bitmap &bitmap, const ImageTableOptions &option
     constexpr std::size_t kItemsPerLine = 16;
     for (std::size_t k = 0; k < bytes.size(); k += kItemsPerLine) {
         const auto line = std::span(bytes).subspan(k, std::min(kItemsPerLine, bytes.size() - k));
-        text += isC(dialect) ? byteList(line, dialect) + "," : "DB " + byteList(line, dialect);
+        if (!isC(dialect))
+            text += "DB ";
+        text += byteList(line, dialect);
+        if (isC(dialect))
+            text += ',';
         text += eol;
     }
     if (isC(dialect))

@@ -246,17 +246,26 @@ InputText standardInput()
 
 } // namespace
 
-QByteArray readInputFile(const QString &path, const QString &what, qint64 limit)
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         refuse(QStringLiteral("无法打开%1“%2”：%3").arg(what, path, file.errorString()));
-    // Read one byte past the limit: a file that grows while it is read is caught too.
-    QByteArray data = file.read(limit + 1);
-    if (file.error() != QFile::NoError)
-        refuse(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()));
-    if (data.size() > limit)
+    if (file.size() > limit)
         refuse(QStringLiteral("%1“%2”大于%3 MiB").arg(what, path).arg(limit >> 20));
+    // One byte more than the file should hold: a file that grows while it is read is caught too.
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(file.size()) + 1);
+    qint64 size = 0;
+    for (qint64 got = 0; size < static_cast<qint64>(data.size()); size += got) {
+        got = file.read(reinterpret_cast<char *>(data.data()) + size, static_cast<qint64>(data.size()) - size);
+        if (got < 0)
+            refuse(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()));
+        if (got == 0)
+            break;
+    }
+    if (size > limit || size == static_cast<qint64>(data.size()))
+        refuse(QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20));
+    data.resize(static_cast<std::size_t>(size));
     return data;
 }
 

@@ -106,7 +106,7 @@ std::vector<InputText> readInputTexts(const QCommandLineParser &parser);
 
 // The whole file at path, refused (naming it as what) when it cannot be read or is larger than
 // limit bytes.
-QByteArray readInputFile(const QString &path, const QString &what, qint64 limit);
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit);
 
 // Writes data to --output whole (a temporary file renamed into place), or to standard output.
 void writeOutput(const QCommandLineParser &parser, const QByteArray &data);

@@ -140,15 +140,17 @@ public:
         }
     }
 
-    // Zones 1 to 87 in table order: every code with a table of codes, the assigned characters
-    // only with a font that is looked up by character.
-    void addLibrary(bool everyCode)
+    // Zones 1 to 87 in table order: every code for a table of codes, the assigned characters
+    // only for a font that is looked up by character. A table of codes written without labels
+    // needs no characters.
+    void addLibrary(bool everyCode, bool withCharacters)
     {
         for (int hi = 0xA1; hi <= 0xF7; ++hi)
             for (int lo = 0xA1; lo <= 0xFE; ++lo) {
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
-                const std::optional<char32_t> ucs4 = unicodeOfGb2312(h, l);
+                const std::optional<char32_t> ucs4 =
+                    withCharacters || !everyCode ? unicodeOfGb2312(h, l) : std::optional<char32_t>(0);
                 if (ucs4 || everyCode)
                     characters_.push_back({ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo), QString()});
             }
@@ -176,6 +178,7 @@ std::string labelOf(const Character &character, bool gb2312Labels)
 struct Table
 {
     GlyphTableOptions options;
+    Bitmap cell;
     std::vector<GlyphTableEntry> entries;
     std::vector<std::uint8_t> bytes;
 };
@@ -195,9 +198,9 @@ std::unique_ptr<GlyphSource> openFont(const QCommandLineParser &parser, int &siz
     const QString path = parser.value(QStringLiteral("font"));
     const int face = integerOf(parser, QStringLiteral("face"), 0, 65535);
     size = integerOf(parser, QStringLiteral("size"), 1, kMaxBitmapSide);
-    const QByteArray data = readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
+    std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
     try {
-        auto font = std::make_unique<FontFile>(std::vector<std::uint8_t>(data.begin(), data.end()), face);
+        auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.
         const std::vector<int> sizes = font->bitmapSizes();
         if (!sizeGiven && !font->scalable() && !sizes.empty() && std::find(sizes.begin(), sizes.end(), size) == sizes.end())
@@ -247,7 +250,7 @@ int runGlyph(const QStringList &arguments)
 
     CharacterCollector collector(!fromFile || gb2312Labels, format == GlyphTableFormat::Struct);
     if (library) {
-        collector.addLibrary(!fromFile);
+        collector.addLibrary(!fromFile, fromFile || format != GlyphTableFormat::Bin);
     } else {
         const std::vector<InputText> texts = readInputTexts(parser);
         if (texts.empty())
@@ -269,8 +272,10 @@ int runGlyph(const QStringList &arguments)
         options.packing = packing;
         options.oneByteCodes = t == 1;
         options.lineEnd = lineEndOf(parser);
+        tables[t].cell = Bitmap(options.width, options.height);
     }
     const int baseline = baselineOf(font->line(), full.height);
+    tables[0].bytes.reserve(collector.characters().size() * packedSize(full.width, full.height, packing.layout));
     const bool withLabels = format != GlyphTableFormat::Bin;
     for (const Character &character : collector.characters()) {
         Table &table = tables[isHalfWidth(character.ucs4) ? 1 : 0];
@@ -282,16 +287,21 @@ int runGlyph(const QStringList &arguments)
         }
         if (!image)
             refuse(located(character, fromFile ? QStringLiteral("不在字体中") : QStringLiteral("不在内置字库中")));
-        const std::optional<Bitmap> cell =
-            placeGlyph(*image, table.options.width, table.options.height, baseline, clip);
-        if (!cell)
+        if (!placeGlyph(*image, baseline, clip, table.cell))
             refuse(located(character, QStringLiteral("的字形超出了%1×%2的字格；可用 --clip 裁去超出的部分，或用 --cell 加大字格")
                                           .arg(table.options.width)
                                           .arg(table.options.height)));
-        packBitmap(*cell, packing, table.bytes);
+        packBitmap(table.cell, packing, table.bytes);
         table.entries.push_back({character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
     }
 
+    // Raw bytes of one table are written as they are, without a copy.
+    if (format == GlyphTableFormat::Bin && (tables[0].entries.empty() || tables[1].entries.empty())) {
+        const std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
+        writeOutput(parser, QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()),
+                                                    static_cast<qsizetype>(bytes.size())));
+        return Success;
+    }
     std::string text;
     for (const Table &table : tables) {
         if (table.entries.empty())

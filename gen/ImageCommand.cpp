@@ -95,12 +95,11 @@ int runImage(const QStringList &arguments)
     if (files.size() != 1)
         usageError(files.isEmpty() ? QStringLiteral("缺少图片文件") : QStringLiteral("只能给出一个图片文件"));
     const QString path = files.first();
-    const QByteArray data = readInputFile(path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
+    const std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
 
     GreyImage picture;
     std::string message;
-    if (!pictureDecoder()(reinterpret_cast<const std::uint8_t *>(data.constData()), static_cast<std::size_t>(data.size()),
-                          &size, &picture, &message))
+    if (!pictureDecoder()(data.data(), data.size(), &size, &picture, &message))
         refuse(QStringLiteral("图片文件“%1”：%2").arg(path, QString::fromStdString(message)));
 
     const std::string text = imageTableText(ditherToBitmap(picture, threshold, dither), options);

@@ -137,11 +137,12 @@ TEST(placeGlyph, sitsOnTheBaselineAndCentresTheAdvance)
     };
     for (const auto &c : cases) {
         const GlyphImage glyph{ink, 1, 4, 2, c.left, c.top, c.advance};
-        const std::optional<Bitmap> cell =
-            placeGlyph(glyph, c.cellWidth, c.cellHeight, baselineOf(c.line, c.cellHeight), c.clip);
-        ASSERT_EQ(cell.has_value(), c.expectedX >= 0) << c.left << "," << c.top;
-        if (!cell)
+        Bitmap placed(c.cellWidth, c.cellHeight);
+        ASSERT_EQ(placeGlyph(glyph, baselineOf(c.line, c.cellHeight), c.clip, placed), c.expectedX >= 0)
+            << c.left << "," << c.top;
+        if (c.expectedX < 0)
             continue;
+        const Bitmap *cell = &placed;
         int lit = 0;
         for (int y = 0; y < c.cellHeight; ++y)
             for (int x = 0; x < c.cellWidth; ++x)
@@ -149,6 +150,25 @@ TEST(placeGlyph, sitsOnTheBaselineAndCentresTheAdvance)
         EXPECT_EQ(lit, c.litPixels);
         EXPECT_TRUE(cell->pixel(c.expectedX, std::max(c.expectedY, 0)) && cell->pixel(c.expectedX + 3, c.expectedY + 1))
             << c.left << "," << c.top;
+    }
+}
+
+// Clipped at every offset, across byte boundaries, each pixel lands where it should. The ink
+// is wider than the cell, so that it is not moved in.
+TEST(placeGlyph, movesEveryPixelByItsOffset)
+{
+    Bitmap ink = speckled(13, 5);
+    ink.setPixel(0, 0, true);
+    ink.setPixel(12, 4, true);
+    for (int left = -14; left <= 12; ++left) {
+        const GlyphImage glyph{ink.row(0), ink.rowBytes(), 13, 5, left, 3, 10};
+        Bitmap cell(10, 4);
+        ASSERT_TRUE(placeGlyph(glyph, 2, true, cell));
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 10; ++x) {
+                const int gx = x - left, gy = y + 1; // top 3 over the baseline on row 2
+                ASSERT_EQ(cell.pixel(x, y), gx >= 0 && gx < 13 && ink.pixel(gx, gy)) << left << ": " << x << "," << y;
+            }
     }
 }
 
