@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/TimingCode.h"
 
+#include "core/ByteText.h"
+
+#include <algorithm>
 #include <cstdio>
 
 namespace zandrel {
@@ -26,6 +29,20 @@ std::string crystalAndCore(double crystalMhz, int clocks)
 // The counters' names in C, outermost first, and the registers of the assembler form.
 constexpr const char *kCounterNames[kMaxDelayCounters] = {"i", "j", "k", "l"};
 constexpr const char *kCounterRegisters[kMaxDelayCounters] = {"R7", "R6", "R5", "R4"};
+
+// A statement with its comment at a common column.
+std::string commented(std::string_view statement, std::string_view comment,
+                      std::string_view lineEnd)
+{
+    std::string line = "    " + std::string(statement);
+    line.resize(std::max<std::size_t>(line.size() + 1, 20), ' ');
+    return line + "//" + std::string(comment) + std::string(lineEnd);
+}
+
+std::string hexLiteral(int value)
+{
+    return "0x" + twoDigitHex(value);
+}
 
 } // namespace
 
@@ -113,6 +130,83 @@ std::string delayAsmText(const DelayPlan &plan, std::string_view name, std::stri
     for (int d = depth - 1; d >= 0; --d)
         text += "\tDJNZ\t" + std::string(kCounterRegisters[d]) + "," + loopLabel + eol;
     return text + "\tRET" + eol;
+}
+
+std::string timerLoadCText(int timer, const TimerReload &reload, std::string_view lineEnd)
+{
+    const std::string n = std::to_string(timer);
+    return "TH" + n + " = " + hexLiteral(reload.th) + ";" + std::string(lineEnd) + "TL" + n +
+           " = " + hexLiteral(reload.tl) + ";" + std::string(lineEnd);
+}
+
+std::string timerLoadAsmText(int timer, const TimerReload &reload, CCompiler compiler,
+                             std::string_view lineEnd)
+{
+    // A51 reads a number that starts with a letter as a name, hence the leading 0.
+    auto immediate = [&](std::uint8_t value) {
+        if (compiler == CCompiler::Sdcc)
+            return hexLiteral(value);
+        const std::string digits = twoDigitHex(value);
+        return (digits[0] > '9' ? "0" : "") + digits + "H";
+    };
+    const std::string n = std::to_string(timer);
+    return "MOV TH" + n + ",#" + immediate(reload.th) + std::string(lineEnd) + "MOV TL" + n + ",#" +
+           immediate(reload.tl) + std::string(lineEnd);
+}
+
+std::string intervalHeading(std::string_view wanted, double wantedSeconds, double crystalMhz,
+                            int clocks, const TimerReload &reload)
+{
+    std::string text = std::string(wanted) + crystalAndCore(crystalMhz, clocks);
+    const double difference = (reload.actual - wantedSeconds) * 1e6;
+    if (signedFixed(difference) != "+0.00")
+        text += "，实际" + fixed(reload.actual * 1e6, 2) + "微秒（" + signedFixed(difference) +
+                "微秒）";
+    return text;
+}
+
+std::string baudHeading(std::string_view wanted, double crystalMhz, int clocks,
+                        const TimerReload &reload)
+{
+    std::string text = std::string(wanted) + "bps" + crystalAndCore(crystalMhz, clocks);
+    if (signedFixed(reload.errorPercent) != "+0.00")
+        text +=
+            "，实际" + fixed(reload.actual, 1) + "bps（" + signedFixed(reload.errorPercent) + "%）";
+    return text;
+}
+
+std::string timer0InitText(TimerMode mode, const TimerReload &reload, std::string_view heading,
+                           std::string_view lineEnd)
+{
+    static const char *const modeComments[] = {
+        "定时器0：方式0，13位定时", "定时器0：方式1，16位定时", "定时器0：方式2，8位自动重装"};
+    const int m = static_cast<int>(mode);
+    const std::string eol(lineEnd);
+    return "void Timer0_Init(void)  //" + std::string(heading) + eol + "{" + eol +
+           commented("TMOD &= 0xF0;", "定时器0的方式位清零", lineEnd) +
+           commented("TMOD |= " + hexLiteral(m) + ";", modeComments[m], lineEnd) +
+           commented("TL0 = " + hexLiteral(reload.tl) + ";",
+                     mode == TimerMode::Mode0 ? "计数初值低5位" : "计数初值低8位", lineEnd) +
+           commented("TH0 = " + hexLiteral(reload.th) + ";",
+                     mode == TimerMode::Mode2 ? "重装值" : "计数初值高8位", lineEnd) +
+           commented("TF0 = 0;", "清除溢出标志", lineEnd) +
+           commented("TR0 = 1;", "启动定时器0", lineEnd) + "}" + eol;
+}
+
+std::string uartInitText(bool smod, const TimerReload &reload, std::string_view heading,
+                         std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    std::string text = "void Uart_Init(void)  //" + std::string(heading) + eol + "{" + eol;
+    if (smod)
+        text += commented("PCON |= 0x80;", "SMOD置1，波特率加倍", lineEnd);
+    return text + commented("SCON = 0x50;", "串口方式1：8位数据，允许接收", lineEnd) +
+           commented("TMOD &= 0x0F;", "定时器1的方式位清零", lineEnd) +
+           commented("TMOD |= 0x20;", "定时器1：方式2，8位自动重装", lineEnd) +
+           commented("TL1 = " + hexLiteral(reload.tl) + ";", "计数初值", lineEnd) +
+           commented("TH1 = " + hexLiteral(reload.th) + ";", "重装值，决定波特率", lineEnd) +
+           commented("ET1 = 0;", "禁止定时器1中断", lineEnd) +
+           commented("TR1 = 1;", "启动定时器1", lineEnd) + "}" + eol;
 }
 
 } // namespace zandrel

@@ -127,6 +127,8 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                       << QStringLiteral("4.34us至10s");
     QTest::newRow("delay on a 1T core") << QStringList{"delay", "--crystal", "24", "--time", "1ms", "--clocks", "1"} << none << 2
                                         << QStringLiteral("--clocks 1");
+    QTest::newRow("init on a 1T core") << QStringList{"timer", "--crystal", "24", "--baud", "9600", "--clocks", "1", "--format", "init"}
+                                       << none << 2 << QStringLiteral("--format init");
     QTest::newRow("missing input file") << QStringList{"glyph", "--input", "/nonexistent/menu.txt"} << none << 2
                                         << QStringLiteral("“/nonexistent/menu.txt”");
 }
@@ -366,6 +368,9 @@ void ZandrelGenTest::timerReloads_data()
         << QStringList{"--crystal", "12", "--baud", "9600", "--format", "c51"}
         << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
         << QStringLiteral("警告");
+    QTest::newRow("11.0592 MHz, 9600 baud, sdas8051")
+        << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm", "--compiler", "sdcc"}
+        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
     QTest::newRow("mode 0, X2")
         << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
         << QByteArray("TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
