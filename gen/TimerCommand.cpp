@@ -32,7 +32,7 @@ const CommandSpec &timerCommand()
             {{QStringLiteral("smod")}, QString(), QStringLiteral("SMOD = 1，波特率加倍")},
             {{QStringLiteral("f"), QStringLiteral("format")}, QStringLiteral("格式"),
              QStringLiteral("list、asm（另加 MOV 指令）、c51（另加赋值语句）或 init（完整的C初始化函数 "
-                            "Timer0_Init 或 Uart_Init）"),
+                            "Timer0_Init 或 Uart_Init，不用于1T内核）"),
              QStringLiteral("list")},
             compilerOption(QStringLiteral("keil 或 sdcc：asm 格式的十六进制写法（0FDH 或 0xFD）；C代码两者相同")),
         },

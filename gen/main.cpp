@@ -29,7 +29,7 @@ const Command commands[] = {
 QString programHelp()
 {
     QString text = QStringLiteral("用法：zandrel-gen 命令 [选项] [参数]\n\n"
-                                  "为8051程序的构建脚本生成整张代码表。\n\n命令：\n");
+                                  "为8051程序的构建脚本生成整张代码表、定时器设置函数和延时函数。\n\n命令：\n");
     for (const Command &command : commands) {
         const CommandSpec &spec = command.spec();
         text += QStringLiteral("  %1%2\n").arg(padded(spec.name, 10), spec.brief);
