@@ -17,4 +17,7 @@ int runSegments(const QStringList &arguments);
 const CommandSpec &timerCommand();
 int runTimer(const QStringList &arguments);
 
+const CommandSpec &delayCommand();
+int runDelay(const QStringList &arguments);
+
 } // namespace zandrel::gen
