@@ -11,13 +11,22 @@
 // in the dialect of the compiler that reads it.
 namespace zandrel {
 
+// The compiler a build uses, as --compiler names it.
+enum class CCompiler { Keil, Sdcc };
+
 enum class Dialect {
     KeilC51, // C, tables in code memory as "code"
-    Sdcc,    // C, the same as "__code": SDCC refuses Keil's keyword
+    Sdcc,    // C, the same as "__code": SDCC refuses Keil's keyword; numbers also as sdas8051 takes them
     A51,     // the 8051 assembler: DB lines, ';' comments
 };
 
 constexpr bool isC(Dialect dialect) { return dialect != Dialect::A51; }
+
+// The C dialect of a compiler.
+constexpr Dialect cDialectOf(CCompiler compiler)
+{
+    return compiler == CCompiler::Sdcc ? Dialect::Sdcc : Dialect::KeilC51;
+}
 
 // The storage class that puts a table into code memory: "code", "__code"; nothing for A51.
 std::string_view codeSpace(Dialect dialect);

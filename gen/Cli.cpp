@@ -197,17 +197,16 @@ Packing packingOf(const QCommandLineParser &parser)
     return packing;
 }
 
-OptionSpec compilerOption()
+OptionSpec compilerOption(const QString &description)
 {
-    return {{QStringLiteral("compiler")}, QStringLiteral("编译器"),
-            QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）"), QStringLiteral("keil")};
+    return {{QStringLiteral("compiler")}, QStringLiteral("编译器"), description, QStringLiteral("keil")};
 }
 
-Dialect compilerOf(const QCommandLineParser &parser)
+CCompiler compilerOf(const QCommandLineParser &parser)
 {
     return choiceOf(parser, QStringLiteral("compiler"), {QStringLiteral("keil"), QStringLiteral("sdcc")}) == 1
-               ? Dialect::Sdcc
-               : Dialect::KeilC51;
+               ? CCompiler::Sdcc
+               : CCompiler::Keil;
 }
 
 QString identifierOf(const QCommandLineParser &parser, const QString &option)

@@ -83,9 +83,9 @@ Extent extentOf(const QCommandLineParser &parser, const QString &option);
 std::vector<OptionSpec> packingOptions();
 Packing packingOf(const QCommandLineParser &parser);
 
-// --compiler, and the C dialect it names.
-OptionSpec compilerOption();
-Dialect compilerOf(const QCommandLineParser &parser);
+// --compiler keil|sdcc as a command lists it, and the compiler it names.
+OptionSpec compilerOption(const QString &description);
+CCompiler compilerOf(const QCommandLineParser &parser);
 
 // A C identifier from --name.
 QString identifierOf(const QCommandLineParser &parser, const QString &option);

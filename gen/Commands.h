@@ -20,4 +20,7 @@ int runImage(const QStringList &arguments);
 const CommandSpec &timerCommand();
 int runTimer(const QStringList &arguments);
 
+const CommandSpec &delayCommand();
+int runDelay(const QStringList &arguments);
+
 } // namespace zandrel::gen

@@ -42,7 +42,7 @@ const CommandSpec &glyphCommand()
     };
     for (const OptionSpec &option : packingOptions())
         options.push_back(option);
-    options.push_back(compilerOption());
+    options.push_back(compilerOption(QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
     options.push_back({{QStringLiteral("encoding")}, QStringLiteral("编码"),
                        QStringLiteral("注释和标签中字符的编码：utf-8 或 gb2312（此时拒绝GB2312以外的字符）"),
                        QStringLiteral("utf-8")});
@@ -225,7 +225,7 @@ int runGlyph(const QStringList &arguments)
                  {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("struct"), QStringLiteral("bin"),
                   QStringLiteral("preview")}));
     const Packing packing = packingOf(parser);
-    const Dialect compiler = compilerOf(parser);
+    const Dialect compiler = cDialectOf(compilerOf(parser));
     const bool gb2312Labels =
         choiceOf(parser, QStringLiteral("encoding"),
                  {QStringLiteral("utf-8"), QStringLiteral("gb2312"), QStringLiteral("utf8")}) == 1;

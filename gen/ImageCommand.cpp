@@ -30,7 +30,7 @@ const CommandSpec &imageCommand()
         };
         for (const OptionSpec &option : packingOptions())
             options.push_back(option);
-        options.push_back(compilerOption());
+        options.push_back(compilerOption(QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
         return CommandSpec{
             QStringLiteral("image"),
             QStringLiteral("[选项] 图片文件"),
@@ -77,7 +77,7 @@ int runImage(const QStringList &arguments)
                                                         QStringLiteral("preview"), QStringLiteral("pbm")}));
     options.name = identifierOf(parser, QStringLiteral("name")).toStdString();
     options.packing = packingOf(parser);
-    options.compiler = compilerOf(parser);
+    options.compiler = cDialectOf(compilerOf(parser));
     options.lineEnd = lineEndOf(parser);
     PictureSize size;
     if (parser.isSet(QStringLiteral("size"))) {

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "gen/Commands.h"
 
+#include "gen/TimingOptions.h"
+
 #include "core/ByteText.h"
 #include "core/TimerReload.h"
-
-#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
@@ -31,7 +31,10 @@ const CommandSpec &timerCommand()
             {{QStringLiteral("baud")}, QStringLiteral("波特率"), QStringLiteral("串口波特率，例如 9600")},
             {{QStringLiteral("smod")}, QString(), QStringLiteral("SMOD = 1，波特率加倍")},
             {{QStringLiteral("f"), QStringLiteral("format")}, QStringLiteral("格式"),
-             QStringLiteral("list、asm（另加 MOV 指令）或 c51（另加赋值语句）"), QStringLiteral("list")},
+             QStringLiteral("list、asm（另加 MOV 指令）、c51（另加赋值语句）或 init（完整的C初始化函数 "
+                            "Timer0_Init 或 Uart_Init，不用于1T内核）"),
+             QStringLiteral("list")},
+            compilerOption(QStringLiteral("keil 或 sdcc：asm 格式的十六进制写法（0FDH 或 0xFD）；C代码两者相同")),
         },
     };
     return command;
@@ -39,41 +42,9 @@ const CommandSpec &timerCommand()
 
 namespace {
 
-double positiveNumber(const QCommandLineParser &parser, const QString &option, const QString &value)
-{
-    bool ok = false;
-    const double number = value.trimmed().toDouble(&ok);
-    if (!ok || !(number > 0) || !std::isfinite(number))
-        usageError(QStringLiteral("--%1 的值“%2”无效：应为正数").arg(option, parser.value(option)));
-    return number;
-}
-
-struct Interval
-{
-    double seconds;
-    QString unit;
-    double scale; // units per second
-};
-
-Interval intervalOf(const QCommandLineParser &parser)
-{
-    static const QRegularExpression form(QStringLiteral("^\\s*([0-9.eE+-]+)\\s*(us|ms|s)\\s*$"));
-    const QString value = parser.value(QStringLiteral("interval"));
-    const QRegularExpressionMatch m = form.match(value);
-    if (!m.hasMatch())
-        usageError(QStringLiteral("--interval 的值“%1”无效：应为带单位 us、ms 或 s 的时间，例如 50ms").arg(value));
-    const QString unit = m.captured(2);
-    const double scale = unit == QLatin1String("us") ? 1e6 : unit == QLatin1String("ms") ? 1e3 : 1.0;
-    return {positiveNumber(parser, QStringLiteral("interval"), m.captured(1)) / scale, unit, scale};
-}
-
-// Two decimals with a sign; a value that rounds to zero is "+0.00".
 QString signedPercent(double value)
 {
-    double rounded = std::round(value * 100) / 100;
-    if (rounded == 0)
-        rounded = 0;
-    return QString::asprintf("%+.2f%%", rounded);
+    return QString::fromStdString(signedFixed(value)) + QLatin1Char('%');
 }
 
 QString hexByte(std::uint8_t value)
@@ -81,12 +52,7 @@ QString hexByte(std::uint8_t value)
     return QString::fromStdString(twoDigitHex(value));
 }
 
-// The assembler's form of an immediate: a leading 0 where the first digit is a letter.
-QString asmHex(std::uint8_t value)
-{
-    const QString digits = hexByte(value);
-    return (digits.at(0).isLetter() ? QStringLiteral("0") : QString()) + digits + QLatin1Char('H');
-}
+enum Format { List, Asm, C51, Init };
 
 } // namespace
 
@@ -96,17 +62,12 @@ int runTimer(const QStringList &arguments)
     if (!parseCommand(timerCommand(), arguments, parser))
         return Success;
 
-    if (!parser.isSet(QStringLiteral("crystal")))
-        usageError(QStringLiteral("缺少 --crystal"));
-    const double crystal =
-        positiveNumber(parser, QStringLiteral("crystal"), parser.value(QStringLiteral("crystal")));
-    if (crystal > 100)
-        usageError(QStringLiteral("--crystal 的值“%1”无效：应大于0且不超过100").arg(parser.value(QStringLiteral("crystal"))));
-    static const int clockChoices[] = {12, 6, 1};
-    const int clocks = clockChoices[choiceOf(parser, QStringLiteral("clocks"),
-                                             {QStringLiteral("12"), QStringLiteral("6"), QStringLiteral("1")})];
-    const int format = choiceOf(parser, QStringLiteral("format"),
-                                {QStringLiteral("list"), QStringLiteral("asm"), QStringLiteral("c51")});
+    const double crystal = crystalOf(parser);
+    const int clocks = clocksOf(parser);
+    const auto format = static_cast<Format>(
+        choiceOf(parser, QStringLiteral("format"),
+                 {QStringLiteral("list"), QStringLiteral("asm"), QStringLiteral("c51"), QStringLiteral("init")}));
+    const CCompiler compiler = compilerOf(parser);
     const bool interval = parser.isSet(QStringLiteral("interval"));
     const bool baud = parser.isSet(QStringLiteral("baud"));
     if (interval == baud)
@@ -115,15 +76,22 @@ int runTimer(const QStringList &arguments)
         usageError(QStringLiteral("--mode 只用于 --interval：波特率总用定时器1的方式2"));
     if (interval && parser.isSet(QStringLiteral("smod")))
         usageError(QStringLiteral("--smod 只用于 --baud"));
+    // A 1T core clocks its timers as its own registers say (12T after reset on many), which a
+    // function for the classic core cannot set.
+    if (format == Init && clocks == 1)
+        refuse(QStringLiteral("--format init 只用于12T和6T内核：1T内核的定时器时钟由各系列自己的寄存器选择，"
+                              "请用 list、asm 或 c51 取重装值"));
 
     const QString crystalText = parser.value(QStringLiteral("crystal"));
+    const std::string eol = lineEndOf(parser);
     TimerReload reload;
-    QString timer;
+    int timer = 0;
     QString actual;
+    std::string init;
     if (interval) {
         const auto mode = static_cast<TimerMode>(choiceOf(
             parser, QStringLiteral("mode"), {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")}));
-        const Interval wanted = intervalOf(parser);
+        const TimeValue wanted = timeOf(parser, QStringLiteral("interval"));
         const int decimals = wanted.unit == QLatin1String("s") ? 6 : 3;
         const std::optional<TimerReload> result = intervalReload(crystal, clocks, mode, wanted.seconds);
         if (!result) {
@@ -143,8 +111,12 @@ int runTimer(const QStringList &arguments)
                        .arg(wanted.unit));
         }
         reload = *result;
-        timer = QStringLiteral("0");
         actual = QString::number(reload.actual * wanted.scale, 'f', decimals) + wanted.unit;
+        if (format == Init)
+            init = timer0InitText(mode, reload,
+                                  intervalHeading(chineseTime(wanted).toStdString(), wanted.seconds, crystal,
+                                                  clocks, reload),
+                                  eol);
     } else {
         const double rate = positiveNumber(parser, QStringLiteral("baud"), parser.value(QStringLiteral("baud")));
         const bool smod = parser.isSet(QStringLiteral("smod"));
@@ -155,7 +127,7 @@ int runTimer(const QStringList &arguments)
                        .arg(clocks)
                        .arg(smod ? 1 : 0));
         reload = *result;
-        timer = QStringLiteral("1");
+        timer = 1;
         actual = QString::number(reload.actual, 'f', 1);
         if (std::abs(reload.errorPercent) > 2)
             std::fputs(QStringLiteral("zandrel-gen: 警告：实际波特率%1与%2相差%3，超过2%\n")
@@ -163,20 +135,24 @@ int runTimer(const QStringList &arguments)
                            .toUtf8()
                            .constData(),
                        stderr);
+        if (format == Init)
+            init = uartInitText(smod, reload,
+                                baudHeading(plainNumber(rate).toStdString(), crystal, clocks, reload), eol);
     }
 
-    const QString eol = QString::fromStdString(lineEndOf(parser));
-    const QString th = QStringLiteral("TH") + timer;
-    const QString tl = QStringLiteral("TL") + timer;
-    QString text = th + QStringLiteral("=0x") + hexByte(reload.th) + eol + tl + QStringLiteral("=0x") +
-                   hexByte(reload.tl) + eol + QStringLiteral("actual=") + actual + eol +
-                   QStringLiteral("error=") + signedPercent(reload.errorPercent) + eol;
-    if (format == 1)
-        text += QStringLiteral("MOV %1,#%2").arg(th, asmHex(reload.th)) + eol +
-                QStringLiteral("MOV %1,#%2").arg(tl, asmHex(reload.tl)) + eol;
-    else if (format == 2)
-        text += QStringLiteral("%1 = 0x%2;").arg(th, hexByte(reload.th)) + eol +
-                QStringLiteral("%1 = 0x%2;").arg(tl, hexByte(reload.tl)) + eol;
+    if (format == Init) {
+        writeOutput(parser, QByteArray::fromStdString(init));
+        return Success;
+    }
+    const QString end = QString::fromStdString(eol);
+    const QString n = QString::number(timer);
+    QString text = QStringLiteral("TH%1=0x%2").arg(n, hexByte(reload.th)) + end +
+                   QStringLiteral("TL%1=0x%2").arg(n, hexByte(reload.tl)) + end + QStringLiteral("actual=") +
+                   actual + end + QStringLiteral("error=") + signedPercent(reload.errorPercent) + end;
+    if (format == Asm)
+        text += QString::fromStdString(timerLoadAsmText(timer, reload, compiler, eol));
+    else if (format == C51)
+        text += QString::fromStdString(timerLoadCText(timer, reload, eol));
     writeOutput(parser, text.toUtf8());
     return Success;
 }

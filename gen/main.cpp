@@ -24,12 +24,13 @@ const Command commands[] = {
     {imageCommand, runImage},
     {segmentsCommand, runSegments},
     {timerCommand, runTimer},
+    {delayCommand, runDelay},
 };
 
 QString programHelp()
 {
     QString text = QStringLiteral("用法：zandrel-gen 命令 [选项] [参数]\n\n"
-                                  "为8051程序的构建脚本生成整张代码表。\n\n命令：\n");
+                                  "为8051程序的构建脚本生成整张代码表、定时器设置函数和延时函数。\n\n命令：\n");
     for (const Command &command : commands) {
         const CommandSpec &spec = command.spec();
         text += QStringLiteral("  %1%2\n").arg(padded(spec.name, 10), spec.brief);
@@ -47,7 +48,7 @@ void print(FILE *stream, const QString &text)
 int run(const QStringList &arguments)
 {
     if (arguments.size() < 2)
-        usageError(QStringLiteral("缺少命令（glyph、image、segments 或 timer）；“zandrel-gen --help”显示用法"));
+        usageError(QStringLiteral("缺少命令（glyph、image、segments、timer 或 delay）；“zandrel-gen --help”显示用法"));
     const QString &first = arguments.at(1);
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
         print(stdout, programHelp());
@@ -63,7 +64,7 @@ int run(const QStringList &arguments)
     for (const Command &command : commands)
         if (command.spec().name == first)
             return command.run(arguments.mid(2));
-    usageError(QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer").arg(first));
+    usageError(QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer、delay").arg(first));
 }
 
 } // namespace

@@ -154,6 +154,20 @@ void ZandrelGenTest::exitStatusAndMessage_data()
     QTest::newRow("two pictures") << QStringList{"image", notAFile, notAFile} << none << 1 << QStringLiteral("只能给出一个图片文件");
     QTest::newRow("stretch without size") << QStringList{"image", notAFile, "--stretch"} << none << 1 << QStringLiteral("--stretch");
     QTest::newRow("bad threshold") << QStringList{"image", notAFile, "--threshold", "256"} << none << 1 << QStringLiteral("0至255");
+    QTest::newRow("delay help") << QStringList{"delay", "--help"} << none << 0 << QStringLiteral("--time <时间>");
+    QTest::newRow("delay default name") << QStringList{"delay", "--crystal", "12", "--time", "2.5ms"} << none << 0
+                                        << QStringLiteral("void Delay2_5ms(void)");
+    QTest::newRow("delay without time") << QStringList{"delay", "--crystal", "12"} << none << 1 << QStringLiteral("--time");
+    QTest::newRow("delay bad name") << QStringList{"delay", "--crystal", "12", "--time", "1ms", "--name", "wait-1"} << none << 1
+                                    << QStringLiteral("“wait-1”");
+    QTest::newRow("delay below the shortest") << QStringList{"delay", "--crystal", "12", "--time", "3.4us"} << none << 2
+                                              << QStringLiteral("可生成4.00us至10s的延时");
+    QTest::newRow("delay above 10 s") << QStringList{"delay", "--crystal", "11.0592", "--time", "10001ms"} << none << 2
+                                      << QStringLiteral("4.34us至10s");
+    QTest::newRow("delay on a 1T core") << QStringList{"delay", "--crystal", "24", "--time", "1ms", "--clocks", "1"} << none << 2
+                                        << QStringLiteral("--clocks 1");
+    QTest::newRow("init on a 1T core") << QStringList{"timer", "--crystal", "24", "--baud", "9600", "--clocks", "1", "--format", "init"}
+                                       << none << 2 << QStringLiteral("--format init");
     QTest::newRow("missing input file") << QStringList{"glyph", "--input", "/nonexistent/menu.txt"} << none << 2
                                         << QStringLiteral("“/nonexistent/menu.txt”");
 }
@@ -395,6 +409,9 @@ void ZandrelGenTest::timerReloads_data()
         << QStringList{"--crystal", "12", "--baud", "9600", "--format", "c51"}
         << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
         << QStringLiteral("警告");
+    QTest::newRow("11.0592 MHz, 9600 baud, sdas8051")
+        << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm", "--compiler", "sdcc"}
+        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
     QTest::newRow("mode 0, X2")
         << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
         << QByteArray("TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();

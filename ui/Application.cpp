@@ -5,11 +5,10 @@
 
 #include "ui/Appearance.h"
 #include "ui/MessageBoxes.h"
+#include "ui/ProgramIcon.h"
 
 #include "core/Version.h"
 
-#include <QDir>
-#include <QIcon>
 
 #include <exception>
 
@@ -20,7 +19,7 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Zandrel"));
     // Lets the desktop match the window to its menu entry, and so to its name and icon.
     setDesktopFileName(QString::fromLatin1(kApplicationId.data(), qsizetype(kApplicationId.size())));
-    setWindowIcon(applicationIcon());
+    setWindowIcon(programIcon());
     setStyle(new ZandrelStyle);
 }
 
@@ -32,17 +31,6 @@ bool TApplication::notify(QObject *receiver, QEvent *event)
         reportCurrentException();
         return false;
     }
-}
-
-QIcon applicationIcon()
-{
-    // One PNG per size of the hicolor theme: :/icons/hicolor/<size>/apps/<id>.png.
-    const QString id = QString::fromLatin1(kApplicationId.data(), qsizetype(kApplicationId.size()));
-    const QDir theme(QStringLiteral(":/icons/hicolor"));
-    QIcon icon;
-    for (const QString &size : theme.entryList(QDir::Dirs))
-        icon.addFile(theme.filePath(size + QStringLiteral("/apps/") + id + QStringLiteral(".png")));
-    return icon;
 }
 
 void reportCurrentException()

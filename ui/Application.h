@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QApplication>
-#include <QIcon>
 
 namespace zandrel {
 
@@ -20,9 +19,6 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 };
-
-// The program's icon in every size of the hicolor theme, from the embedded resource.
-QIcon applicationIcon();
 
 // Shows the failure box for the exception being handled; call it from a catch block.
 void reportCurrentException();

@@ -83,6 +83,20 @@ protected:
     // A second click only presses the title again: no fitting a column to its contents.
     void mouseDoubleClickEvent(QMouseEvent *event) override { mousePressEvent(event); }
 
+    // Qt measures titles in bold, for headers that show the current column's title in bold.
+    // These titles are never drawn bold, so they are measured as drawn, which also spares the
+    // start-up a bold face that nothing shows.
+    QSize sectionSizeFromContents(int logicalIndex) const override
+    {
+        ensurePolished();
+        QStyleOptionHeaderV2 option;
+        initStyleOption(&option);
+        option.section = logicalIndex;
+        option.text = model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString();
+        option.fontMetrics = fontMetrics();
+        return style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), this);
+    }
+
     // Not every style shows a pressed header section, so a held title is drawn here: a
     // sunken panel with its label one pixel down and to the right.
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override

@@ -49,7 +49,11 @@ GlyphPage::GlyphPage(QWidget *parent) : QWidget(parent)
     GetHzBtn->setGeometry(192, 189, 75, 25);
     connect(GetHzBtn, &QPushButton::clicked, this, guardedSlot(this, &GlyphPage::GetHzBtnClick));
 
-    HzInputEdit = new QLineEdit(QStringLiteral("测"), this);
+    // The text comes after construction: a line edit lays out the text it is made with in the
+    // application's font, before it takes the page's, and that would load a Latin face and
+    // its Han fallbacks only to throw them away.
+    HzInputEdit = new QLineEdit(this);
+    HzInputEdit->setText(QStringLiteral("测"));
     HzInputEdit->setObjectName(QStringLiteral("HzInputEdit"));
     HzInputEdit->setGeometry(152, 192, 25, 20);
     HzInputEdit->setAccessibleName(QStringLiteral("要生成字模的汉字"));

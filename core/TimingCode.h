@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+
+#include "core/CodeText.h"
+#include "core/DelayLoop.h"
+#include "core/TimerReload.h"
+
+#include <string>
+#include <string_view>
+
+// The C and assembler text of delays and of the timer and serial set-up functions, all in one
+// place: what a compiler or an assembler reads is written here and nowhere else.
+namespace zandrel {
+
+// Whose text it is (CCompiler, from the common writer): the C of a delay differs in its NOP;
+// the assembler of a timer load in how it writes a hexadecimal number (A51 takes 0FDH,
+// sdas8051 only 0xFD).
+
+// A crystal in MHz with three decimals, or as many more (up to six) as it needs: "12.000",
+// "11.0592".
+std::string crystalText(double mhz);
+
+// Two decimals with a sign; a value that rounds to zero is "+0.00".
+std::string signedFixed(double value);
+
+// "@11.0592MHz 922个机器周期 = 1000.43us（+0.43us）", with "6T" after the crystal when a
+// machine cycle is 6 clocks.
+std::string delayFigures(const DelayPlan &plan);
+
+// The delay as a C function: unsigned char counters in nested do/while loops, the form a
+// compiler turns into one DJNZ a counter. Keil's NOP needs <intrins.h>, which comes first.
+std::string delayCText(const DelayPlan &plan, std::string_view name, CCompiler compiler,
+                       std::string_view lineEnd);
+
+// The delay as a subroutine that both A51 and sdas8051 assemble: decimal immediates, no
+// directives, one loop label (name + "_Loop"), the registers it uses in a comment.
+std::string delayAsmText(const DelayPlan &plan, std::string_view name, std::string_view lineEnd);
+
+// Two lines that load THn and TLn: "TH0 = 0x3C;", or "MOV TH0,#3CH" for A51 and
+// "MOV TH0,#0x3C" for sdas8051.
+std::string timerLoadCText(int timer, const TimerReload &reload, std::string_view lineEnd);
+std::string timerLoadAsmText(int timer, const TimerReload &reload, CCompiler compiler,
+                             std::string_view lineEnd);
+
+// "50毫秒@12.000MHz" for wanted "50毫秒", followed by "，实际1000.43微秒（+0.43微秒）" when the
+// reload does not give the interval to the hundredth of a microsecond.
+std::string intervalHeading(std::string_view wanted, double wantedSeconds, double crystalMhz,
+                            int clocks, const TimerReload &reload);
+
+// "9600bps@11.0592MHz", followed by "，实际10416.7bps（+8.51%）" when the rate is not exact
+// to the hundredth of a per cent.
+std::string baudHeading(std::string_view wanted, double crystalMhz, int clocks,
+                        const TimerReload &reload);
+
+// void Timer0_Init(void): timer 0 set to the mode, loaded, its flag cleared and started.
+std::string timer0InitText(TimerMode mode, const TimerReload &reload, std::string_view heading,
+                           std::string_view lineEnd);
+
+// void Uart_Init(void): serial mode 1 with reception on, timer 1 in mode 2 as its baud-rate
+// generator, SMOD set first when asked for.
+std::string uartInitText(bool smod, const TimerReload &reload, std::string_view heading,
+                         std::string_view lineEnd);
+
+} // namespace zandrel
