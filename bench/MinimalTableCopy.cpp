@@ -8,7 +8,8 @@
 
 int main()
 {
-    return std::fwrite(zandrel::HzFont24Table, 1, sizeof zandrel::HzFont24Table, stdout) == sizeof zandrel::HzFont24Table
+    return std::fwrite(zandrel::HzFont24Table, 1, sizeof zandrel::HzFont24Table, stdout) ==
+                   sizeof zandrel::HzFont24Table
                ? 0
                : 1;
 }

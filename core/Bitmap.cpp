@@ -16,7 +16,8 @@ constexpr auto kReversedBits = [] {
     for (int v = 0; v < 256; ++v)
         for (int i = 0; i < 8; ++i)
             if ((v >> i) & 1)
-                table[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(table[static_cast<std::size_t>(v)] | (0x80 >> i));
+                table[static_cast<std::size_t>(v)] =
+                    static_cast<std::uint8_t>(table[static_cast<std::size_t>(v)] | (0x80 >> i));
     return table;
 }();
 
@@ -37,7 +38,8 @@ std::uint8_t columnByte(const Bitmap &bitmap, int x, int top)
 Bitmap::Bitmap(int width, int height) : width_(width), height_(height)
 {
     if (width < 0 || height < 0 || width > kMaxBitmapSide || height > kMaxBitmapSide)
-        throw Error("bitmap of " + std::to_string(width) + " x " + std::to_string(height) + " pixels");
+        throw Error("bitmap of " + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels");
     bits_.assign(static_cast<std::size_t>(rowBytes() * height), 0);
 }
 
@@ -92,7 +94,8 @@ void packBitmap(const Bitmap &bitmap, const Packing &packing, std::vector<std::u
             b = static_cast<std::uint8_t>(~b);
 }
 
-Bitmap unpackBitmap(std::span<const std::uint8_t> bytes, int width, int height, const Packing &packing)
+Bitmap unpackBitmap(std::span<const std::uint8_t> bytes, int width, int height,
+                    const Packing &packing)
 {
     Bitmap bitmap(width, height);
     const int rowBytes = (width + 7) / 8;

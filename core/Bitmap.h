@@ -34,7 +34,10 @@ public:
     void setPixel(int x, int y, bool lit);
     void clear() { std::fill(bits_.begin(), bits_.end(), std::uint8_t{0}); }
 
-    const std::uint8_t *row(int y) const { return bits_.data() + static_cast<std::size_t>(y * rowBytes()); }
+    const std::uint8_t *row(int y) const
+    {
+        return bits_.data() + static_cast<std::size_t>(y * rowBytes());
+    }
     std::uint8_t *row(int y) { return bits_.data() + static_cast<std::size_t>(y * rowBytes()); }
     // Every row, one after another.
     std::span<const std::uint8_t> rows() const { return bits_; }
@@ -72,6 +75,7 @@ std::size_t packedSize(int width, int height, BitmapLayout layout);
 void packBitmap(const Bitmap &bitmap, const Packing &packing, std::vector<std::uint8_t> &out);
 
 // Reads bytes packed that way back into a bitmap; bytes holds at least packedSize() of them.
-Bitmap unpackBitmap(std::span<const std::uint8_t> bytes, int width, int height, const Packing &packing);
+Bitmap unpackBitmap(std::span<const std::uint8_t> bytes, int width, int height,
+                    const Packing &packing);
 
 } // namespace zandrel

@@ -16,11 +16,15 @@ enum class CCompiler { Keil, Sdcc };
 
 enum class Dialect {
     KeilC51, // C, tables in code memory as "code"
-    Sdcc,    // C, the same as "__code": SDCC refuses Keil's keyword; numbers also as sdas8051 takes them
+    Sdcc,    // C, the same as "__code": SDCC refuses Keil's keyword; numbers also as sdas8051 takes
+             // them
     A51,     // the 8051 assembler: DB lines, ';' comments
 };
 
-constexpr bool isC(Dialect dialect) { return dialect != Dialect::A51; }
+constexpr bool isC(Dialect dialect)
+{
+    return dialect != Dialect::A51;
+}
 
 // The C dialect of a compiler.
 constexpr Dialect cDialectOf(CCompiler compiler)

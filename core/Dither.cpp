@@ -22,7 +22,8 @@ constexpr int kFloydSteinbergDivisor = 16;
 constexpr Spread kAtkinson[] = {{1, 0, 1}, {2, 0, 1}, {-1, 1, 1}, {0, 1, 1}, {1, 1, 1}, {0, 2, 1}};
 constexpr int kAtkinsonDivisor = 8;
 
-constexpr std::array<std::array<int, 4>, 4> kBayer4 = {{{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}}};
+constexpr std::array<std::array<int, 4>, 4> kBayer4 = {
+    {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}}};
 
 template <std::size_t N>
 Bitmap diffuse(const GreyImage &image, int threshold, const Spread (&kernel)[N], int divisor)
@@ -37,7 +38,8 @@ Bitmap diffuse(const GreyImage &image, int threshold, const Spread (&kernel)[N],
     };
     for (int y = 0; y < image.height; ++y) {
         for (int x = 0; x < w; ++x) {
-            const int level = image.levels[static_cast<std::size_t>(y * w + x)] * divisor + at(x, 0);
+            const int level =
+                image.levels[static_cast<std::size_t>(y * w + x)] * divisor + at(x, 0);
             const bool lit = level < threshold * divisor;
             if (lit)
                 bitmap.setPixel(x, y, true);
@@ -71,7 +73,10 @@ Bitmap ditherToBitmap(const GreyImage &image, int threshold, Dither dither)
             int limit = threshold;
             // The pattern's 16 steps spread evenly around the threshold.
             if (dither == Dither::Bayer4)
-                limit += (kBayer4[static_cast<std::size_t>(y % 4)][static_cast<std::size_t>(x % 4)] * 2 - 15) * 255 / 32;
+                limit +=
+                    (kBayer4[static_cast<std::size_t>(y % 4)][static_cast<std::size_t>(x % 4)] * 2 -
+                     15) *
+                    255 / 32;
             if (image.levels[static_cast<std::size_t>(y * image.width + x)] < limit)
                 bitmap.setPixel(x, y, true);
         }

@@ -30,7 +30,9 @@ bool placeGlyph(const GlyphImage &glyph, int baseline, bool clip, Bitmap &cell)
 {
     const int width = cell.width();
     const int height = cell.height();
-    const auto rowOf = [&](int y) { return glyph.rows + static_cast<std::ptrdiff_t>(y) * glyph.pitch; };
+    const auto rowOf = [&](int y) {
+        return glyph.rows + static_cast<std::ptrdiff_t>(y) * glyph.pitch;
+    };
     const int rowBytes = (glyph.width + 7) / 8;
     // Bits past the glyph's width in its last byte are not its pixels.
     const auto lastMask = static_cast<std::uint8_t>(0xFF << (8 * rowBytes - glyph.width));
@@ -57,7 +59,8 @@ bool placeGlyph(const GlyphImage &glyph, int baseline, bool clip, Bitmap &cell)
         const std::uint8_t *row = rowOf(y);
         unsigned any = 0;
         for (int k = 0; k < rowBytes; ++k) {
-            const auto b = static_cast<std::uint8_t>(k == rowBytes - 1 ? row[k] & lastMask : row[k]);
+            const auto b =
+                static_cast<std::uint8_t>(k == rowBytes - 1 ? row[k] & lastMask : row[k]);
             columns[static_cast<std::size_t>(k)] |= b;
             any |= b;
         }
@@ -80,7 +83,8 @@ bool placeGlyph(const GlyphImage &glyph, int baseline, bool clip, Bitmap &cell)
     if (inkWidth <= width)
         x0 = std::clamp(x0, -inkLeft, width - 1 - inkRight);
     const int y0 = baseline - glyph.top;
-    const bool fits = x0 + inkLeft >= 0 && x0 + inkRight < width && y0 + inkTop >= 0 && y0 + inkBottom < height;
+    const bool fits =
+        x0 + inkLeft >= 0 && x0 + inkRight < width && y0 + inkTop >= 0 && y0 + inkBottom < height;
     if (!fits && !clip)
         return false;
 
@@ -88,7 +92,8 @@ bool placeGlyph(const GlyphImage &glyph, int baseline, bool clip, Bitmap &cell)
     const int first = std::max(inkLeft, -x0);
     const int last = std::min(inkRight, width - 1 - x0);
     const int cellBytes = cell.rowBytes();
-    for (int y = std::max(inkTop, -y0); y <= std::min(inkBottom, height - 1 - y0) && first <= last; ++y) {
+    for (int y = std::max(inkTop, -y0); y <= std::min(inkBottom, height - 1 - y0) && first <= last;
+         ++y) {
         const std::uint8_t *row = rowOf(y);
         std::uint8_t *out = cell.row(y0 + y);
         for (int k = first / 8; k <= last / 8; ++k) {

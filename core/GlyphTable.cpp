@@ -7,7 +7,8 @@ namespace zandrel {
 std::string previewText(const Bitmap &bitmap, const std::string &lineEnd)
 {
     std::string text;
-    text.reserve(static_cast<std::size_t>(bitmap.height()) * (static_cast<std::size_t>(bitmap.width()) + lineEnd.size()));
+    text.reserve(static_cast<std::size_t>(bitmap.height()) *
+                 (static_cast<std::size_t>(bitmap.width()) + lineEnd.size()));
     for (int y = 0; y < bitmap.height(); ++y) {
         for (int x = 0; x < bitmap.width(); ++x)
             text += bitmap.pixel(x, y) ? '#' : '.';
@@ -37,8 +38,9 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
         break;
     case GlyphTableFormat::Struct:
         text += "struct " + name + "_glyph {" + eol + "    unsigned char " +
-                (options.oneByteCodes ? "gb;" : "gb[2];") + eol + "    unsigned char dots[" + count + "];" + eol +
-                "};" + eol + "struct " + name + "_glyph " + code + " " + name + "[] = {" + eol;
+                (options.oneByteCodes ? "gb;" : "gb[2];") + eol + "    unsigned char dots[" +
+                count + "];" + eol + "};" + eol + "struct " + name + "_glyph " + code + " " + name +
+                "[] = {" + eol;
         break;
     case GlyphTableFormat::Bin:
         text.append(reinterpret_cast<const char *>(bytes.data()), entries.size() * size);
@@ -67,7 +69,8 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
         case GlyphTableFormat::Struct: {
             const std::uint8_t codeBytes[2] = {static_cast<std::uint8_t>(entry.code >> 8),
                                                static_cast<std::uint8_t>(entry.code)};
-            const auto key = options.oneByteCodes ? std::span(codeBytes + 1, 1) : std::span(codeBytes, 2);
+            const auto key =
+                options.oneByteCodes ? std::span(codeBytes + 1, 1) : std::span(codeBytes, 2);
             text += options.oneByteCodes ? "{" : "{{";
             text += byteList(key, c);
             text += options.oneByteCodes ? ",{" : "},{";
@@ -78,7 +81,9 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
             break;
         }
         case GlyphTableFormat::Preview:
-            text += entry.label + eol + previewText(unpackBitmap(glyph, options.width, options.height, bits), eol) + eol;
+            text += entry.label + eol +
+                    previewText(unpackBitmap(glyph, options.width, options.height, bits), eol) +
+                    eol;
             break;
         case GlyphTableFormat::Bin:
             break;
@@ -120,7 +125,8 @@ std::string imageTableText(const Bitmap &bitmap, const ImageTableOptions &option
     case ImageFormat::Pbm: {
         // P4 has rows of whole bytes, leftmost pixel in the most significant bit, 1 black.
         const Bitmap shown = unpackBitmap(bytes, bitmap.width(), bitmap.height(), bits);
-        std::string text = "P4\n" + std::to_string(bitmap.width()) + " " + std::to_string(bitmap.height()) + "\n";
+        std::string text =
+            "P4\n" + std::to_string(bitmap.width()) + " " + std::to_string(bitmap.height()) + "\n";
         text.append(reinterpret_cast<const char *>(shown.rows().data()), shown.rows().size());
         return text;
     }

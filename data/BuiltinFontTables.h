@@ -15,8 +15,8 @@ inline constexpr std::size_t kAsciiGlyphCount = 128;
 
 inline constexpr std::size_t kHzFont12TableSize = kFontGlyphCount * 2 * 12;
 inline constexpr std::size_t kHzFont24TableSize = kFontGlyphCount * 3 * 24;
-inline constexpr std::size_t kAsciiFont12TableSize = kAsciiGlyphCount * 12; // 6 x 12
-inline constexpr std::size_t kAsciiFont16TableSize = kAsciiGlyphCount * 16; // 8 x 16
+inline constexpr std::size_t kAsciiFont12TableSize = kAsciiGlyphCount * 12;     // 6 x 12
+inline constexpr std::size_t kAsciiFont16TableSize = kAsciiGlyphCount * 16;     // 8 x 16
 inline constexpr std::size_t kAsciiFont24TableSize = kAsciiGlyphCount * 2 * 24; // 12 x 24
 
 extern const unsigned char HzFont12Table[kHzFont12TableSize];

@@ -29,7 +29,13 @@ public:
         if (code >= 0x21 && code <= 0x7E) {
             const int width = size_ / 2;
             const int pitch = (width + 7) / 8;
-            return GlyphImage{ascii_ + code * static_cast<unsigned>(pitch * size_), pitch, width, size_, 0, ascent, width};
+            return GlyphImage{ascii_ + code * static_cast<unsigned>(pitch * size_),
+                              pitch,
+                              width,
+                              size_,
+                              0,
+                              ascent,
+                              width};
         }
         const unsigned hi = code >> 8;
         const unsigned lo = code & 0xFF;
@@ -37,7 +43,13 @@ public:
             return std::nullopt;
         const int pitch = (size_ + 7) / 8;
         const std::size_t index = (hi - 0xA1) * 94 + (lo - 0xA1);
-        return GlyphImage{hz_ + index * static_cast<std::size_t>(pitch * size_), pitch, size_, size_, 0, ascent, size_};
+        return GlyphImage{hz_ + index * static_cast<std::size_t>(pitch * size_),
+                          pitch,
+                          size_,
+                          size_,
+                          0,
+                          ascent,
+                          size_};
     }
 
 private:

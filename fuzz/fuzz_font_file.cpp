@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::vector<int> sizes = font.bitmapSizes();
         font.setSize(!font.scalable() && !sizes.empty() ? sizes.front() : 16);
         const zandrel::FontLine line = font.line();
-        const zandrel::GlyphKey keys[] = {{'A', 'A'}, {'g', 'g'}, {0x4E2D, 0xD6D0}, {0x3000, 0xA1A1}, {0xE9, 0}};
+        const zandrel::GlyphKey keys[] = {
+            {'A', 'A'}, {'g', 'g'}, {0x4E2D, 0xD6D0}, {0x3000, 0xA1A1}, {0xE9, 0}};
         for (const zandrel::GlyphKey &key : keys) {
             const std::optional<zandrel::GlyphImage> glyph = font.glyphOf(key);
             if (!glyph)
@@ -39,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 check(zandrel::placeGlyph(*glyph, baseline, true, clipped));
                 check(!zandrel::placeGlyph(*glyph, baseline, false, placed) || placed == clipped);
                 std::vector<std::uint8_t> bytes;
-                zandrel::packBitmap(clipped, {zandrel::BitmapLayout::Page, zandrel::BitOrder::Lsb, false}, bytes);
+                zandrel::packBitmap(
+                    clipped, {zandrel::BitmapLayout::Page, zandrel::BitOrder::Lsb, false}, bytes);
                 check(bytes.size() == zandrel::packedSize(width, 16, zandrel::BitmapLayout::Page));
             }
         }

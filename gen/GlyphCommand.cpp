@@ -19,45 +19,65 @@ namespace zandrel::gen {
 const CommandSpec &glyphCommand()
 {
     static const CommandSpec command = [] {
-    std::vector<OptionSpec> options = {
-        {{QStringLiteral("i"), QStringLiteral("input")}, QStringLiteral("文件"),
-         QStringLiteral("从文件读取文本（“-”为标准输入）")},
-        {{QStringLiteral("library")}, QString(),
-         QStringLiteral("改为生成GB2312的1至87区：内置字库为全部8178个编码，--font 为其中7445个字符")},
-        {{QStringLiteral("size")}, QStringLiteral("像素"),
-         QStringLiteral("字号：内置字库为 12、16 或 24；--font 为1至256"), QStringLiteral("16")},
-        {{QStringLiteral("font")}, QStringLiteral("文件"),
-         QStringLiteral("改用字体文件：BDF、PCF（可为 .gz）、TrueType 或 OpenType")},
-        {{QStringLiteral("face")}, QStringLiteral("序号"), QStringLiteral("字体集（.ttc）中的第几个字体，从0数起"),
-         QStringLiteral("0")},
-        {{QStringLiteral("cell")}, QStringLiteral("宽x高"),
-         QStringLiteral("字格大小，例如 16x16；半角字符的字格宽度减半。默认为字号×字号")},
-        {{QStringLiteral("clip")}, QString(), QStringLiteral("裁去超出字格的部分，而不是拒绝该字符")},
-        {{QStringLiteral("f"), QStringLiteral("format")}, QStringLiteral("格式"),
-         QStringLiteral("c51、asm、struct、bin 或 preview"), QStringLiteral("c51")},
-        {{QStringLiteral("n"), QStringLiteral("name")}, QStringLiteral("名称"),
-         QStringLiteral("全角字符的数组名，须为C标识符；默认为 hz 加字格高度，如 hz16")},
-        {{QStringLiteral("ascii-name")}, QStringLiteral("名称"),
-         QStringLiteral("半角字符（ASCII）的数组名；默认为 数组名_ascii")},
-    };
-    for (const OptionSpec &option : packingOptions())
-        options.push_back(option);
-    options.push_back(compilerOption(QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
-    options.push_back({{QStringLiteral("encoding")}, QStringLiteral("编码"),
-                       QStringLiteral("注释和标签中字符的编码：utf-8 或 gb2312（此时拒绝GB2312以外的字符）"),
-                       QStringLiteral("utf-8")});
-    return CommandSpec{
-        QStringLiteral("glyph"),
-        QStringLiteral("[选项] 文本…"),
-        QStringLiteral("文本中字符的点阵字模表，任意字号和字体"),
-        QStringLiteral("把文本中的每个字符（按首次出现的顺序，重复的只取一次）生成点阵字模表。\n"
-                       "ASCII字符 0x21-0x7E 为半角，字格宽度减半，另成一张表（数组名_ascii）；其余为全角。\n"
-                       "空格、制表符和换行被跳过。内置字库只有GB2312字符；--font 可用字体中的任何字符。\n"
-                       "bin 格式先写全角表，再写半角表。\n"
-                       "文本取自参数、--input 文件，或以“-”取自标准输入，编码为UTF-8。"),
-        options,
-        true,
-    };
+        std::vector<OptionSpec> options = {
+            {{QStringLiteral("i"), QStringLiteral("input")},
+             QStringLiteral("文件"),
+             QStringLiteral("从文件读取文本（“-”为标准输入）")},
+            {{QStringLiteral("library")},
+             QString(),
+             QStringLiteral(
+                 "改为生成GB2312的1至87区：内置字库为全部8178个编码，--font 为其中7445个字符")},
+            {{QStringLiteral("size")},
+             QStringLiteral("像素"),
+             QStringLiteral("字号：内置字库为 12、16 或 24；--font 为1至256"),
+             QStringLiteral("16")},
+            {{QStringLiteral("font")},
+             QStringLiteral("文件"),
+             QStringLiteral("改用字体文件：BDF、PCF（可为 .gz）、TrueType 或 OpenType")},
+            {{QStringLiteral("face")},
+             QStringLiteral("序号"),
+             QStringLiteral("字体集（.ttc）中的第几个字体，从0数起"),
+             QStringLiteral("0")},
+            {{QStringLiteral("cell")},
+             QStringLiteral("宽x高"),
+             QStringLiteral("字格大小，例如 16x16；半角字符的字格宽度减半。默认为字号×字号")},
+            {{QStringLiteral("clip")},
+             QString(),
+             QStringLiteral("裁去超出字格的部分，而不是拒绝该字符")},
+            {{QStringLiteral("f"), QStringLiteral("format")},
+             QStringLiteral("格式"),
+             QStringLiteral("c51、asm、struct、bin 或 preview"),
+             QStringLiteral("c51")},
+            {{QStringLiteral("n"), QStringLiteral("name")},
+             QStringLiteral("名称"),
+             QStringLiteral("全角字符的数组名，须为C标识符；默认为 hz 加字格高度，如 hz16")},
+            {{QStringLiteral("ascii-name")},
+             QStringLiteral("名称"),
+             QStringLiteral("半角字符（ASCII）的数组名；默认为 数组名_ascii")},
+        };
+        for (const OptionSpec &option : packingOptions())
+            options.push_back(option);
+        options.push_back(compilerOption(
+            QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
+        options.push_back(
+            {{QStringLiteral("encoding")},
+             QStringLiteral("编码"),
+             QStringLiteral("注释和标签中字符的编码：utf-8 或 gb2312（此时拒绝GB2312以外的字符）"),
+             QStringLiteral("utf-8")});
+        return CommandSpec{
+            QStringLiteral("glyph"),
+            QStringLiteral("[选项] 文本…"),
+            QStringLiteral("文本中字符的点阵字模表，任意字号和字体"),
+            QStringLiteral(
+                "把文本中的每个字符（按首次出现的顺序，重复的只取一次）生成点阵字模表。\n"
+                "ASCII字符 0x21-0x7E "
+                "为半角，字格宽度减半，另成一张表（数组名_ascii）；其余为全角。\n"
+                "空格、制表符和换行被跳过。内置字库只有GB2312字符；--font 可用字体中的任何字符。\n"
+                "bin 格式先写全角表，再写半角表。\n"
+                "文本取自参数、--input 文件，或以“-”取自标准输入，编码为UTF-8。"),
+            options,
+            true,
+        };
     }();
     return command;
 }
@@ -88,8 +108,9 @@ QString characterName(const Character &character)
 
 QString located(const Character &character, const QString &what)
 {
-    return character.where.isEmpty() ? characterName(character) + what
-                                     : character.where + QStringLiteral("：") + characterName(character) + what;
+    return character.where.isEmpty()
+               ? characterName(character) + what
+               : character.where + QStringLiteral("：") + characterName(character) + what;
 }
 
 // The characters of the texts, each once, in the order they first appear. Blanks, tabs and
@@ -99,7 +120,10 @@ class CharacterCollector
 public:
     // needGb2312: only characters with a GB2312 code are taken (the built-in fonts, or
     // --encoding gb2312); needFullCodes: a full-width character must have a two-byte code.
-    CharacterCollector(bool needGb2312, bool needFullCodes) : needGb2312_(needGb2312), needFullCodes_(needFullCodes) {}
+    CharacterCollector(bool needGb2312, bool needFullCodes)
+        : needGb2312_(needGb2312), needFullCodes_(needFullCodes)
+    {
+    }
 
     void add(const InputText &input)
     {
@@ -109,9 +133,12 @@ public:
         int line = 1;
         int column = 0;
         for (qsizetype i = 0; i < text.size();) {
-            const qsizetype units =
-                text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-            const char32_t ucs4 = units == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+            const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                                            text.at(i + 1).isLowSurrogate()
+                                        ? 2
+                                        : 1;
+            const char32_t ucs4 = units == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                             : text.at(i).unicode();
             i += units;
             ++column;
             if (ucs4 == '\n') {
@@ -135,7 +162,8 @@ public:
             if (needGb2312_ && !code)
                 refuse(located(character, QStringLiteral("不是GB2312字符")));
             if (needFullCodes_ && !isHalfWidth(ucs4) && !code)
-                refuse(located(character, QStringLiteral("没有GB2312编码，struct 格式无法给出它的编码")));
+                refuse(located(character,
+                               QStringLiteral("没有GB2312编码，struct 格式无法给出它的编码")));
             characters_.push_back(character);
         }
     }
@@ -149,10 +177,12 @@ public:
             for (int lo = 0xA1; lo <= 0xFE; ++lo) {
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
-                const std::optional<char32_t> ucs4 =
-                    withCharacters || !everyCode ? unicodeOfGb2312(h, l) : std::optional<char32_t>(0);
+                const std::optional<char32_t> ucs4 = withCharacters || !everyCode
+                                                         ? unicodeOfGb2312(h, l)
+                                                         : std::optional<char32_t>(0);
                 if (ucs4 || everyCode)
-                    characters_.push_back({ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo), QString()});
+                    characters_.push_back(
+                        {ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo), QString()});
             }
     }
 
@@ -171,7 +201,8 @@ std::string labelOf(const Character &character, bool gb2312Labels)
     if (character.ucs4 == 0)
         return twoDigitHex(character.gb2312 >> 8) + twoDigitHex(character.gb2312);
     if (gb2312Labels && character.gb2312 >= 0x100)
-        return {static_cast<char>(character.gb2312 >> 8), static_cast<char>(character.gb2312 & 0xFF)};
+        return {static_cast<char>(character.gb2312 >> 8),
+                static_cast<char>(character.gb2312 & 0xFF)};
     return QString::fromUcs4(&character.ucs4, 1).toStdString();
 }
 
@@ -191,19 +222,22 @@ std::unique_ptr<GlyphSource> openFont(const QCommandLineParser &parser, int &siz
             usageError(QStringLiteral("--face 只用于 --font"));
         size = integerOf(parser, QStringLiteral("size"), 1, kMaxBitmapSide);
         if (size != 12 && size != 16 && size != 24)
-            usageError(QStringLiteral("--size 的值“%1”无效：内置字库只有 12、16、24；其他字号请用 --font 给出字体文件")
+            usageError(QStringLiteral("--size 的值“%1”无效：内置字库只有 12、16、24；其他字号请用 "
+                                      "--font 给出字体文件")
                            .arg(parser.value(QStringLiteral("size"))));
         return builtinFont(size);
     }
     const QString path = parser.value(QStringLiteral("font"));
     const int face = integerOf(parser, QStringLiteral("face"), 0, 65535);
     size = integerOf(parser, QStringLiteral("size"), 1, kMaxBitmapSide);
-    std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
+    std::vector<std::uint8_t> data =
+        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
     try {
         auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.
         const std::vector<int> sizes = font->bitmapSizes();
-        if (!sizeGiven && !font->scalable() && !sizes.empty() && std::find(sizes.begin(), sizes.end(), size) == sizes.end())
+        if (!sizeGiven && !font->scalable() && !sizes.empty() &&
+            std::find(sizes.begin(), sizes.end(), size) == sizes.end())
             size = sizes.front();
         font->setSize(size);
         return font;
@@ -222,8 +256,8 @@ int runGlyph(const QStringList &arguments)
 
     const auto format = static_cast<GlyphTableFormat>(
         choiceOf(parser, QStringLiteral("format"),
-                 {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("struct"), QStringLiteral("bin"),
-                  QStringLiteral("preview")}));
+                 {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("struct"),
+                  QStringLiteral("bin"), QStringLiteral("preview")}));
     const Packing packing = packingOf(parser);
     const Dialect compiler = cDialectOf(compilerOf(parser));
     const bool gb2312Labels =
@@ -231,17 +265,21 @@ int runGlyph(const QStringList &arguments)
                  {QStringLiteral("utf-8"), QStringLiteral("gb2312"), QStringLiteral("utf8")}) == 1;
     const bool clip = parser.isSet(QStringLiteral("clip"));
     const bool library = parser.isSet(QStringLiteral("library"));
-    if (library && (!parser.positionalArguments().isEmpty() || parser.isSet(QStringLiteral("input"))))
+    if (library &&
+        (!parser.positionalArguments().isEmpty() || parser.isSet(QStringLiteral("input"))))
         usageError(QStringLiteral("--library 不与文本一起使用"));
     const bool fromFile = parser.isSet(QStringLiteral("font"));
 
     int size = 16;
     const std::unique_ptr<GlyphSource> font = openFont(parser, size);
-    const Extent full = parser.isSet(QStringLiteral("cell")) ? extentOf(parser, QStringLiteral("cell")) : Extent{size, size};
+    const Extent full = parser.isSet(QStringLiteral("cell"))
+                            ? extentOf(parser, QStringLiteral("cell"))
+                            : Extent{size, size};
     const Extent half{std::max(1, full.width / 2), full.height};
 
-    const QString name = parser.isSet(QStringLiteral("name")) ? identifierOf(parser, QStringLiteral("name"))
-                                                              : QStringLiteral("hz%1").arg(full.height);
+    const QString name = parser.isSet(QStringLiteral("name"))
+                             ? identifierOf(parser, QStringLiteral("name"))
+                             : QStringLiteral("hz%1").arg(full.height);
     const QString asciiName = parser.isSet(QStringLiteral("ascii-name"))
                                   ? identifierOf(parser, QStringLiteral("ascii-name"))
                                   : name + QStringLiteral("_ascii");
@@ -254,7 +292,8 @@ int runGlyph(const QStringList &arguments)
     } else {
         const std::vector<InputText> texts = readInputTexts(parser);
         if (texts.empty())
-            usageError(QStringLiteral("缺少文本：在参数中给出，或用 --input 文件、“-”（标准输入）"));
+            usageError(
+                QStringLiteral("缺少文本：在参数中给出，或用 --input 文件、“-”（标准输入）"));
         for (const InputText &text : texts)
             collector.add(text);
         if (collector.characters().empty())
@@ -275,7 +314,8 @@ int runGlyph(const QStringList &arguments)
         tables[t].cell = Bitmap(options.width, options.height);
     }
     const int baseline = baselineOf(font->line(), full.height);
-    tables[0].bytes.reserve(collector.characters().size() * packedSize(full.width, full.height, packing.layout));
+    tables[0].bytes.reserve(collector.characters().size() *
+                            packedSize(full.width, full.height, packing.layout));
     const bool withLabels = format != GlyphTableFormat::Bin;
     for (const Character &character : collector.characters()) {
         Table &table = tables[isHalfWidth(character.ucs4) ? 1 : 0];
@@ -286,17 +326,23 @@ int runGlyph(const QStringList &arguments)
             refuse(located(character, QStringLiteral("：") + QString::fromStdString(error.what())));
         }
         if (!image)
-            refuse(located(character, fromFile ? QStringLiteral("不在字体中") : QStringLiteral("不在内置字库中")));
+            refuse(located(character, fromFile ? QStringLiteral("不在字体中")
+                                               : QStringLiteral("不在内置字库中")));
         if (!placeGlyph(*image, baseline, clip, table.cell))
-            refuse(located(character, QStringLiteral("的字形超出了%1×%2的字格；可用 --clip 裁去超出的部分，或用 --cell 加大字格")
-                                          .arg(table.options.width)
-                                          .arg(table.options.height)));
+            refuse(located(
+                character,
+                QStringLiteral(
+                    "的字形超出了%1×%2的字格；可用 --clip 裁去超出的部分，或用 --cell 加大字格")
+                    .arg(table.options.width)
+                    .arg(table.options.height)));
         packBitmap(table.cell, packing, table.bytes);
-        table.entries.push_back({character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
+        table.entries.push_back(
+            {character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
     }
 
     // Raw bytes of one table are written as they are, without a copy.
-    if (format == GlyphTableFormat::Bin && (tables[0].entries.empty() || tables[1].entries.empty())) {
+    if (format == GlyphTableFormat::Bin &&
+        (tables[0].entries.empty() || tables[1].entries.empty())) {
         const std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
         writeOutput(parser, QByteArray::fromRawData(reinterpret_cast<const char *>(bytes.data()),
                                                     static_cast<qsizetype>(bytes.size())));

@@ -16,27 +16,42 @@ const CommandSpec &imageCommand()
 {
     static const CommandSpec command = [] {
         std::vector<OptionSpec> options = {
-            {{QStringLiteral("size")}, QStringLiteral("宽x高"),
-             QStringLiteral("缩放到此大小之内，保持宽高比并居中；默认为图片本身的大小（大于256×256时缩小）")},
-            {{QStringLiteral("stretch")}, QString(), QStringLiteral("拉伸到 --size 的大小，不保持宽高比")},
-            {{QStringLiteral("threshold")}, QStringLiteral("0-255"),
-             QStringLiteral("亮度低于此值的像素为点亮（1位，--invert 之前）"), QStringLiteral("128")},
-            {{QStringLiteral("dither")}, QStringLiteral("方式"),
-             QStringLiteral("none、floyd-steinberg、atkinson 或 bayer4"), QStringLiteral("none")},
-            {{QStringLiteral("f"), QStringLiteral("format")}, QStringLiteral("格式"),
-             QStringLiteral("c51、asm、bin、preview 或 pbm（Netpbm P4 图片）"), QStringLiteral("c51")},
-            {{QStringLiteral("n"), QStringLiteral("name")}, QStringLiteral("名称"),
-             QStringLiteral("数组名，须为C标识符"), QStringLiteral("image")},
+            {{QStringLiteral("size")},
+             QStringLiteral("宽x高"),
+             QStringLiteral(
+                 "缩放到此大小之内，保持宽高比并居中；默认为图片本身的大小（大于256×256时缩小）")},
+            {{QStringLiteral("stretch")},
+             QString(),
+             QStringLiteral("拉伸到 --size 的大小，不保持宽高比")},
+            {{QStringLiteral("threshold")},
+             QStringLiteral("0-255"),
+             QStringLiteral("亮度低于此值的像素为点亮（1位，--invert 之前）"),
+             QStringLiteral("128")},
+            {{QStringLiteral("dither")},
+             QStringLiteral("方式"),
+             QStringLiteral("none、floyd-steinberg、atkinson 或 bayer4"),
+             QStringLiteral("none")},
+            {{QStringLiteral("f"), QStringLiteral("format")},
+             QStringLiteral("格式"),
+             QStringLiteral("c51、asm、bin、preview 或 pbm（Netpbm P4 图片）"),
+             QStringLiteral("c51")},
+            {{QStringLiteral("n"), QStringLiteral("name")},
+             QStringLiteral("名称"),
+             QStringLiteral("数组名，须为C标识符"),
+             QStringLiteral("image")},
         };
         for (const OptionSpec &option : packingOptions())
             options.push_back(option);
-        options.push_back(compilerOption(QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
+        options.push_back(compilerOption(
+            QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")));
         return CommandSpec{
             QStringLiteral("image"),
             QStringLiteral("[选项] 图片文件"),
             QStringLiteral("图片的单色点阵，用于LCD和OLED"),
-            QStringLiteral("把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。\n"
-                           "例如 128×64 的 SSD1306 OLED：--size 128x64 --layout page --bit-order lsb -f bin。"),
+            QStringLiteral(
+                "把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。\n"
+                "例如 128×64 的 SSD1306 OLED：--size 128x64 --layout page --bit-order lsb -f "
+                "bin。"),
             options,
             true,
         };
@@ -54,13 +69,17 @@ DecodePictureFunction pictureDecoder()
     // once installed.
     const QString here = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral(ZANDREL_PICTURE_MODULE);
-    for (const QString &dir : {here, QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))}) {
+    for (const QString &dir :
+         {here, QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))}) {
         QLibrary module(QDir(dir).filePath(name));
-        if (auto decode = reinterpret_cast<DecodePictureFunction>(module.resolve(kDecodePictureSymbol)))
+        if (auto decode =
+                reinterpret_cast<DecodePictureFunction>(module.resolve(kDecodePictureSymbol)))
             return decode;
     }
     refuse(QStringLiteral("找不到读取图片的模块 %1（应在 %2 旁边或 %3 中）")
-               .arg(name, here, QDir::cleanPath(QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN)))));
+               .arg(name, here,
+                    QDir::cleanPath(
+                        QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN)))));
 }
 
 } // namespace
@@ -72,9 +91,10 @@ int runImage(const QStringList &arguments)
         return Success;
 
     ImageTableOptions options;
-    options.format = static_cast<ImageFormat>(choiceOf(parser, QStringLiteral("format"),
-                                                       {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("bin"),
-                                                        QStringLiteral("preview"), QStringLiteral("pbm")}));
+    options.format = static_cast<ImageFormat>(
+        choiceOf(parser, QStringLiteral("format"),
+                 {QStringLiteral("c51"), QStringLiteral("asm"), QStringLiteral("bin"),
+                  QStringLiteral("preview"), QStringLiteral("pbm")}));
     options.name = identifierOf(parser, QStringLiteral("name")).toStdString();
     options.packing = packingOf(parser);
     options.compiler = cDialectOf(compilerOf(parser));
@@ -87,15 +107,18 @@ int runImage(const QStringList &arguments)
         usageError(QStringLiteral("--stretch 须与 --size 一起使用"));
     }
     const int threshold = integerOf(parser, QStringLiteral("threshold"), 0, 255);
-    const auto dither = static_cast<Dither>(
-        choiceOf(parser, QStringLiteral("dither"),
-                 {QStringLiteral("none"), QStringLiteral("floyd-steinberg"), QStringLiteral("atkinson"), QStringLiteral("bayer4")}));
+    const auto dither =
+        static_cast<Dither>(choiceOf(parser, QStringLiteral("dither"),
+                                     {QStringLiteral("none"), QStringLiteral("floyd-steinberg"),
+                                      QStringLiteral("atkinson"), QStringLiteral("bayer4")}));
 
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
-        usageError(files.isEmpty() ? QStringLiteral("缺少图片文件") : QStringLiteral("只能给出一个图片文件"));
+        usageError(files.isEmpty() ? QStringLiteral("缺少图片文件")
+                                   : QStringLiteral("只能给出一个图片文件"));
     const QString path = files.first();
-    const std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
+    const std::vector<std::uint8_t> data =
+        readInputFile(path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
 
     GreyImage picture;
     std::string message;

@@ -123,8 +123,8 @@ FontFile::FontFile(std::vector<std::uint8_t> bytes, int face)
             throw Error("gzip压缩的字体解压后大于64 MiB");
         std::vector<std::uint8_t> out(unpacked);
         FT_ULong size = unpacked;
-        const FT_Error error =
-            FT_Gzip_Uncompress(&library_->memory, out.data(), &size, bytes.data(), static_cast<FT_ULong>(n));
+        const FT_Error error = FT_Gzip_Uncompress(&library_->memory, out.data(), &size,
+                                                  bytes.data(), static_cast<FT_ULong>(n));
         if (error != 0)
             throw Error("gzip压缩的数据已损坏或不完整" + errorCode(error));
         out.resize(size);
@@ -133,14 +133,16 @@ FontFile::FontFile(std::vector<std::uint8_t> bytes, int face)
     bytes_ = std::move(bytes);
 
     FT_Face probe = nullptr;
-    FT_Error error = FT_New_Memory_Face(library_->handle, bytes_.data(), static_cast<FT_Long>(bytes_.size()), -1, &probe);
+    FT_Error error = FT_New_Memory_Face(library_->handle, bytes_.data(),
+                                        static_cast<FT_Long>(bytes_.size()), -1, &probe);
     if (error != 0)
         throw Error("不是能读取的字体文件（BDF、PCF、TrueType 或 OpenType）" + errorCode(error));
     const long faces = probe->num_faces;
     FT_Done_Face(probe);
     if (face < 0 || face >= faces)
         throw Error("字体文件只有" + std::to_string(faces) + "个字体（--face 从0数起）");
-    error = FT_New_Memory_Face(library_->handle, bytes_.data(), static_cast<FT_Long>(bytes_.size()), face, &face_->face);
+    error = FT_New_Memory_Face(library_->handle, bytes_.data(), static_cast<FT_Long>(bytes_.size()),
+                               face, &face_->face);
     if (error != 0)
         throw Error("不是能读取的字体文件（BDF、PCF、TrueType 或 OpenType）" + errorCode(error));
 
@@ -197,8 +199,8 @@ void FontFile::setSize(int pixels)
 FontLine FontFile::line() const
 {
     const FT_Size_Metrics &metrics = face_->face->size->metrics;
-    return {static_cast<int>((metrics.ascender + 63) >> 6), static_cast<int>((-metrics.descender + 63) >> 6),
-            face_->pixels};
+    return {static_cast<int>((metrics.ascender + 63) >> 6),
+            static_cast<int>((-metrics.descender + 63) >> 6), face_->pixels};
 }
 
 std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
@@ -224,7 +226,8 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
             throw Error("字形的点阵无法转换");
         const unsigned half = std::max(1u, static_cast<unsigned>(grey.num_grays) / 2);
         for (unsigned y = 0; y < grey.rows; ++y) {
-            unsigned char *row = grey.buffer + static_cast<std::size_t>(y) * static_cast<unsigned>(grey.pitch);
+            unsigned char *row =
+                grey.buffer + static_cast<std::size_t>(y) * static_cast<unsigned>(grey.pitch);
             // Packed in place: byte k of the row takes pixels 8k to 8k + 7, all read already.
             for (unsigned x = 0; x < grey.width; ++x) {
                 const bool lit = row[x] >= half;
@@ -237,7 +240,8 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
         bitmap = &grey;
     }
     if (bitmap->width > 0 && bitmap->rows > 0 &&
-        (!bitmap->buffer || static_cast<unsigned>(std::abs(bitmap->pitch)) < (bitmap->width + 7) / 8))
+        (!bitmap->buffer ||
+         static_cast<unsigned>(std::abs(bitmap->pitch)) < (bitmap->width + 7) / 8))
         throw Error("字形的点阵数据已损坏");
     GlyphImage image;
     image.width = static_cast<int>(bitmap->width);
@@ -245,7 +249,8 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
     image.pitch = bitmap->pitch;
     image.rows = bitmap->buffer;
     if (bitmap->pitch < 0 && image.height > 0)
-        image.rows = bitmap->buffer + static_cast<std::ptrdiff_t>(image.height - 1) * -bitmap->pitch;
+        image.rows =
+            bitmap->buffer + static_cast<std::ptrdiff_t>(image.height - 1) * -bitmap->pitch;
     image.left = slot->bitmap_left;
     image.top = slot->bitmap_top;
     image.advance = static_cast<int>((slot->advance.x + 32) >> 6);

@@ -60,7 +60,8 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
         width = image.width();
         height = image.height();
         if (width > kMaxBitmapSide || height > kMaxBitmapSide) {
-            const double scale = std::min(double(kMaxBitmapSide) / width, double(kMaxBitmapSide) / height);
+            const double scale =
+                std::min(double(kMaxBitmapSide) / width, double(kMaxBitmapSide) / height);
             width = std::clamp(static_cast<int>(std::lround(width * scale)), 1, kMaxBitmapSide);
             height = std::clamp(static_cast<int>(std::lround(height * scale)), 1, kMaxBitmapSide);
         }
@@ -68,14 +69,16 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
     int fitWidth = width;
     int fitHeight = height;
     if (!size.stretch && size.width != 0) {
-        const double scale = std::min(double(width) / image.width(), double(height) / image.height());
+        const double scale =
+            std::min(double(width) / image.width(), double(height) / image.height());
         fitWidth = std::clamp(static_cast<int>(std::lround(image.width() * scale)), 1, width);
         fitHeight = std::clamp(static_cast<int>(std::lround(image.height() * scale)), 1, height);
     }
     if (fitWidth != image.width() || fitHeight != image.height())
         image = image.scaled(fitWidth, fitHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
-    GreyImage grey{width, height, std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 255)};
+    GreyImage grey{width, height,
+                   std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 255)};
     const int left = (width - fitWidth) / 2;
     const int top = (height - fitHeight) / 2;
     for (int y = 0; y < fitHeight; ++y) {
@@ -83,7 +86,8 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
         for (int x = 0; x < fitWidth; ++x) {
             const QRgb p = row[x];
             grey.levels[static_cast<std::size_t>((top + y) * width + left + x)] =
-                static_cast<std::uint8_t>((299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p) + 500) / 1000);
+                static_cast<std::uint8_t>((299 * qRed(p) + 587 * qGreen(p) + 114 * qBlue(p) + 500) /
+                                          1000);
         }
     }
     return grey;

@@ -28,6 +28,7 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
 
 // The same as a plain function of the loadable module zandrel-gen-picture, which carries Qt Gui
 // so that zandrel-gen loads it only for pictures. False with the message on failure.
-using DecodePictureFunction = bool (*)(const std::uint8_t *data, std::size_t size, const zandrel::PictureSize *wanted,
+using DecodePictureFunction = bool (*)(const std::uint8_t *data, std::size_t size,
+                                       const zandrel::PictureSize *wanted,
                                        zandrel::GreyImage *picture, std::string *message);
 inline constexpr const char *kDecodePictureSymbol = "zandrelDecodePicture";

@@ -7,7 +7,8 @@
 #include <QtGlobal>
 
 extern "C" Q_DECL_EXPORT bool zandrelDecodePicture(const std::uint8_t *data, std::size_t size,
-                                                   const zandrel::PictureSize *wanted, zandrel::GreyImage *picture,
+                                                   const zandrel::PictureSize *wanted,
+                                                   zandrel::GreyImage *picture,
                                                    std::string *message)
 {
     try {

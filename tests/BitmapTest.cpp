@@ -60,7 +60,8 @@ std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOr
     return out;
 }
 
-class PackBitmap : public ::testing::TestWithParam<std::tuple<std::pair<int, int>, BitmapLayout, BitOrder>>
+class PackBitmap
+    : public ::testing::TestWithParam<std::tuple<std::pair<int, int>, BitmapLayout, BitOrder>>
 {
 };
 
@@ -75,15 +76,20 @@ TEST_P(PackBitmap, matchesTheTranspositionAndReadsBack)
         ASSERT_EQ(packed.size(), 1 + expected.size());
         EXPECT_EQ(packed.size() - 1, packedSize(extent.first, extent.second, layout));
         for (std::size_t k = 0; k < expected.size(); ++k)
-            ASSERT_EQ(packed[k + 1], invert ? static_cast<std::uint8_t>(~expected[k]) : expected[k]) << "byte " << k;
-        EXPECT_EQ(unpackBitmap(std::span(packed).subspan(1), extent.first, extent.second, {layout, order, invert}), bitmap);
+            ASSERT_EQ(packed[k + 1], invert ? static_cast<std::uint8_t>(~expected[k]) : expected[k])
+                << "byte " << k;
+        EXPECT_EQ(unpackBitmap(std::span(packed).subspan(1), extent.first, extent.second,
+                               {layout, order, invert}),
+                  bitmap);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, PackBitmap,
-                         ::testing::Combine(::testing::Values(std::pair{5, 7}, std::pair{6, 12}, std::pair{12, 12},
-                                                              std::pair{16, 16}, std::pair{24, 24}, std::pair{13, 17}),
-                                            ::testing::Values(Row, Column, RowBlock, Page), ::testing::Values(Msb, Lsb)));
+                         ::testing::Combine(::testing::Values(std::pair{5, 7}, std::pair{6, 12},
+                                                              std::pair{12, 12}, std::pair{16, 16},
+                                                              std::pair{24, 24}, std::pair{13, 17}),
+                                            ::testing::Values(Row, Column, RowBlock, Page),
+                                            ::testing::Values(Msb, Lsb)));
 
 // One lit pixel of a 16 x 16 glyph, and the one byte and bit it lands in.
 TEST(packBitmap, putsAPixelInItsByteAndBit)
@@ -96,10 +102,12 @@ TEST(packBitmap, putsAPixelInItsByteAndBit)
         std::size_t byte;
         std::uint8_t value;
     } cases[] = {
-        {0, 0, Row, Msb, 0, 0x80},     {0, 0, Row, Lsb, 0, 0x01},       {3, 9, Row, Msb, 18, 0x10},
-        {11, 9, Row, Lsb, 19, 0x08},   {0, 0, Column, Msb, 0, 0x80},    {3, 9, Column, Msb, 7, 0x40},
-        {3, 9, Column, Lsb, 7, 0x02},  {15, 15, Column, Msb, 31, 0x01}, {0, 0, Page, Lsb, 0, 0x01},
-        {3, 9, Page, Lsb, 19, 0x02},   {15, 7, Page, Msb, 15, 0x01},    {0, 8, Page, Msb, 16, 0x80},
+        {0, 0, Row, Msb, 0, 0x80},        {0, 0, Row, Lsb, 0, 0x01},
+        {3, 9, Row, Msb, 18, 0x10},       {11, 9, Row, Lsb, 19, 0x08},
+        {0, 0, Column, Msb, 0, 0x80},     {3, 9, Column, Msb, 7, 0x40},
+        {3, 9, Column, Lsb, 7, 0x02},     {15, 15, Column, Msb, 31, 0x01},
+        {0, 0, Page, Lsb, 0, 0x01},       {3, 9, Page, Lsb, 19, 0x02},
+        {15, 7, Page, Msb, 15, 0x01},     {0, 8, Page, Msb, 16, 0x80},
         {11, 9, RowBlock, Msb, 25, 0x10}, {3, 9, RowBlock, Lsb, 9, 0x08},
     };
     for (const auto &c : cases) {
@@ -127,18 +135,19 @@ TEST(placeGlyph, sitsOnTheBaselineAndCentresTheAdvance)
         int expectedX, expectedY; // of the block's top left; -1: refused
         int litPixels;
     } cases[] = {
-        {{14, 2, 16}, 16, 16, 0, 14, 16, false, 0, 0, 8},  // em filling the cell: baseline 14
-        {{14, 4, 16}, 16, 16, 2, 10, 16, false, 2, 4, 8},  // line taller than the cell: em rule
-        {{14, 4, 16}, 16, 18, 0, 2, 16, false, 0, 12, 8},  // line fits: moved up to keep the descent
-        {{11, 1, 12}, 16, 16, 0, 11, 12, false, 2, 2, 8},  // a 12 px em centred in 16 x 16
-        {{14, 2, 16}, 8, 16, 6, 14, 8, false, 4, 0, 8},    // ink past the advance, moved in
+        {{14, 2, 16}, 16, 16, 0, 14, 16, false, 0, 0, 8}, // em filling the cell: baseline 14
+        {{14, 4, 16}, 16, 16, 2, 10, 16, false, 2, 4, 8}, // line taller than the cell: em rule
+        {{14, 4, 16}, 16, 18, 0, 2, 16, false, 0, 12, 8}, // line fits: moved up to keep the descent
+        {{11, 1, 12}, 16, 16, 0, 11, 12, false, 2, 2, 8}, // a 12 px em centred in 16 x 16
+        {{14, 2, 16}, 8, 16, 6, 14, 8, false, 4, 0, 8},   // ink past the advance, moved in
         {{14, 2, 16}, 16, 16, 0, 15, 16, false, -1, -1, 0}, // above the cell: refused
         {{14, 2, 16}, 16, 16, 0, 15, 16, true, 0, -1, 4},   // clipped: only its lower row
     };
     for (const auto &c : cases) {
         const GlyphImage glyph{ink, 1, 4, 2, c.left, c.top, c.advance};
         Bitmap placed(c.cellWidth, c.cellHeight);
-        ASSERT_EQ(placeGlyph(glyph, baselineOf(c.line, c.cellHeight), c.clip, placed), c.expectedX >= 0)
+        ASSERT_EQ(placeGlyph(glyph, baselineOf(c.line, c.cellHeight), c.clip, placed),
+                  c.expectedX >= 0)
             << c.left << "," << c.top;
         if (c.expectedX < 0)
             continue;
@@ -148,7 +157,8 @@ TEST(placeGlyph, sitsOnTheBaselineAndCentresTheAdvance)
             for (int x = 0; x < c.cellWidth; ++x)
                 lit += cell->pixel(x, y);
         EXPECT_EQ(lit, c.litPixels);
-        EXPECT_TRUE(cell->pixel(c.expectedX, std::max(c.expectedY, 0)) && cell->pixel(c.expectedX + 3, c.expectedY + 1))
+        EXPECT_TRUE(cell->pixel(c.expectedX, std::max(c.expectedY, 0)) &&
+                    cell->pixel(c.expectedX + 3, c.expectedY + 1))
             << c.left << "," << c.top;
     }
 }
@@ -167,7 +177,8 @@ TEST(placeGlyph, movesEveryPixelByItsOffset)
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 10; ++x) {
                 const int gx = x - left, gy = y + 1; // top 3 over the baseline on row 2
-                ASSERT_EQ(cell.pixel(x, y), gx >= 0 && gx < 13 && ink.pixel(gx, gy)) << left << ": " << x << "," << y;
+                ASSERT_EQ(cell.pixel(x, y), gx >= 0 && gx < 13 && ink.pixel(gx, gy))
+                    << left << ": " << x << "," << y;
             }
     }
 }
@@ -183,14 +194,20 @@ TEST(ditherToBitmap, keepsDensityAndExtremes)
         int threshold;
         int litOf256; // of a 16 x 16 area
     } cases[] = {
-        {Dither::None, 127, 128, 256},          {Dither::None, 128, 128, 0},
-        {Dither::None, 0, 0, 0},                {Dither::Bayer4, 128, 128, 128},
-        {Dither::Bayer4, 64, 128, 192},         {Dither::FloydSteinberg, 128, 128, 127},
-        {Dither::FloydSteinberg, 192, 128, 64}, {Dither::Atkinson, 128, 128, 128},
-        {Dither::Atkinson, 0, 128, 256},        {Dither::FloydSteinberg, 255, 128, 0},
+        {Dither::None, 127, 128, 256},
+        {Dither::None, 128, 128, 0},
+        {Dither::None, 0, 0, 0},
+        {Dither::Bayer4, 128, 128, 128},
+        {Dither::Bayer4, 64, 128, 192},
+        {Dither::FloydSteinberg, 128, 128, 127},
+        {Dither::FloydSteinberg, 192, 128, 64},
+        {Dither::Atkinson, 128, 128, 128},
+        {Dither::Atkinson, 0, 128, 256},
+        {Dither::FloydSteinberg, 255, 128, 0},
     };
     for (const auto &c : cases) {
-        const GreyImage grey{16, 16, std::vector<std::uint8_t>(256, static_cast<std::uint8_t>(c.level))};
+        const GreyImage grey{16, 16,
+                             std::vector<std::uint8_t>(256, static_cast<std::uint8_t>(c.level))};
         const Bitmap bitmap = ditherToBitmap(grey, c.threshold, c.dither);
         int lit = 0;
         for (int y = 0; y < 16; ++y)

@@ -16,8 +16,9 @@ TEST(CodeText, writesEachDialectsForms)
         Dialect dialect;
         const char *literal;
     } literals[] = {
-        {0x3C, 2, Dialect::KeilC51, "0x3C"}, {0x3C, 2, Dialect::Sdcc, "0x3C"}, {0x3C, 2, Dialect::A51, "3CH"},
-        {0xFD, 2, Dialect::A51, "0FDH"},     {0x5, 1, Dialect::A51, "5H"},     {0xFC18, 4, Dialect::A51, "0FC18H"},
+        {0x3C, 2, Dialect::KeilC51, "0x3C"},  {0x3C, 2, Dialect::Sdcc, "0x3C"},
+        {0x3C, 2, Dialect::A51, "3CH"},       {0xFD, 2, Dialect::A51, "0FDH"},
+        {0x5, 1, Dialect::A51, "5H"},         {0xFC18, 4, Dialect::A51, "0FC18H"},
         {0x1, 4, Dialect::KeilC51, "0x0001"}, {0xABCDEF12, 2, Dialect::Sdcc, "0xABCDEF12"},
     };
     for (const auto &l : literals)
