@@ -40,10 +40,20 @@ std::string hexLiteral(unsigned value, int digits, Dialect dialect)
 
 std::string byteList(std::span<const std::uint8_t> bytes, Dialect dialect)
 {
+    std::string text;
+    appendByteList(text, bytes, dialect);
+    return text;
+}
+
+void appendByteList(std::string &text, std::span<const std::uint8_t> bytes, Dialect dialect)
+{
+    if (bytes.empty())
+        return;
     const bool c = isC(dialect);
     // Whole tables write hundreds of thousands of items, hence the plain stores.
-    std::string text(bytes.empty() ? 0 : 5 * bytes.size() - 1, ',');
-    char *out = text.data();
+    const std::size_t start = text.size();
+    text.resize(start + 5 * bytes.size() - 1, ',');
+    char *out = text.data() + start;
     for (std::size_t k = 0; k < bytes.size(); ++k, out += 5) {
         const std::uint8_t v = bytes[k];
         out[0] = '0';
@@ -51,7 +61,6 @@ std::string byteList(std::span<const std::uint8_t> bytes, Dialect dialect)
         out[c ? 2 : 1] = kHexDigits[v >> 4];
         out[c ? 3 : 2] = kHexDigits[v & 0x0F];
     }
-    return text;
 }
 
 std::string lineComment(std::string_view text, Dialect dialect)

@@ -42,6 +42,8 @@ std::string hexLiteral(unsigned value, int digits, Dialect dialect);
 // Byte items joined by ",", four characters each: C "0x00,0x7F"; A51 "000H,07FH" (always three
 // digits, so that columns line up and every item starts with a digit).
 std::string byteList(std::span<const std::uint8_t> bytes, Dialect dialect);
+// The same, appended to text.
+void appendByteList(std::string &text, std::span<const std::uint8_t> bytes, Dialect dialect);
 
 // A comment to the end of the line: "//text" or ";text". A C comment never ends in a
 // backslash, which would carry the comment onto the next line.

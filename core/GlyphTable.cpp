@@ -55,14 +55,14 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
         switch (options.format) {
         case GlyphTableFormat::C51:
             text += '{';
-            text += byteList(glyph, c);
+            appendByteList(text, glyph, c);
             text += "},";
             text += lineComment(entry.label, c);
             text += eol;
             break;
         case GlyphTableFormat::Asm51:
             text += "DB ";
-            text += byteList(glyph, Dialect::A51);
+            appendByteList(text, glyph, Dialect::A51);
             text += lineComment(entry.label, Dialect::A51);
             text += eol;
             break;
@@ -72,9 +72,9 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
             const auto key =
                 options.oneByteCodes ? std::span(codeBytes + 1, 1) : std::span(codeBytes, 2);
             text += options.oneByteCodes ? "{" : "{{";
-            text += byteList(key, c);
+            appendByteList(text, key, c);
             text += options.oneByteCodes ? ",{" : "},{";
-            text += byteList(glyph, c);
+            appendByteList(text, glyph, c);
             text += "}},";
             text += lineComment(entry.label, c);
             text += eol;

@@ -90,9 +90,19 @@ constexpr qint64 kMaxFontFileBytes = static_cast<qint64>(FontFile::kMaxFileBytes
 struct Character
 {
     char32_t ucs4;
-    std::uint16_t gb2312; // 0 for none
-    QString where;
+    std::uint16_t gb2312;              // 0 for none
+    const InputText *input = nullptr; // none for the library
+    int line = 0;
+    int column = 0;
 };
+
+// "第2行第3列", after the input's name where it has one. Made only for a message: a table
+// has thousands of characters.
+QString whereOf(const InputText &input, int line, int column)
+{
+    const QString where = QStringLiteral("第%1行第%2列").arg(line).arg(column);
+    return input.source.isEmpty() ? where : input.source + QStringLiteral("，") + where;
+}
 
 bool isHalfWidth(char32_t ucs4)
 {
@@ -108,9 +118,10 @@ QString characterName(const Character &character)
 
 QString located(const Character &character, const QString &what)
 {
-    return character.where.isEmpty()
-               ? characterName(character) + what
-               : character.where + QStringLiteral("：") + characterName(character) + what;
+    if (!character.input)
+        return characterName(character) + what;
+    return whereOf(*character.input, character.line, character.column) + QStringLiteral("：") +
+           characterName(character) + what;
 }
 
 // The characters of the texts, each once, in the order they first appear. Blanks, tabs and
@@ -148,15 +159,12 @@ public:
             }
             if (ucs4 == ' ' || ucs4 == '\t' || ucs4 == '\r' || (ucs4 == 0xFEFF && i == 1))
                 continue;
-            QString where = QStringLiteral("第%1行第%2列").arg(line).arg(column);
-            if (!input.source.isEmpty())
-                where = input.source + QStringLiteral("，") + where;
             if (badUtf8 && ucs4 == 0xFFFD)
-                refuse(QStringLiteral("%1：不是有效的UTF-8").arg(where));
+                refuse(QStringLiteral("%1：不是有效的UTF-8").arg(whereOf(input, line, column)));
             if (!seen_.insert(ucs4).second)
                 continue;
             const std::optional<std::uint16_t> code = gb2312CodeOf(ucs4);
-            const Character character{ucs4, code.value_or(0), where};
+            const Character character{ucs4, code.value_or(0), &input, line, column};
             if (ucs4 < 0x20 || (ucs4 >= 0x7F && ucs4 < 0xA0) || (ucs4 >= 0xD800 && ucs4 < 0xE000))
                 refuse(located(character, QStringLiteral("不是可显示的字符")));
             if (needGb2312_ && !code)
@@ -182,7 +190,7 @@ public:
                                                          : std::optional<char32_t>(0);
                 if (ucs4 || everyCode)
                     characters_.push_back(
-                        {ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo), QString()});
+                        {ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo)});
             }
     }
 
@@ -203,7 +211,23 @@ std::string labelOf(const Character &character, bool gb2312Labels)
     if (gb2312Labels && character.gb2312 >= 0x100)
         return {static_cast<char>(character.gb2312 >> 8),
                 static_cast<char>(character.gb2312 & 0xFF)};
-    return QString::fromUcs4(&character.ucs4, 1).toStdString();
+    // UTF-8 by hand: a table has thousands of labels.
+    const char32_t c = character.ucs4;
+    if (c < 0x80)
+        return std::string(1, static_cast<char>(c));
+    std::string text;
+    if (c < 0x800) {
+        text += static_cast<char>(0xC0 | c >> 6);
+    } else if (c < 0x10000) {
+        text += static_cast<char>(0xE0 | c >> 12);
+        text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    } else {
+        text += static_cast<char>(0xF0 | c >> 18);
+        text += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+    }
+    text += static_cast<char>(0x80 | (c & 0x3F));
+    return text;
 }
 
 struct Table
@@ -287,10 +311,11 @@ int runGlyph(const QStringList &arguments)
         usageError(QStringLiteral("--ascii-name 与 --name 不能相同：两张表须有不同的名字"));
 
     CharacterCollector collector(!fromFile || gb2312Labels, format == GlyphTableFormat::Struct);
+    std::vector<InputText> texts; // the characters point into them for messages
     if (library) {
         collector.addLibrary(!fromFile, fromFile || format != GlyphTableFormat::Bin);
     } else {
-        const std::vector<InputText> texts = readInputTexts(parser);
+        texts = readInputTexts(parser);
         if (texts.empty())
             usageError(
                 QStringLiteral("缺少文本：在参数中给出，或用 --input 文件、“-”（标准输入）"));

@@ -6,6 +6,8 @@
 
 #include <QtGlobal>
 
+#include <type_traits>
+
 extern "C" Q_DECL_EXPORT bool zandrelDecodePicture(const std::uint8_t *data, std::size_t size,
                                                    const zandrel::PictureSize *wanted,
                                                    zandrel::GreyImage *picture,
