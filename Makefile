@@ -47,7 +47,8 @@ test-asan: deps-extra
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # Benchmarks, one table; then start-up time against a minimal Qt window, and zandrel-gen's
-# whole-process time against a minimal Qt Core program.
+# whole-process time against a minimal Qt Core program, and the glyph commands against copying
+# a table and rendering with FreeType alone.
 bench: deps-extra build
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_BENCH=ON
 	cmake --build build-bench -j $(JOBS)

@@ -6,7 +6,6 @@
 #include "core/FontTable.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,10 +13,6 @@ namespace zandrel {
 
 // The two forms of code text, by their index in the page's mode choice.
 enum class GlyphCodeMode { C51 = 0, Asm51 = 1 };
-
-// The bytes as a list of items joined by ",": C51 "0x00,0x7F", 51-ASM "000H,07FH" (three
-// digits, so that every item starts with a digit).
-std::string glyphItemList(std::span<const std::uint8_t> bytes, GlyphCodeMode mode);
 
 // A glyph's 32 bytes as source text for an 8051 program, each byte complemented when invert
 // is set (for displays that light on a low level):

@@ -3,7 +3,6 @@
 #include "core/SegmentCode.h"
 
 #include "core/ByteText.h"
-#include "core/GlyphCodeText.h"
 
 #include <vector>
 
@@ -122,7 +121,7 @@ std::optional<PinOrder> parsePinOrder(std::string_view list)
 
 std::string segmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
                              bool dp, SegmentTableFormat format, std::string_view name,
-                             std::string_view lineEnd)
+                             std::string_view lineEnd, Dialect compiler)
 {
     std::vector<std::uint8_t> codes;
     std::string text;
@@ -139,16 +138,17 @@ std::string segmentTableText(std::string_view chars, SegmentWiring wiring, const
         }
     }
     if (format == SegmentTableFormat::C51) {
-        text += "unsigned char code ";
+        text += "unsigned char ";
+        text += codeSpace(compiler);
+        text += ' ';
         text += name;
-        text += "[] = {" + glyphItemList(codes, GlyphCodeMode::C51) + "};//";
+        text += "[] = {" + byteList(codes, compiler) + "};" + lineComment(chars, compiler);
     } else if (format == SegmentTableFormat::Asm51) {
         text += name;
-        text += ": DB " + glyphItemList(codes, GlyphCodeMode::Asm51) + ";";
+        text += ": DB " + byteList(codes, Dialect::A51) + lineComment(chars, Dialect::A51);
     } else {
         return text;
     }
-    text += chars;
     text += lineEnd;
     return text;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/CodeText.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -46,12 +48,13 @@ enum class SegmentTableFormat { C51, Asm51, List };
 
 // The codes of every character of chars (each one segmentsOfChar can draw), with the decimal
 // point lit as well when dp is set:
-//   C51:   "unsigned char code NAME[] = {0x3F,0x06};//01"
+//   C51:   "unsigned char code NAME[] = {0x3F,0x06};//01" (compiler's code keyword:
+//          Dialect::KeilC51 or Dialect::Sdcc)
 //   51-ASM "NAME: DB 03FH,006H;01"
 //   List:  one line per character: "0 00111111 3FH"
 // Every line ends with lineEnd.
 std::string segmentTableText(std::string_view chars, SegmentWiring wiring, const PinOrder &pins,
                              bool dp, SegmentTableFormat format, std::string_view name,
-                             std::string_view lineEnd);
+                             std::string_view lineEnd, Dialect compiler = Dialect::KeilC51);
 
 } // namespace zandrel

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/TimingCode.h"
 
-#include "core/ByteText.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,9 +38,9 @@ std::string commented(std::string_view statement, std::string_view comment,
     return line + "//" + std::string(comment) + std::string(lineEnd);
 }
 
-std::string hexLiteral(int value)
+std::string hexByte(int value)
 {
-    return "0x" + twoDigitHex(value);
+    return hexLiteral(static_cast<unsigned>(value), 2, Dialect::KeilC51);
 }
 
 } // namespace
@@ -135,19 +134,15 @@ std::string delayAsmText(const DelayPlan &plan, std::string_view name, std::stri
 std::string timerLoadCText(int timer, const TimerReload &reload, std::string_view lineEnd)
 {
     const std::string n = std::to_string(timer);
-    return "TH" + n + " = " + hexLiteral(reload.th) + ";" + std::string(lineEnd) + "TL" + n +
-           " = " + hexLiteral(reload.tl) + ";" + std::string(lineEnd);
+    return "TH" + n + " = " + hexByte(reload.th) + ";" + std::string(lineEnd) + "TL" + n +
+           " = " + hexByte(reload.tl) + ";" + std::string(lineEnd);
 }
 
 std::string timerLoadAsmText(int timer, const TimerReload &reload, CCompiler compiler,
                              std::string_view lineEnd)
 {
-    // A51 reads a number that starts with a letter as a name, hence the leading 0.
     auto immediate = [&](std::uint8_t value) {
-        if (compiler == CCompiler::Sdcc)
-            return hexLiteral(value);
-        const std::string digits = twoDigitHex(value);
-        return (digits[0] > '9' ? "0" : "") + digits + "H";
+        return hexLiteral(value, 2, compiler == CCompiler::Sdcc ? Dialect::Sdcc : Dialect::A51);
     };
     const std::string n = std::to_string(timer);
     return "MOV TH" + n + ",#" + immediate(reload.th) + std::string(lineEnd) + "MOV TL" + n + ",#" +
@@ -184,10 +179,10 @@ std::string timer0InitText(TimerMode mode, const TimerReload &reload, std::strin
     const std::string eol(lineEnd);
     return "void Timer0_Init(void)  //" + std::string(heading) + eol + "{" + eol +
            commented("TMOD &= 0xF0;", "定时器0的方式位清零", lineEnd) +
-           commented("TMOD |= " + hexLiteral(m) + ";", modeComments[m], lineEnd) +
-           commented("TL0 = " + hexLiteral(reload.tl) + ";",
+           commented("TMOD |= " + hexByte(m) + ";", modeComments[m], lineEnd) +
+           commented("TL0 = " + hexByte(reload.tl) + ";",
                      mode == TimerMode::Mode0 ? "计数初值低5位" : "计数初值低8位", lineEnd) +
-           commented("TH0 = " + hexLiteral(reload.th) + ";",
+           commented("TH0 = " + hexByte(reload.th) + ";",
                      mode == TimerMode::Mode2 ? "重装值" : "计数初值高8位", lineEnd) +
            commented("TF0 = 0;", "清除溢出标志", lineEnd) +
            commented("TR0 = 1;", "启动定时器0", lineEnd) + "}" + eol;
@@ -203,8 +198,8 @@ std::string uartInitText(bool smod, const TimerReload &reload, std::string_view 
     return text + commented("SCON = 0x50;", "串口方式1：8位数据，允许接收", lineEnd) +
            commented("TMOD &= 0x0F;", "定时器1的方式位清零", lineEnd) +
            commented("TMOD |= 0x20;", "定时器1：方式2，8位自动重装", lineEnd) +
-           commented("TL1 = " + hexLiteral(reload.tl) + ";", "计数初值", lineEnd) +
-           commented("TH1 = " + hexLiteral(reload.th) + ";", "重装值，决定波特率", lineEnd) +
+           commented("TL1 = " + hexByte(reload.tl) + ";", "计数初值", lineEnd) +
+           commented("TH1 = " + hexByte(reload.th) + ";", "重装值，决定波特率", lineEnd) +
            commented("ET1 = 0;", "禁止定时器1中断", lineEnd) +
            commented("TR1 = 1;", "启动定时器1", lineEnd) + "}" + eol;
 }

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/CodeText.h"
 #include "core/DelayLoop.h"
 #include "core/TimerReload.h"
 
@@ -12,9 +13,9 @@
 // place: what a compiler or an assembler reads is written here and nowhere else.
 namespace zandrel {
 
-// Whose text it is. The C of a delay differs in its NOP; the assembler of a timer load in how
-// it writes a hexadecimal number (A51 takes 0FDH, sdas8051 only 0xFD).
-enum class CCompiler { Keil, Sdcc };
+// Whose text it is (CCompiler, from the common writer): the C of a delay differs in its NOP;
+// the assembler of a timer load in how it writes a hexadecimal number (A51 takes 0FDH,
+// sdas8051 only 0xFD).
 
 // A crystal in MHz with three decimals, or as many more (up to six) as it needs: "12.000",
 // "11.0592".

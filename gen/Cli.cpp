@@ -133,6 +133,82 @@ int choiceOf(const QCommandLineParser &parser, const QString &option, const QStr
     return index;
 }
 
+int aliasedChoiceOf(const QCommandLineParser &parser, const QString &option, const std::vector<QStringList> &choices)
+{
+    const QString value = parser.value(option);
+    QStringList names;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i].contains(value.toLower()))
+            return static_cast<int>(i);
+        names << choices[i].join(QLatin1Char('/'));
+    }
+    usageError(QStringLiteral("--%1 的值“%2”无效，应为 %3 之一").arg(option, value, names.join(QStringLiteral("、"))));
+}
+
+int integerOf(const QCommandLineParser &parser, const QString &option, int minimum, int maximum)
+{
+    const QString value = parser.value(option);
+    bool ok = false;
+    const int number = value.trimmed().toInt(&ok);
+    if (!ok || number < minimum || number > maximum)
+        usageError(QStringLiteral("--%1 的值“%2”无效：应为%3至%4的整数").arg(option, value).arg(minimum).arg(maximum));
+    return number;
+}
+
+Extent extentOf(const QCommandLineParser &parser, const QString &option)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,4})\\s*[xX×]\\s*(\\d{1,4})\\s*$"));
+    const QString value = parser.value(option);
+    const QRegularExpressionMatch m = form.match(value);
+    const int width = m.hasMatch() ? m.captured(1).toInt() : 0;
+    const int height = m.hasMatch() ? m.captured(2).toInt() : 0;
+    if (width < 1 || height < 1 || width > kMaxBitmapSide || height > kMaxBitmapSide)
+        usageError(QStringLiteral("--%1 的值“%2”无效：应为 宽x高，每边1至%3像素，例如 128x64")
+                       .arg(option, value)
+                       .arg(kMaxBitmapSide));
+    return {width, height};
+}
+
+std::vector<OptionSpec> packingOptions()
+{
+    return {
+        {{QStringLiteral("layout")}, QStringLiteral("排列"),
+         QStringLiteral("row（逐行式）、column（逐列式）、row-block（行列式）或 page（列行式，SSD1306/ST7565）"),
+         QStringLiteral("row")},
+        {{QStringLiteral("bit-order")}, QStringLiteral("位序"),
+         QStringLiteral("msb（顺向，首个像素在位7）或 lsb（逆向，在位0）"), QStringLiteral("msb")},
+        {{QStringLiteral("invert")}, QString(), QStringLiteral("每个字节取反（阳码，置低点亮）")},
+    };
+}
+
+Packing packingOf(const QCommandLineParser &parser)
+{
+    Packing packing;
+    packing.layout = static_cast<BitmapLayout>(aliasedChoiceOf(
+        parser, QStringLiteral("layout"),
+        {{QStringLiteral("row"), QStringLiteral("逐行式")},
+         {QStringLiteral("column"), QStringLiteral("逐列式")},
+         {QStringLiteral("row-block"), QStringLiteral("行列式")},
+         {QStringLiteral("page"), QStringLiteral("列行式")}}));
+    packing.order = static_cast<BitOrder>(
+        aliasedChoiceOf(parser, QStringLiteral("bit-order"),
+                        {{QStringLiteral("msb"), QStringLiteral("顺向")}, {QStringLiteral("lsb"), QStringLiteral("逆向")}}));
+    packing.invert = parser.isSet(QStringLiteral("invert"));
+    return packing;
+}
+
+OptionSpec compilerOption(const QString &description)
+{
+    return {{QStringLiteral("compiler")}, QStringLiteral("编译器"), description, QStringLiteral("keil")};
+}
+
+CCompiler compilerOf(const QCommandLineParser &parser)
+{
+    return choiceOf(parser, QStringLiteral("compiler"), {QStringLiteral("keil"), QStringLiteral("sdcc")}) == 1
+               ? CCompiler::Sdcc
+               : CCompiler::Keil;
+}
+
 QString identifierOf(const QCommandLineParser &parser, const QString &option)
 {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
@@ -168,6 +244,29 @@ InputText standardInput()
 }
 
 } // namespace
+
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        refuse(QStringLiteral("无法打开%1“%2”：%3").arg(what, path, file.errorString()));
+    if (file.size() > limit)
+        refuse(QStringLiteral("%1“%2”大于%3 MiB").arg(what, path).arg(limit >> 20));
+    // One byte more than the file should hold: a file that grows while it is read is caught too.
+    std::vector<std::uint8_t> data(static_cast<std::size_t>(file.size()) + 1);
+    qint64 size = 0;
+    for (qint64 got = 0; size < static_cast<qint64>(data.size()); size += got) {
+        got = file.read(reinterpret_cast<char *>(data.data()) + size, static_cast<qint64>(data.size()) - size);
+        if (got < 0)
+            refuse(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()));
+        if (got == 0)
+            break;
+    }
+    if (size > limit || size == static_cast<qint64>(data.size()))
+        refuse(QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20));
+    data.resize(static_cast<std::size_t>(size));
+    return data;
+}
 
 std::vector<InputText> readInputTexts(const QCommandLineParser &parser)
 {

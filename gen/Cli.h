@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/Bitmap.h"
+#include "core/CodeText.h"
+
 #include <QByteArray>
 #include <QCommandLineParser>
 #include <QString>
@@ -59,6 +62,31 @@ QString padded(const QString &text, int columns);
 // The value of a choice option, which must be one of choices; the index of the match.
 int choiceOf(const QCommandLineParser &parser, const QString &option, const QStringList &choices);
 
+// The same, where each choice may have several names (an English one and Chinese aliases):
+// the index of the list that holds the value.
+int aliasedChoiceOf(const QCommandLineParser &parser, const QString &option, const std::vector<QStringList> &choices);
+
+// A whole number from minimum to maximum; a usage Failure naming the option otherwise.
+int integerOf(const QCommandLineParser &parser, const QString &option, int minimum, int maximum);
+
+struct Extent
+{
+    int width;
+    int height;
+};
+
+// "WxH" (also "W×H"), each side 1 to kMaxBitmapSide; a usage Failure naming the option otherwise.
+Extent extentOf(const QCommandLineParser &parser, const QString &option);
+
+// --layout, --bit-order and --invert, which every command that writes pixels has, and the
+// packing they give.
+std::vector<OptionSpec> packingOptions();
+Packing packingOf(const QCommandLineParser &parser);
+
+// --compiler keil|sdcc as a command lists it, and the compiler it names.
+OptionSpec compilerOption(const QString &description);
+CCompiler compilerOf(const QCommandLineParser &parser);
+
 // A C identifier from --name.
 QString identifierOf(const QCommandLineParser &parser, const QString &option);
 
@@ -75,6 +103,10 @@ struct InputText
 // The text from --input FILE, from standard input ("-"), or from the arguments (each one a
 // piece). Refuses an unreadable file; nothing when there is none of these.
 std::vector<InputText> readInputTexts(const QCommandLineParser &parser);
+
+// The whole file at path, refused (naming it as what) when it cannot be read or is larger than
+// limit bytes.
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit);
 
 // Writes data to --output whole (a temporary file renamed into place), or to standard output.
 void writeOutput(const QCommandLineParser &parser, const QByteArray &data);

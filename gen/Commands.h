@@ -14,6 +14,9 @@ int runGlyph(const QStringList &arguments);
 const CommandSpec &segmentsCommand();
 int runSegments(const QStringList &arguments);
 
+const CommandSpec &imageCommand();
+int runImage(const QStringList &arguments);
+
 const CommandSpec &timerCommand();
 int runTimer(const QStringList &arguments);
 

@@ -27,6 +27,7 @@ const CommandSpec &segmentsCommand()
              QStringLiteral("c51、asm 或 list"), QStringLiteral("c51")},
             {{QStringLiteral("n"), QStringLiteral("name")}, QStringLiteral("名称"),
              QStringLiteral("数组名，须为C标识符"), QStringLiteral("seg")},
+            compilerOption(QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）")),
         },
     };
     return command;
@@ -66,7 +67,7 @@ int runSegments(const QStringList &arguments)
     }
 
     const std::string table = segmentTableText(ascii, wiring, *pins, parser.isSet(QStringLiteral("dp")), format,
-                                               name, lineEndOf(parser));
+                                               name, lineEndOf(parser), cDialectOf(compilerOf(parser)));
     writeOutput(parser, QByteArray::fromRawData(table.data(), static_cast<qsizetype>(table.size())));
     return Success;
 }

@@ -70,20 +70,4 @@ QString chineseTime(const TimeValue &time)
     return plainNumber(time.number) + unit;
 }
 
-CCompiler compilerOf(const QCommandLineParser &parser)
-{
-    return choiceOf(parser, QStringLiteral("compiler"),
-                    {QStringLiteral("keil"), QStringLiteral("sdcc")}) == 1
-               ? CCompiler::Sdcc
-               : CCompiler::Keil;
-}
-
-OptionSpec compilerOption(const QString &description)
-{
-    return {{QStringLiteral("compiler")},
-            QStringLiteral("编译器"),
-            description,
-            QStringLiteral("keil")};
-}
-
 } // namespace zandrel::gen

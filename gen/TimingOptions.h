@@ -9,7 +9,7 @@
 #include <QString>
 
 // The options that timer and delay read alike: the crystal, the clocks of a machine cycle, a
-// time with its unit, and the compiler.
+// time with its unit.
 namespace zandrel::gen {
 
 // A number above 0 from the option's value (value: the part of it that is the number).
@@ -39,10 +39,5 @@ QString plainNumber(double number);
 // "50毫秒" for 50ms.
 QString chineseTime(const TimeValue &time);
 
-// --compiler: keil or sdcc.
-CCompiler compilerOf(const QCommandLineParser &parser);
-
-// The --compiler option as the commands list it.
-OptionSpec compilerOption(const QString &description);
 
 } // namespace zandrel::gen

@@ -21,6 +21,7 @@ struct Command
 
 const Command commands[] = {
     {glyphCommand, runGlyph},
+    {imageCommand, runImage},
     {segmentsCommand, runSegments},
     {timerCommand, runTimer},
     {delayCommand, runDelay},
@@ -47,7 +48,7 @@ void print(FILE *stream, const QString &text)
 int run(const QStringList &arguments)
 {
     if (arguments.size() < 2)
-        usageError(QStringLiteral("缺少命令（glyph、segments、timer 或 delay）；“zandrel-gen --help”显示用法"));
+        usageError(QStringLiteral("缺少命令（glyph、image、segments、timer 或 delay）；“zandrel-gen --help”显示用法"));
     const QString &first = arguments.at(1);
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
         print(stdout, programHelp());
@@ -63,7 +64,7 @@ int run(const QStringList &arguments)
     for (const Command &command : commands)
         if (command.spec().name == first)
             return command.run(arguments.mid(2));
-    usageError(QStringLiteral("未知命令“%1”；可用的命令：glyph、segments、timer、delay").arg(first));
+    usageError(QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer、delay").arg(first));
 }
 
 } // namespace

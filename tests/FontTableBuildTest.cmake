@@ -49,7 +49,7 @@ endfunction()
 
 file(WRITE ${WORK_DIR}/not-a-font.txt "This is a text file, not a font.\n")
 # A header for 8 x 16 glyphs: a Latin console font, not a GB2312 one.
-string(ASCII 54 4 4 8 16 1 1 1 1 narrow)
+string(ASCII 54 4 4 16 8 1 1 1 1 narrow)
 file(WRITE ${WORK_DIR}/narrow.bpsf "${narrow}")
 
 expect_refusal(missing ${WORK_DIR}/missing.bpsf configure

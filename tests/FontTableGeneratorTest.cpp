@@ -54,8 +54,8 @@ Bytes header(unsigned width, unsigned height, std::uint32_t count)
     return {0x36,
             0x04,
             0x04,
-            static_cast<unsigned char>(width),
             static_cast<unsigned char>(height),
+            static_cast<unsigned char>(width),
             static_cast<unsigned char>(count),
             static_cast<unsigned char>(count >> 8),
             static_cast<unsigned char>(count >> 16),
@@ -97,9 +97,9 @@ protected:
         return path;
     }
 
-    ToolRun generate(const fs::path &font)
+    ToolRun generate(const fs::path &font, const std::string &kind = "")
     {
-        const std::string command = std::string("'") + FONT_TABLE_GENERATOR + "' '" +
+        const std::string command = std::string("'") + FONT_TABLE_GENERATOR + "' " + kind + " '" +
                                     font.string() + "' '" + output().string() + "' 2>&1";
         FILE *pipe = ::popen(command.c_str(), "r");
         EXPECT_NE(pipe, nullptr);
@@ -184,6 +184,36 @@ TEST_F(FontTableGeneratorTest, RefusesBadFontsNamingFileAndCheck)
         EXPECT_NE(run.output.find(message), std::string::npos) << name << ": " << run.output;
         EXPECT_FALSE(fs::exists(output())) << name;
         EXPECT_FALSE(fs::exists(output().string() + ".tmp")) << name;
+    }
+}
+
+// The other kinds check their own shape: ASCII 8 x 16 in code order, a header whose count may
+// be past the glyphs that follow (zhcon's files say 4,096 for 256).
+TEST_F(FontTableGeneratorTest, ChecksEachKindsShape)
+{
+    Bytes ascii(256 * 16, 0x00);
+    const unsigned char A[16] = {0x00, 0x00, 0x10, 0x38, 0x6C, 0xC6, 0xC6, 0xFE, 0xC6, 0xC6, 0xC6, 0xC6};
+    std::copy(std::begin(A), std::end(A), ascii.begin() + 'A' * 16);
+    Bytes wrongA = ascii;
+    wrongA['A' * 16 + 3] = 0;
+    const struct
+    {
+        const char *name;
+        Bytes bytes;
+        int status;
+        const char *message;
+    } cases[] = {
+        {"asc16.bpsf", bpsf(8, 16, 4096, ascii), 0, ""},
+        {"short.bpsf", bpsf(8, 16, 256, Bytes(ascii.begin(), ascii.begin() + 127 * 16)), 1, "needs 128 glyphs"},
+        {"gb.bpsf", bpsf(16, 16, 256, ascii), 1, "16 x 16 glyphs, not 8 x 16"},
+        {"wrong-a.bin", wrongA, 1, "glyph 41 (A) is not the expected bitmap: not an ASCII 8x16 font in code order"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun run = generate(write(c.name, c.bytes), "ascii16");
+        EXPECT_EQ(run.status, c.status) << c.name << ": " << run.output;
+        EXPECT_NE(run.output.find(c.message), std::string::npos) << c.name << ": " << run.output;
+        EXPECT_EQ(fs::exists(output()), c.status == 0) << c.name;
+        fs::remove(output());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/Version.h"
 
 #include <QDir>
+#include <QImage>
 #include <QFile>
 #include <QProcess>
 #include <QStringDecoder>
@@ -76,6 +77,15 @@ private slots:
     void segmentCodesFollowThePins();
     void timerReloads_data();
     void timerReloads();
+    void unifontMatchesTheDisplaysLayouts_data();
+    void unifontMatchesTheDisplaysLayouts();
+    void builtInSizesHaveHalfWidthAscii_data();
+    void builtInSizesHaveHalfWidthAscii();
+    void mixedTextGivesTwoTables();
+    void bdfFontMadeHere();
+    void pictureMadeHere();
+    void sdccCompilesTheC_data();
+    void sdccCompilesTheC();
 };
 
 void ZandrelGenTest::exitStatusAndMessage_data()
@@ -105,14 +115,15 @@ void ZandrelGenTest::exitStatusAndMessage_data()
     QTest::newRow("interval without unit") << QStringList{"timer", "--crystal", "12", "--interval", "50"} << none << 1 << QStringLiteral("“50”");
     QTest::newRow("interval and baud") << QStringList{"timer", "--crystal", "12", "--interval", "1ms", "--baud", "9600"} << none << 1
                                        << QStringLiteral("--interval 和 --baud");
-    QTest::newRow("ascii letter") << QStringList{"glyph", "测A"} << none << 2 << QStringLiteral("第1行第2列：字符“A”（U+0041）");
-    QTest::newRow("line and column from stdin") << QStringList{"glyph", "-"} << QByteArray("测\n 试9") << 2
-                                               << QStringLiteral("标准输入，第2行第3列：字符“9”");
+    QTest::newRow("control character") << QStringList{"glyph", QStringLiteral("测\u0001")} << none << 2
+                                       << QStringLiteral("第1行第2列：字符U+0001不是可显示的字符");
+    QTest::newRow("line and column from stdin") << QStringList{"glyph", "-"} << QByteArray("测\n 试€") << 2
+                                               << QStringLiteral("标准输入，第2行第3列：字符“€”");
     QTest::newRow("second argument") << QStringList{"glyph", "测", "€"} << none << 2 << QStringLiteral("第2个参数，第1行第1列：字符“€”");
     QTest::newRow("private use") << QStringList{"glyph", QString(QChar(0xE000))} << none << 2 << QStringLiteral("U+E000");
     QTest::newRow("outside GB2312") << QStringList{"glyph", "测ⅰ"} << none << 2 << QStringLiteral("U+2170");
     QTest::newRow("bad UTF-8") << QStringList{"glyph", "-"} << QByteArray("\xB2\xE2") << 2 << QStringLiteral("不是有效的UTF-8");
-    QTest::newRow("only blanks") << QStringList{"glyph", " \t"} << none << 2 << QStringLiteral("没有GB2312字符");
+    QTest::newRow("only blanks") << QStringList{"glyph", " \t"} << none << 2 << QStringLiteral("没有可生成字模的字符");
     QTest::newRow("undrawable segment") << QStringList{"segments", "--chars", "12X"} << none << 2 << QStringLiteral("第3个字符“X”");
     QTest::newRow("interval too long") << QStringList{"timer", "--crystal", "12", "--interval", "100ms"} << none << 2
                                        << QStringLiteral("最长可定时65.536ms");
@@ -120,6 +131,29 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                      << QStringLiteral("最长可定时256.000us");
     QTest::newRow("baud count too small") << QStringList{"timer", "--crystal", "11.0592", "--baud", "115200"} << none << 2
                                           << QStringLiteral("波特率115200");
+    const QString unifont = QStringLiteral("/usr/share/fonts/X11/misc/unifont.pcf.gz");
+    const QString notAFile = QStringLiteral("/etc/os-release");
+    QTest::newRow("built-in size") << QStringList{"glyph", "--size", "13", "测"} << none << 1 << QStringLiteral("内置字库只有 12、16、24");
+    QTest::newRow("bad cell") << QStringList{"glyph", "--cell", "16", "测"} << none << 1 << QStringLiteral("--cell 的值“16”无效");
+    QTest::newRow("face without font") << QStringList{"glyph", "--face", "1", "测"} << none << 1 << QStringLiteral("--face 只用于 --font");
+    QTest::newRow("same table names") << QStringList{"glyph", "--ascii-name", "hz16", "测"} << none << 1 << QStringLiteral("不能相同");
+    QTest::newRow("bad layout") << QStringList{"glyph", "--layout", "逐页式", "测"} << none << 1 << QStringLiteral("row/逐行式");
+    QTest::newRow("not a font") << QStringList{"glyph", "--font", notAFile, "测"} << none << 2 << QStringLiteral("不是能读取的字体文件");
+    QTest::newRow("no font file") << QStringList{"glyph", "--font", "/nonexistent.bdf", "测"} << none << 2 << QStringLiteral("无法打开字体文件");
+    QTest::newRow("size the font lacks") << QStringList{"glyph", "--font", unifont, "--size", "24", "测"} << none << 2
+                                         << QStringLiteral("只有 16 像素的点阵");
+    QTest::newRow("face the file lacks") << QStringList{"glyph", "--font", unifont, "--face", "2", "测"} << none << 2
+                                         << QStringLiteral("字体文件只有1个字体");
+    QTest::newRow("struct code outside GB2312") << QStringList{"glyph", "--font", unifont, "-f", "struct", "€"} << none << 2
+                                                << QStringLiteral("字符“€”（U+20AC）没有GB2312编码");
+    QTest::newRow("--encoding gb2312 with a font") << QStringList{"glyph", "--font", unifont, "--encoding", "gb2312", "€"} << none << 2
+                                                   << QStringLiteral("字符“€”（U+20AC）不是GB2312字符");
+    QTest::newRow("not a picture") << QStringList{"image", notAFile} << none << 2 << QStringLiteral("不是能读取的图片");
+    QTest::newRow("no picture file") << QStringList{"image", "/nonexistent.png"} << none << 2 << QStringLiteral("无法打开图片文件");
+    QTest::newRow("picture too large") << QStringList{"image", notAFile, "--size", "257x64"} << none << 1 << QStringLiteral("每边1至256像素");
+    QTest::newRow("two pictures") << QStringList{"image", notAFile, notAFile} << none << 1 << QStringLiteral("只能给出一个图片文件");
+    QTest::newRow("stretch without size") << QStringList{"image", notAFile, "--stretch"} << none << 1 << QStringLiteral("--stretch");
+    QTest::newRow("bad threshold") << QStringList{"image", notAFile, "--threshold", "256"} << none << 1 << QStringLiteral("0至255");
     QTest::newRow("delay help") << QStringList{"delay", "--help"} << none << 0 << QStringLiteral("--time <时间>");
     QTest::newRow("delay default name") << QStringList{"delay", "--crystal", "12", "--time", "2.5ms"} << none << 0
                                         << QStringLiteral("void Delay2_5ms(void)");
@@ -160,7 +194,7 @@ void ZandrelGenTest::refusalLeavesOutputFileAlone()
 {
     QTemporaryDir dir;
     const QString fresh = dir.filePath(QStringLiteral("fresh.c"));
-    QCOMPARE(gen({"glyph", "-o", fresh, "测A"}).status, 2);
+    QCOMPARE(gen({"glyph", "-o", fresh, "测€"}).status, 2);
     QVERIFY(!QFile::exists(fresh));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 0);
 
@@ -173,7 +207,7 @@ void ZandrelGenTest::refusalLeavesOutputFileAlone()
     const QByteArray written = file.readAll();
     file.close();
     QCOMPARE(written, gen({"glyph", "测试"}).out);
-    QCOMPARE(gen({"glyph", "--output", kept, "测试A"}).status, 2);
+    QCOMPARE(gen({"glyph", "--output", kept, "测试€"}).status, 2);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), written);
 }
@@ -228,7 +262,7 @@ void ZandrelGenTest::layoutsAreTranspositionsOfTheFont_data()
 {
     QTest::addColumn<QString>("layout");
     QTest::addColumn<QString>("order");
-    for (const char *layout : {"row", "column", "page"})
+    for (const char *layout : {"row", "column", "row-block", "page"})
         for (const char *order : {"msb", "lsb"})
             QTest::newRow(QByteArray(layout) + " " + order) << QString::fromLatin1(layout) << QString::fromLatin1(order);
 }
@@ -256,6 +290,9 @@ void ZandrelGenTest::layoutsAreTranspositionsOfTheFont()
                 } else if (layout == QLatin1String("column")) {
                     c = k / 2;
                     r = 8 * (k % 2) + i;
+                } else if (layout == QLatin1String("row-block")) {
+                    r = k % 16;
+                    c = 8 * (k / 16) + i;
                 } else {
                     c = k % 16;
                     r = 8 * (k / 16) + i;
@@ -389,6 +426,221 @@ void ZandrelGenTest::timerReloads()
     QCOMPARE(run.status, 0);
     QCOMPARE(run.out, output);
     QCOMPARE(run.err.contains(warning) && run.err.isEmpty() == warning.isEmpty(), true);
+}
+
+namespace {
+
+const QString kUnifont = QStringLiteral("/usr/share/fonts/X11/misc/unifont.pcf.gz");
+
+QByteArray fromHex(const char *hex)
+{
+    return QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+}
+
+} // namespace
+
+void ZandrelGenTest::unifontMatchesTheDisplaysLayouts_data()
+{
+    QTest::addColumn<QStringList>("packing");
+    QTest::addColumn<QByteArray>("bytes");
+    // 中 as the tools people use lay it out, from GNU Unifont.
+    QTest::newRow("逐行 顺向") << QStringList{"--layout", "row", "--bit-order", "msb"}
+                           << fromHex("01 00 01 00 01 00 01 00 3F F8 21 08 21 08 21 08 21 08 21 08 3F F8 21 08 01 00 01 00 01 00 01 00");
+    QTest::newRow("行列 顺向") << QStringList{"--layout", "行列式", "--bit-order", "顺向"}
+                           << fromHex("01 01 01 01 3F 21 21 21 21 21 3F 21 01 01 01 01 00 00 00 00 F8 08 08 08 08 08 F8 08 00 00 00 00");
+    QTest::newRow("逐列 顺向") << QStringList{"--layout", "column", "--bit-order", "msb"}
+                           << fromHex("00 00 00 00 0F F0 08 20 08 20 08 20 08 20 FF FF 08 20 08 20 08 20 08 20 0F F0 00 00 00 00 00 00");
+    QTest::newRow("列行 逆向") << QStringList{"--layout", "page", "--bit-order", "逆向"}
+                           << fromHex("00 00 F0 10 10 10 10 FF 10 10 10 10 F0 00 00 00 00 00 0F 04 04 04 04 FF 04 04 04 04 0F 00 00 00");
+}
+
+void ZandrelGenTest::unifontMatchesTheDisplaysLayouts()
+{
+    QFETCH(QStringList, packing);
+    QFETCH(QByteArray, bytes);
+    QVERIFY2(QFile::exists(kUnifont), "xfonts-unifont is a test dependency: scripts/install-deps");
+    const Run run = gen(QStringList{"glyph", "中", "--font", kUnifont, "-f", "bin"} + packing);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.toHex(' '), bytes.toHex(' '));
+}
+
+void ZandrelGenTest::builtInSizesHaveHalfWidthAscii_data()
+{
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QByteArray>("bytes"); // of 啊 and A, row, msb
+    QTest::newRow("12: 6 x 12 ASCII")
+        << "12"
+        << fromHex("2020FFF0AA20AFA0AAA0AEA0AAA0EBA0AC20082008A00860"
+                   "003010282828 7C44EC000000");
+    QByteArray a16;
+    const zandrel::Glyph font = glyphOf(QStringLiteral("啊"));
+    a16.append(reinterpret_cast<const char *>(font.data()), 32);
+    QTest::newRow("16: 8 x 16 ASCII") << "16" << a16 + fromHex("00001038 6CC6C6FE C6C6C6C6 00000000");
+    QTest::newRow("24: 12 x 24 ASCII")
+        << "24"
+        << fromHex("000000000000003800 01F80001903E0CA7FE7EBE6066B03064B1206C9FA06C9B20389B20208F30208C30"
+                   "008030008030008030018030018030 0181F00080F0000070000000000000"
+                   "0000000000000000 06000600 0B000B00 09001180 11801080 3FC020C0 20404060 4060E0F0"
+                   "0000000000000000 00000000");
+}
+
+void ZandrelGenTest::builtInSizesHaveHalfWidthAscii()
+{
+    QFETCH(QString, size);
+    QFETCH(QByteArray, bytes);
+    const Run run = gen({"glyph", "--size", size, "-f", "bin", "A啊A"});
+    QCOMPARE(run.status, 0);
+    // The full-width table first, then the half-width one; the repeated A once.
+    QCOMPARE(run.out.toHex(' '), bytes.toHex(' '));
+}
+
+void ZandrelGenTest::mixedTextGivesTwoTables()
+{
+    const Run run = gen({"glyph", "-f", "struct", "--name", "menu", "温度:25℃ 电压3.3V"});
+    QCOMPARE(run.status, 0);
+    const QList<QByteArray> got = lines(run.out);
+    QCOMPARE(got.count("struct menu_glyph {"), 1);
+    QCOMPARE(got.count("struct menu_ascii_glyph {"), 1);
+    QVERIFY(got.contains("    unsigned char gb;"));
+    QVERIFY(got.contains("struct menu_ascii_glyph code menu_ascii[] = {"));
+    QList<QByteArray> labels;
+    for (const QByteArray &line : got)
+        if (line.startsWith('{'))
+            labels << line.left(line.indexOf(',')) + line.mid(line.lastIndexOf("//"));
+    // Each entry opens with its code: two GB2312 bytes, or one for a half-width character.
+    const QList<QByteArray> expected = {"{{0xCE//温", "{{0xB6//度", "{{0xA1//℃", "{{0xB5//电", "{{0xD1//压",
+                                        "{0x3A//:",   "{0x32//2",   "{0x35//5",   "{0x33//3",   "{0x2E//.", "{0x56//V"};
+    QCOMPARE(labels, expected);
+    const Run named = gen({"glyph", "--ascii-name", "digits", "温25"});
+    QVERIFY(named.out.contains("unsigned char code hz16[][32] = {\n"));
+    QVERIFY(named.out.contains("};\n\nunsigned char code digits[][16] = {\n"));
+}
+
+void ZandrelGenTest::bdfFontMadeHere()
+{
+    // Three glyphs: 一 a bar inside the em, A a box below the baseline, 丁 wider than any cell.
+    const QByteArray bdf = "STARTFONT 2.1\nFONT -test-bar-medium-r-normal--16-160-75-75-c-160-iso10646-1\n"
+                           "SIZE 16 75 75\nFONTBOUNDINGBOX 20 16 0 -2\nSTARTPROPERTIES 5\n"
+                           "FONT_ASCENT 14\nFONT_DESCENT 2\nPIXEL_SIZE 16\nCHARSET_REGISTRY \"ISO10646\"\n"
+                           "CHARSET_ENCODING \"1\"\nENDPROPERTIES\nCHARS 3\n"
+                           "STARTCHAR bar\nENCODING 19968\nSWIDTH 1000 0\nDWIDTH 16 0\nBBX 12 2 2 4\n"
+                           "BITMAP\nFFF0\nFFF0\nENDCHAR\n"
+                           "STARTCHAR A\nENCODING 65\nSWIDTH 500 0\nDWIDTH 8 0\nBBX 4 3 2 -2\n"
+                           "BITMAP\nF0\n90\nF0\nENDCHAR\n"
+                           "STARTCHAR wide\nENCODING 19969\nSWIDTH 1250 0\nDWIDTH 20 0\nBBX 20 1 0 0\n"
+                           "BITMAP\nFFFFF0\nENDCHAR\nENDFONT\n";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bar.bdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bdf) == bdf.size());
+    file.close();
+    QProcess gzip;
+    gzip.start(QStringLiteral("gzip"), {QStringLiteral("-k"), path});
+    QVERIFY(gzip.waitForFinished() && gzip.exitCode() == 0);
+
+    QByteArray bar(32, '\0'), box(16, '\0');
+    // The baseline is row 14: the bar, 4 to 6 pixels above it, is rows 8 and 9, columns 2 to 13.
+    for (int row : {8, 9}) {
+        bar[2 * row] = '\x3F';
+        bar[2 * row + 1] = '\xFC';
+    }
+    // The box hangs 2 rows below the baseline (row 14): rows 13 to 15, columns 2 to 5 of 8.
+    box[13] = box[15] = '\x3C';
+    box[14] = '\x24';
+    for (const QString &font : {path, path + QStringLiteral(".gz")}) {
+        const Run run = gen({"glyph", "--font", font, "-f", "bin", "一A"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.toHex(' '), (bar + box).toHex(' '));
+    }
+    const Run wide = gen({"glyph", "--font", path, "丁"});
+    QCOMPARE(wide.status, 2);
+    QVERIFY2(wide.err.contains(QStringLiteral("字符“丁”（U+4E01）的字形超出了16×16的字格")), qPrintable(wide.err));
+    const Run clipped = gen({"glyph", "--font", path, "--clip", "-f", "bin", "丁"});
+    QCOMPARE(clipped.out, QByteArray(26, '\0') + "\xFF\xFF" + QByteArray(4, '\0')); // the row above the baseline
+    const Run missing = gen({"glyph", "--font", path, "一二"});
+    QCOMPARE(missing.status, 2);
+    QVERIFY2(missing.err.contains(QStringLiteral("第1行第2列：字符“二”（U+4E8C）不在字体中")), qPrintable(missing.err));
+}
+
+void ZandrelGenTest::pictureMadeHere()
+{
+    // 16 x 8: black on the left, white on the right but for a column of grey 100, and a
+    // transparent black corner that counts as white.
+    QImage picture(16, 8, QImage::Format_ARGB32);
+    picture.fill(Qt::white);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x)
+            picture.setPixel(x, y, qRgb(0, 0, 0));
+        picture.setPixel(12, y, qRgb(100, 100, 100));
+    }
+    for (int y = 0; y < 4; ++y)
+        picture.setPixel(15, y, qRgba(0, 0, 0, 0));
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("logo.png"));
+    QVERIFY(picture.save(png));
+
+    const QStringList page = {"--layout", "page", "--bit-order", "lsb", "-f", "bin"};
+    const QByteArray left(8, '\xFF'), dark = fromHex("00 00 00 00 FF 00 00 00"), light(8, '\0');
+    QCOMPARE(gen(QStringList{"image", png} + page).out.toHex(' '), (left + dark).toHex(' '));
+    QCOMPARE(gen(QStringList{"image", png, "--threshold", "100"} + page).out.toHex(' '), (left + light).toHex(' '));
+    // Fitted into 32 x 8 at its own scale, centred; an SSD1306 screen takes 1,024 bytes.
+    QCOMPARE(gen(QStringList{"image", png, "--size", "32x8"} + page).out.toHex(' '),
+             (light + left + dark + light).toHex(' '));
+    QCOMPARE(gen(QStringList{"image", png, "--size", "128x64"} + page).out.size(), 1024);
+
+    // The pbm output read back gives the same bits.
+    const QString pbm = dir.filePath(QStringLiteral("logo.pbm"));
+    QCOMPARE(gen({"image", png, "-f", "pbm", "-o", pbm}).status, 0);
+    QImage shown(pbm);
+    QCOMPARE(shown.size(), QSize(16, 8));
+    QCOMPARE(gen(QStringList{"image", pbm} + page).out.toHex(' '), (left + dark).toHex(' '));
+}
+
+void ZandrelGenTest::sdccCompilesTheC_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("bytes"); // of data in the compiled table
+    const QString text = QStringLiteral("温度:25℃\\");
+    for (const char *compiler : {"keil", "sdcc"}) {
+        const QStringList c = {"--compiler", compiler};
+        QTest::newRow(QByteArray("glyph c51, ") + compiler) << QStringList{"glyph", text} + c << 3 * 32 + 4 * 16;
+        QTest::newRow(QByteArray("glyph struct, ") + compiler)
+            << QStringList{"glyph", "-f", "struct", "--size", "12", text} + c << 3 * (2 + 24) + 4 * (1 + 12);
+        QTest::newRow(QByteArray("segments, ") + compiler) << QStringList{"segments"} + c << 16;
+        QTest::newRow(QByteArray("image, ") + compiler) << QStringList{"image", "logo.pbm", "--size", "20x10"} + c << 30;
+    }
+}
+
+void ZandrelGenTest::sdccCompilesTheC()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, bytes);
+    QTemporaryDir dir;
+    QFile logo(dir.filePath(QStringLiteral("logo.pbm")));
+    QVERIFY(logo.open(QIODevice::WriteOnly) && logo.write("P1\n2 2\n1 0\n0 1\n") > 0);
+    logo.close();
+    for (QString &argument : arguments)
+        if (argument == QLatin1String("logo.pbm"))
+            argument = logo.fileName();
+    const QString source = dir.filePath(QStringLiteral("table.c"));
+    QCOMPARE(gen(arguments + QStringList{"-o", source}).status, 0);
+
+    QProcess sdcc;
+    sdcc.setWorkingDirectory(dir.path());
+    QStringList options = {"-mmcs51", "-c", "table.c"};
+    if (!arguments.contains(QLatin1String("sdcc")))
+        options << "-Dcode=__code"; // Keil's keyword, as a Keil build script would map it
+    sdcc.start(QStringLiteral("sdcc"), options);
+    QVERIFY2(sdcc.waitForFinished(60000), "sdcc is a test dependency: scripts/install-deps");
+    const QByteArray messages = sdcc.readAllStandardError() + sdcc.readAllStandardOutput();
+    QVERIFY2(sdcc.exitCode() == 0 && !messages.contains("error"), messages.constData());
+    // Every table entry reached the compiler: a comment that swallowed a line would lose one.
+    QFile listing(dir.filePath(QStringLiteral("table.asm")));
+    QVERIFY(listing.open(QIODevice::ReadOnly));
+    int data = 0;
+    for (const QByteArray &line : listing.readAll().split('\n'))
+        data += line.trimmed().startsWith(".db ");
+    QCOMPARE(data, bytes);
 }
 
 QTEST_GUILESS_MAIN(ZandrelGenTest)

@@ -15,6 +15,10 @@ DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 
 [[ -x $usr/bin/zandrel ]] || fail "no program in bin/"
+# zandrel-gen finds its picture module in the installed tree, not the build's.
+printf 'P1\n2 1\n1 0\n' > "$root/dot.pbm"
+out=$(cd / && "$usr/bin/zandrel-gen" image "$root/dot.pbm" -f preview 2>&1) || fail "installed zandrel-gen image: $out"
+[[ $out == "#." ]] || fail "installed zandrel-gen image wrote '$out'"
 desktop=$usr/share/applications/$id.desktop
 metainfo=$usr/share/metainfo/$id.metainfo.xml
 [[ -f $desktop ]] || fail "no desktop entry $desktop"
