@@ -54,7 +54,13 @@ int HexCharValue(char c)
 
 std::int64_t parseDecimalInteger(std::string_view text)
 {
-    auto invalid = [&] { return Error("'" + std::string(text) + "' is not a valid integer value"); };
+    auto invalid = [&] {
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "'" + std::string.
+        std::string message = "'";
+        message += text;
+        message += "' is not a valid integer value";
+        return Error(message);
+    };
 
     std::size_t i = 0;
     while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')

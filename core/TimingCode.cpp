@@ -19,9 +19,15 @@ std::string fixed(double value, int decimals)
 
 std::string crystalAndCore(double crystalMhz, int clocks)
 {
-    std::string text = "@" + crystalText(crystalMhz) + "MHz";
-    if (clocks != 12)
-        text += " " + std::to_string(clocks) + "T";
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "@" + std::string.
+    std::string text = "@";
+    text += crystalText(crystalMhz);
+    text += "MHz";
+    if (clocks != 12) {
+        text += ' ';
+        text += std::to_string(clocks);
+        text += 'T';
+    }
     return text;
 }
 
