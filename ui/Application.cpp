@@ -19,7 +19,6 @@ TApplication::TApplication(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationName(QStringLiteral("Zandrel"));
     // Lets the desktop match the window to its menu entry, and so to its name and icon.
     setDesktopFileName(QString::fromLatin1(kApplicationId.data(), qsizetype(kApplicationId.size())));
-    setWindowIcon(programIcon());
     setStyle(new ZandrelStyle);
 }
 

@@ -9,6 +9,7 @@
 #include "ui/Appearance.h"
 #include "ui/ByteConverterPage.h"
 #include "ui/GlyphPage.h"
+#include "ui/ProgramIcon.h"
 #include "ui/ReferencePage.h"
 #include "ui/SegmentPage.h"
 
@@ -29,6 +30,7 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
+    setWindowIcon(programIcon());
 
     MainPageControl = new QTabWidget(this);
     MainPageControl->setObjectName(QStringLiteral("MainPageControl"));
