@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "gen/Cli.h"
 
+#include "gen/Platform.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -115,7 +117,7 @@ bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCom
         usageError(error);
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(helpText(command).toUtf8().constData(), stdout);
+        writeText(stdout, helpText(command));
         return false;
     }
     if (!command.takesArguments && !parser.positionalArguments().isEmpty())
