@@ -232,18 +232,6 @@ std::string lineEndOf(const QCommandLineParser &parser)
 
 namespace {
 
-// The character of a two-byte GB2312 code; nothing for a code GB2312 leaves unassigned.
-std::optional<char32_t> characterOfGb2312(std::uint8_t hi, std::uint8_t lo)
-{
-    if (!isAssignedGb2312(hi, lo))
-        return std::nullopt;
-    const char bytes[2] = {static_cast<char>(hi), static_cast<char>(lo)};
-    const QString text = QStringDecoder("GB2312").decode(QByteArrayView(bytes, 2));
-    if (text.size() != 1 || text.at(0) == QChar::ReplacementCharacter)
-        return std::nullopt;
-    return text.at(0).unicode();
-}
-
 // The UTF-8 of a text in GB2312 (as GBK writes it: Notepad's "ANSI" on a Chinese Windows).
 // Refuses the first byte pair that is no GB2312 character, naming its line.
 QByteArray utf8OfGb2312(const QByteArray &bytes, const QString &source)
@@ -259,7 +247,7 @@ QByteArray utf8OfGb2312(const QByteArray &bytes, const QString &source)
             continue;
         }
         const auto lo = static_cast<std::uint8_t>(i + 1 < bytes.size() ? bytes[i + 1] : 0);
-        const auto character = characterOfGb2312(hi, lo);
+        const auto character = unicodeOfGb2312(hi, lo);
         if (!character) {
             std::string code = "0x" + twoDigitHex(hi);
             if (i + 1 < bytes.size())
@@ -269,7 +257,7 @@ QByteArray utf8OfGb2312(const QByteArray &bytes, const QString &source)
                        .arg(line)
                        .arg(QString::fromStdString(code)));
         }
-        text += QChar(static_cast<char16_t>(*character));
+        text += QString::fromUcs4(&*character, 1);
         ++i;
     }
     return text.toUtf8();
