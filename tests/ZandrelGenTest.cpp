@@ -377,6 +377,8 @@ void ZandrelGenTest::assignedCodesAreTheCodecs()
 {
     // The codes taken as characters are those the codec decodes to a character that is not
     // private-use and that encodes back to the same code.
+    if (!QStringDecoder("GB2312").isValid())
+        QSKIP("this Qt has no GB2312 converter (no ICU) to compare with");
     int assigned = 0;
     for (int hi = 0xA1; hi <= 0xFE; ++hi)
         for (int lo = 0xA1; lo <= 0xFE; ++lo) {
