@@ -302,10 +302,10 @@ QByteArray readWhole(QFile &file, const QString &source)
 InputText standardInput()
 {
     const QString source = QStringLiteral("标准输入");
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
+    std::optional<QByteArray> bytes = readStandardInput();
+    if (!bytes)
         refuse(QStringLiteral("无法读取标准输入"));
-    return {source, readWhole(in, source)};
+    return {source, std::move(*bytes)};
 }
 
 } // namespace

@@ -19,6 +19,25 @@ void prepareStandardStreams()
     _setmode(_fileno(stderr), _O_BINARY);
 }
 
+// A pipe whose writer has closed reports ERROR_BROKEN_PIPE where a file reports its end; both
+// are the end of the input here.
+std::optional<QByteArray> readStandardInput()
+{
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    QByteArray bytes;
+    if (in == nullptr || in == INVALID_HANDLE_VALUE)
+        return bytes; // no standard input at all: nothing to read
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(in, buffer, sizeof buffer, &got, nullptr))
+            return GetLastError() == ERROR_BROKEN_PIPE ? std::optional(bytes) : std::nullopt;
+        if (got == 0)
+            return bytes;
+        bytes.append(buffer, static_cast<qsizetype>(got));
+    }
+}
+
 // A console shows UTF-16 whatever its code page (on a Chinese Windows that is 936, which would
 // show UTF-8 as mojibake); a redirected stream gets UTF-8, as it does everywhere else.
 void writeText(std::FILE *stream, const QString &text)
