@@ -8,7 +8,8 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps deps-extra configure install package bench fuzz test-asan clean
+.PHONY: run test build deps deps-extra deps-windows configure install package bench fuzz test-asan clean \
+        windows test-windows package-windows
 
 run: build
 	./$(BUILD)/zandrel
@@ -38,6 +39,29 @@ deps:
 deps-extra:
 	@scripts/install-deps extra
 
+deps-windows:
+	@scripts/install-deps windows
+
+# For 64-bit Windows, cross-built with MinGW-w64 into $(WINDOWS_BUILD): zandrel.exe and
+# zandrel-gen.exe. They link a Qt that scripts/build-qt-windows builds once from Debian's source
+# into ~/.cache/zandrel (about an hour on two cores); later runs find it there.
+WINDOWS_BUILD ?= build-windows
+windows: deps-windows
+	scripts/build-qt-windows
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/MinGW-w64.cmake \
+	  -DCMAKE_PREFIX_PATH="$$(scripts/build-qt-windows --prefix-path)" \
+	  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+	  -DZANDREL_LINUX_GEN=$(CURDIR)/$(BUILD)/zandrel-gen $(CMAKE_FLAGS)
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# The Windows build's tests under Wine; zandrel-gen.exe is compared with the Linux build's.
+test-windows: windows build
+	cd $(WINDOWS_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# $(WINDOWS_BUILD)/zandrel-<version>-win64.zip (portable) and zandrel-<version>-win64-setup.exe.
+package-windows: windows
+	cmake --build $(WINDOWS_BUILD) --target package
+
 # Every test again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-asan: deps-extra
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZANDREL_SANITIZE=ON
@@ -64,4 +88,4 @@ fuzz: deps-extra
 	scripts/run-fuzzers $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-asan build-bench build-fuzz
+	rm -rf $(BUILD) build-asan build-bench build-fuzz $(WINDOWS_BUILD)

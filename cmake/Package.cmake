@@ -1,9 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Zandrel developers
 # SPDX-License-Identifier: GPL-2.0-or-later
 #
-# `make package`: a Debian package of everything the install rules install.
+# `make package`: a Debian package of everything the install rules install; for Windows,
+# `make package-windows`: a portable ZIP and an installer (cmake/PackageWindows.cmake).
 
-set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zandrel)
 set(CPACK_PACKAGE_VENDOR "The Zandrel developers")
 set(CPACK_PACKAGE_CONTACT "The Zandrel developers <dev@example.org>")
@@ -17,8 +17,16 @@ common-cathode wiring; the 16 x 16 dot matrix of a GB2312 character as a C51
 array or an assembler DB line; and the 8051 instruction set, narrowed as you
 type and searchable.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-2.0-or-later.txt)
-# Debian installs programs stripped; the build tree keeps its debug information.
+# Packages hold programs stripped; the build tree keeps its debug information.
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/PackageWindows.cmake)
+  include(CPack)
+  return()
+endif()
+
+set(CPACK_GENERATOR DEB)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)

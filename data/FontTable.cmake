@@ -7,9 +7,8 @@
 # font, named by ZANDREL_FONT_FILE, becomes HzFontTable: ZANDREL_FONT_TABLE_SOURCE, built alone
 # by the target zandrel_font_table.
 if(NOT TARGET FontTableGenerator)
-  add_executable(FontTableGenerator ${CMAKE_CURRENT_LIST_DIR}/FontTableGenerator.cpp)
-  target_include_directories(FontTableGenerator PRIVATE ${CMAKE_CURRENT_LIST_DIR}/..)
-  target_compile_features(FontTableGenerator PRIVATE cxx_std_20)
+  include(${CMAKE_CURRENT_LIST_DIR}/../cmake/HostTools.cmake)
+  zandrel_host_executable(FontTableGenerator ${CMAKE_CURRENT_LIST_DIR}/FontTableGenerator.cpp)
 endif()
 
 function(zandrel_font_table_source kind table file variable out)

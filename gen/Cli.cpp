@@ -2,9 +2,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "gen/Cli.h"
 
+#include "gen/Platform.h"
+
+#include "core/ByteText.h"
+#include "core/Gb2312.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -115,7 +121,7 @@ bool parseCommand(const CommandSpec &command, const QStringList &arguments, QCom
         usageError(error);
     }
     if (parser.isSet(QStringLiteral("help"))) {
-        std::fputs(helpText(command).toUtf8().constData(), stdout);
+        writeText(stdout, helpText(command));
         return false;
     }
     if (!command.takesArguments && !parser.positionalArguments().isEmpty())
@@ -226,6 +232,65 @@ std::string lineEndOf(const QCommandLineParser &parser)
 
 namespace {
 
+// The UTF-8 of a text in GB2312 (as GBK writes it: Notepad's "ANSI" on a Chinese Windows).
+// Refuses the first byte pair that is no GB2312 character, naming its line.
+QByteArray utf8OfGb2312(const QByteArray &bytes, const QString &source)
+{
+    QString text;
+    text.reserve(bytes.size());
+    int line = 1;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto hi = static_cast<std::uint8_t>(bytes[i]);
+        if (hi < 0x80) {
+            text += QLatin1Char(static_cast<char>(hi));
+            line += hi == '\n';
+            continue;
+        }
+        const auto lo = static_cast<std::uint8_t>(i + 1 < bytes.size() ? bytes[i + 1] : 0);
+        const auto character = unicodeOfGb2312(hi, lo);
+        if (!character) {
+            std::string code = "0x" + twoDigitHex(hi);
+            if (i + 1 < bytes.size())
+                code += " 0x" + twoDigitHex(lo);
+            refuse(QStringLiteral("%1第%2行：字节 %3 不是GB2312字符；UTF-8文件请用 --input-encoding utf-8")
+                       .arg(source)
+                       .arg(line)
+                       .arg(QString::fromStdString(code)));
+        }
+        text += QString::fromUcs4(&*character, 1);
+        ++i;
+    }
+    return text.toUtf8();
+}
+
+// A text as the given encoding reads it, as UTF-8 without a byte order mark. A text that is
+// not valid in that encoding is refused, suggesting the other one.
+QByteArray decodeInput(QByteArray bytes, bool gb2312, const QString &source)
+{
+    static const QByteArray utf8Mark("\xEF\xBB\xBF");
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        refuse(QStringLiteral("%1是UTF-16文本；请另存为UTF-8或ANSI（GB2312）").arg(source));
+    if (gb2312) {
+        if (bytes.startsWith(utf8Mark))
+            refuse(QStringLiteral("%1以UTF-8的BOM开头，是UTF-8文本；请用 --input-encoding utf-8").arg(source));
+        return utf8OfGb2312(bytes, source);
+    }
+    if (bytes.startsWith(utf8Mark))
+        bytes.remove(0, utf8Mark.size());
+    // A line break is never part of a longer UTF-8 sequence, so lines can be checked one by one.
+    int line = 1;
+    for (const QByteArray &text : bytes.split('\n')) {
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString decoded = decoder.decode(text); // decode() is lazy: only a QString decodes
+        if (decoder.hasError())
+            refuse(QStringLiteral("%1第%2行不是有效的UTF-8；GB2312（GBK，“ANSI”）文件请用 --input-encoding gb2312")
+                       .arg(source)
+                       .arg(line));
+        ++line;
+    }
+    return bytes;
+}
+
 QByteArray readWhole(QFile &file, const QString &source)
 {
     QByteArray data = file.readAll();
@@ -237,10 +302,10 @@ QByteArray readWhole(QFile &file, const QString &source)
 InputText standardInput()
 {
     const QString source = QStringLiteral("标准输入");
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
+    std::optional<QByteArray> bytes = readStandardInput();
+    if (!bytes)
         refuse(QStringLiteral("无法读取标准输入"));
-    return {source, readWhole(in, source)};
+    return {source, std::move(*bytes)};
 }
 
 } // namespace
@@ -274,13 +339,19 @@ std::vector<InputText> readInputTexts(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("input"))) {
         if (!arguments.isEmpty())
             usageError(QStringLiteral("--input 与文本参数不能同时使用"));
+        const bool gb2312 = choiceOf(parser, QStringLiteral("input-encoding"),
+                                     {QStringLiteral("utf-8"), QStringLiteral("gb2312"), QStringLiteral("utf8")}) == 1;
         const QString path = parser.value(QStringLiteral("input"));
-        if (path == QLatin1String("-"))
-            return {standardInput()};
+        if (path == QLatin1String("-")) {
+            InputText input = standardInput();
+            input.utf8 = decodeInput(input.utf8, gb2312, input.source);
+            return {input};
+        }
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             refuse(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()));
-        return {{path, readWhole(file, QStringLiteral("文件“%1”").arg(path))}};
+        const QString source = QStringLiteral("文件“%1”").arg(path);
+        return {{path, decodeInput(readWhole(file, source), gb2312, source)}};
     }
     if (arguments == QStringList{QStringLiteral("-")})
         return {standardInput()};

@@ -23,6 +23,10 @@ const CommandSpec &glyphCommand()
             {{QStringLiteral("i"), QStringLiteral("input")},
              QStringLiteral("文件"),
              QStringLiteral("从文件读取文本（“-”为标准输入）")},
+            {{QStringLiteral("input-encoding")},
+             QStringLiteral("编码"),
+             QStringLiteral("--input 文本的编码：utf-8（可带BOM）或 gb2312（GBK，中文Windows记事本的“ANSI”）"),
+             QStringLiteral("utf-8")},
             {{QStringLiteral("library")},
              QString(),
              QStringLiteral(
@@ -74,7 +78,7 @@ const CommandSpec &glyphCommand()
                 "为半角，字格宽度减半，另成一张表（数组名_ascii）；其余为全角。\n"
                 "空格、制表符和换行被跳过。内置字库只有GB2312字符；--font 可用字体中的任何字符。\n"
                 "bin 格式先写全角表，再写半角表。\n"
-                "文本取自参数、--input 文件，或以“-”取自标准输入，编码为UTF-8。"),
+                "文本取自参数、--input 文件，或以“-”取自标准输入，编码为UTF-8；--input 也可读GB2312。"),
             options,
             true,
         };

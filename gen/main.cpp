@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // zandrel-gen: whole code tables for build scripts, from the same routines as the window.
 #include "gen/Commands.h"
+#include "gen/Platform.h"
 
 #include "core/Version.h"
 
@@ -40,22 +41,17 @@ QString programHelp()
     return text;
 }
 
-void print(FILE *stream, const QString &text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-}
-
 int run(const QStringList &arguments)
 {
     if (arguments.size() < 2)
         usageError(QStringLiteral("缺少命令（glyph、image、segments、timer 或 delay）；“zandrel-gen --help”显示用法"));
     const QString &first = arguments.at(1);
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
-        print(stdout, programHelp());
+        writeText(stdout, programHelp());
         return Success;
     }
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
-        print(stdout, QStringLiteral("zandrel-gen %1\n").arg(QLatin1String(zandrel::kVersion.data(),
+        writeText(stdout, QStringLiteral("zandrel-gen %1\n").arg(QLatin1String(zandrel::kVersion.data(),
                                                                         static_cast<qsizetype>(zandrel::kVersion.size()))));
         return Success;
     }
@@ -72,10 +68,11 @@ int run(const QStringList &arguments)
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    prepareStandardStreams();
     try {
         return run(QCoreApplication::arguments());
     } catch (const Failure &failure) {
-        print(stderr, QStringLiteral("zandrel-gen: %1\n").arg(failure.message));
+        writeText(stderr, QStringLiteral("zandrel-gen: %1\n").arg(failure.message));
         return failure.status;
     }
 }
