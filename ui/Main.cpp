@@ -31,6 +31,10 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
     setWindowIcon(programIcon());
+    // The window system gets the native window, and with it the icon's 360 KB of pixels, before
+    // the pages are built: it takes them in while the pages are made instead of holding up
+    // the window's first showing.
+    winId();
 
     MainPageControl = new QTabWidget(this);
     MainPageControl->setObjectName(QStringLiteral("MainPageControl"));
