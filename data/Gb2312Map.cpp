@@ -15,8 +15,7 @@ constexpr Pairs kByUnicode = {{
 #include "data/Gb2312ByUnicode.inc"
 }};
 
-template <auto key>
-constexpr bool strictlyAscending(const Pairs &pairs)
+template <auto key> constexpr bool strictlyAscending(const Pairs &pairs)
 {
     for (std::size_t i = 1; i < pairs.size(); ++i)
         if (pairs[i - 1].*key >= pairs[i].*key)
@@ -25,7 +24,8 @@ constexpr bool strictlyAscending(const Pairs &pairs)
 }
 
 // Both lookups search by halves, so both orders must be strict: one code, one character.
-static_assert(strictlyAscending<&Gb2312Pair::code>(kByCode), "charmap codes repeat or are out of order");
+static_assert(strictlyAscending<&Gb2312Pair::code>(kByCode),
+              "charmap codes repeat or are out of order");
 static_assert(strictlyAscending<&Gb2312Pair::unicode>(kByUnicode), "a character has two codes");
 
 } // namespace

@@ -15,13 +15,15 @@
 namespace zandrel {
 namespace {
 
-// The sizes the build embeds (ZANDREL_ICON_SIZES), each as :/icon/SIZE.rgba: SIZE x SIZE pixels, four bytes each (R, G, B, A), row after row.
+// The sizes the build embeds (ZANDREL_ICON_SIZES), each as :/icon/SIZE.rgba: SIZE x SIZE pixels,
+// four bytes each (R, G, B, A), row after row.
 constexpr std::array kSizes = {16, 24, 32, 48, 64, 128, 256};
 
 QImage imageOf(int size)
 {
     const QResource resource(QStringLiteral(":/icon/%1.rgba").arg(size));
-    if (resource.compressionAlgorithm() != QResource::NoCompression || resource.size() != 4LL * size * size)
+    if (resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != 4LL * size * size)
         return {};
     // The resource data is constant for the program's life, so the image can use it in place.
     return QImage(resource.data(), size, size, 4 * size, QImage::Format_RGBA8888);
