@@ -4,6 +4,7 @@
 #include "dialogs/GridFindDialog.h"
 #include "ui/Application.h"
 #include "ui/Main.h"
+#include "ui/ProgramIcon.h"
 
 int main(int argc, char *argv[])
 {
@@ -11,9 +12,12 @@ int main(int argc, char *argv[])
     zandrel::installGridFindDialog();
     zandrel::TMainForm mainForm;
     mainForm.show();
-    // The window has the icon as its own, which Qt hands to the window manager once; as the
-    // application's it would be converted and sent twice, at creation and again for the
-    // widget. Dialogs opened later take it from the application.
-    application.setWindowIcon(mainForm.windowIcon());
+    // The icon follows the shown window: its 360 KB of pixels would otherwise keep the window
+    // system from showing the window until it had taken them in. The window has it as its
+    // own, which Qt hands over once (the application's it hands over twice for a window that
+    // does not yet exist); dialogs opened later take it from the application.
+    const QIcon icon = zandrel::programIcon();
+    mainForm.setWindowIcon(icon);
+    application.setWindowIcon(icon);
     return application.exec();
 }

@@ -9,7 +9,6 @@
 #include "ui/Appearance.h"
 #include "ui/ByteConverterPage.h"
 #include "ui/GlyphPage.h"
-#include "ui/ProgramIcon.h"
 #include "ui/ReferencePage.h"
 #include "ui/SegmentPage.h"
 
@@ -30,11 +29,6 @@ TMainForm::TMainForm(QWidget *parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(windowFont());
-    setWindowIcon(programIcon());
-    // The window system gets the native window, and with it the icon's 360 KB of pixels, before
-    // the pages are built: it takes them in while the pages are made instead of holding up
-    // the window's first showing.
-    winId();
 
     MainPageControl = new QTabWidget(this);
     MainPageControl->setObjectName(QStringLiteral("MainPageControl"));
