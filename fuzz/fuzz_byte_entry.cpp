@@ -6,6 +6,7 @@
 #include "core/ByteEntry.h"
 #include "core/ByteText.h"
 #include "core/Error.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,11 +14,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+using zandrel::fuzz::check;
 
 // A value must be a byte; a refusal must say why; a blank entry must really be blank.
 void checkEntry(const zandrel::ByteEntry &entry, std::string_view text)

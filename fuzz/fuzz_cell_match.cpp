@@ -4,6 +4,7 @@
 // The find dialog's cell comparison: arbitrary cell and search texts under every match kind,
 // with and without letter case, checked against the relations the kinds must keep.
 #include "dialogs/GridTextSearch.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QString>
 
@@ -12,11 +13,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+using zandrel::fuzz::check;
 
 bool matches(const QString &cell, const QString &search, zandrel::GridMatchKind kind,
              bool caseInsensitive)

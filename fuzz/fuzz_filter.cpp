@@ -8,20 +8,13 @@
 #include "core/InstructionRecord.h"
 #include "core/LikePattern.h"
 #include "data/InstructionRecords.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using zandrel::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -7,19 +7,12 @@
 #include "core/Error.h"
 #include "core/GlyphSource.h"
 #include "readers/FontFile.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using zandrel::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

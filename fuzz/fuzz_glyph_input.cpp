@@ -6,6 +6,7 @@
 #include "core/FontTable.h"
 #include "core/GlyphCodeText.h"
 #include "ui/Text.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QList>
 #include <QString>
@@ -15,11 +16,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
+using zandrel::fuzz::check;
 
 void generate(const QString &text)
 {

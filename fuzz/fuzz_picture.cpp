@@ -7,21 +7,14 @@
 #include "core/Dither.h"
 #include "core/Error.h"
 #include "readers/Picture.h"
+#include "fuzz/FuzzCheck.h"
 
 #include <QCoreApplication>
 
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
+using zandrel::fuzz::check;
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
