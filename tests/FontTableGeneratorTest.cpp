@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -64,8 +65,9 @@ Bytes header(unsigned width, unsigned height, std::uint32_t count)
 
 Bytes bpsf(unsigned width, unsigned height, std::uint32_t count, const Bytes &glyphs)
 {
-    Bytes file = header(width, height, count);
-    file.insert(file.end(), glyphs.begin(), glyphs.end());
+    const Bytes head = header(width, height, count);
+    Bytes file(head.size() + glyphs.size());
+    std::copy(glyphs.begin(), glyphs.end(), std::copy(head.begin(), head.end(), file.begin()));
     return file;
 }
 

@@ -17,12 +17,12 @@ const Glyph kCe = {0x00, 0x00, 0x40, 0x44, 0x27, 0xE4, 0x24, 0x54, 0x85, 0x54, 0
                   0x21, 0x04, 0x22, 0x84, 0x24, 0x44, 0x28, 0x54, 0x20, 0x08};
 const std::string kCeLabel = "\xB2\xE2";
 
-std::string repeated(const std::string &item, const std::string &separator)
+// The opening text, then the item 32 times with separators between, then the closing text.
+std::string repeated(std::string text, const char *item, const char *separator, const char *closing)
 {
-    std::string list;
     for (int i = 0; i < 32; ++i)
-        list += (i ? separator : "") + item;
-    return list;
+        text.append(i ? separator : "").append(item);
+    return text.append(closing);
 }
 
 struct Case
@@ -71,13 +71,13 @@ INSTANTIATE_TEST_SUITE_P(
              "0EAH,0ABH,0DAH,0ABH,01AH,0ABH,0DEH,0FBH,0DDH,07BH,0DBH,0BBH,0D7H,0ABH,0DFH,0F7H;"
              "\xB2\xE2"},
         Case{"BlankC51Inverted", Glyph{}, true, GlyphCodeMode::C51, "\xA1\xA1",
-             "{" + repeated("0xFF", ",") + "\r\n},//\xA1\xA1"},
+             repeated("{", "0xFF", ",", "\r\n},//\xA1\xA1")},
         Case{"BlankAsmInverted", Glyph{}, true, GlyphCodeMode::Asm51, "\xA1\xA1",
-             "DB " + repeated("0FFH", ",") + ";\xA1\xA1"},
+             repeated("DB ", "0FFH", ",", ";\xA1\xA1")},
         Case{"BlankC51", Glyph{}, false, GlyphCodeMode::C51, "\xA1\xA1",
-             "{" + repeated("0x00", ",") + "\r\n},//\xA1\xA1"},
+             repeated("{", "0x00", ",", "\r\n},//\xA1\xA1")},
         Case{"BlankAsm", Glyph{}, false, GlyphCodeMode::Asm51, "\xA1\xA1",
-             "DB " + repeated("000H", ",") + ";\xA1\xA1"},
+             repeated("DB ", "000H", ",", ";\xA1\xA1")},
         // The label goes through untouched, whatever it holds.
         Case{"FullAsmOddLabel",
              [] {
@@ -85,14 +85,14 @@ INSTANTIATE_TEST_SUITE_P(
                  g.fill(0xFF);
                  return g;
              }(),
-             false, GlyphCodeMode::Asm51, " a;\r\n", "DB " + repeated("0FFH", ",") + "; a;\r\n"},
+             false, GlyphCodeMode::Asm51, " a;\r\n", repeated("DB ", "0FFH", ",", "; a;\r\n")},
         Case{"FullC51InvertedEmptyLabel",
              [] {
                  Glyph g;
                  g.fill(0xFF);
                  return g;
              }(),
-             true, GlyphCodeMode::C51, "", "{" + repeated("0x00", ",") + "\r\n},//"}),
+             true, GlyphCodeMode::C51, "", repeated("{", "0x00", ",", "\r\n},//")}),
     [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
 
 } // namespace

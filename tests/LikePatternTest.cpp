@@ -137,7 +137,7 @@ TEST(MatchLikePattern, AgreesWithABacktrackingMatcherOnRandomTexts)
         std::string pattern = randomText(patternAlphabet, 9);
         // Most of them shaped like the filter's: opening with "%".
         if (n % 4 != 0)
-            pattern.insert(0, "%");
+            pattern = "%" + pattern;
         const std::string value = randomText(valueAlphabet, 10);
         const bool ignoreCase = n % 2 == 0;
         const bool expected = referenceMatch(value, pattern, ignoreCase);
