@@ -68,6 +68,13 @@ std::optional<std::uint16_t> gb2312CodeOf(char32_t ucs4)
     return pair->code;
 }
 
+void appendGb2312Code(std::string &bytes, std::uint16_t code)
+{
+    if (code >= 0x80)
+        bytes += static_cast<char>(code >> 8);
+    bytes += static_cast<char>(code & 0xFF);
+}
+
 std::optional<char32_t> unicodeOfGb2312(std::uint8_t hi, std::uint8_t lo)
 {
     const auto code = static_cast<std::uint16_t>(hi << 8 | lo);
@@ -86,12 +93,7 @@ std::optional<std::string> encodeGb2312(std::u32string_view text)
         const std::optional<std::uint16_t> code = gb2312CodeOf(ucs4);
         if (!code)
             return std::nullopt;
-        if (*code < 0x80) {
-            bytes += static_cast<char>(*code);
-        } else {
-            bytes += static_cast<char>(*code >> 8);
-            bytes += static_cast<char>(*code & 0xFF);
-        }
+        appendGb2312Code(bytes, *code);
     }
     return bytes;
 }

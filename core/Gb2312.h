@@ -23,6 +23,9 @@ bool isAssignedGb2312(std::uint8_t hi, std::uint8_t lo);
 // one of the 7,445 assigned two-byte codes. Nothing for any other character.
 std::optional<std::uint16_t> gb2312CodeOf(char32_t ucs4);
 
+// Appends a code as gb2312CodeOf gives it: one byte for ASCII, hi then lo for the others.
+void appendGb2312Code(std::string &bytes, std::uint16_t code);
+
 // The character of an assigned two-byte code; nothing for any other code.
 std::optional<char32_t> unicodeOfGb2312(std::uint8_t hi, std::uint8_t lo);
 

@@ -42,12 +42,8 @@ QString fromGb2312(std::string_view bytes)
 std::string toGb2312WithStandIns(const QString &text)
 {
     std::string bytes;
-    for (char32_t ucs4 : toUcs4(text)) {
-        const std::uint16_t code = gb2312CodeOf(ucs4).value_or(0xA1A1);
-        if (code >= 0x80)
-            bytes += static_cast<char>(code >> 8);
-        bytes += static_cast<char>(code & 0xFF);
-    }
+    for (char32_t ucs4 : toUcs4(text))
+        appendGb2312Code(bytes, gb2312CodeOf(ucs4).value_or(0xA1A1));
     return bytes;
 }
 
