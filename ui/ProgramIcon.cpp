@@ -32,7 +32,7 @@ QImage imageOf(int size)
 class ProgramIconEngine : public QIconEngine
 {
 public:
-    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
         // The smallest size that covers the request, else the largest; scaled if it differs.
         const int wanted = std::max(size.width(), size.height());
@@ -45,8 +45,6 @@ public:
         QPixmap pixmap = QPixmap::fromImage(imageOf(chosen));
         if (pixmap.isNull() || pixmap.size() == size)
             return pixmap;
-        Q_UNUSED(mode);
-        Q_UNUSED(state);
         return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
