@@ -71,6 +71,40 @@ void *capRealloc(FT_Memory memory, long, long newSize, void *pointer)
     return grown;
 }
 
+// The bytes a row of width pixels takes in mode, or 0 for a mode this reader does not know.
+std::size_t rowBytesOf(unsigned char mode, unsigned width)
+{
+    switch (mode) {
+    case FT_PIXEL_MODE_MONO:
+        return (std::size_t{width} + 7) / 8;
+    case FT_PIXEL_MODE_GRAY2:
+        return (std::size_t{width} + 3) / 4;
+    case FT_PIXEL_MODE_GRAY4:
+        return (std::size_t{width} + 1) / 2;
+    case FT_PIXEL_MODE_GRAY:
+    case FT_PIXEL_MODE_LCD:
+    case FT_PIXEL_MODE_LCD_V:
+        return width;
+    case FT_PIXEL_MODE_BGRA:
+        return std::size_t{width} * 4;
+    default:
+        return 0;
+    }
+}
+
+// Whether a bitmap FreeType handed back can be read: a known pixel mode, a buffer where there
+// are pixels, and rows at least as long as the width needs. A damaged bitmap font can yield a
+// strike with pixels but no buffer. FT_Bitmap carries no length, so a buffer that is there but
+// too short cannot be told from outside; that is left to FreeType's own reading of the file.
+bool readable(const FT_Bitmap &bitmap)
+{
+    if (bitmap.rows == 0 || bitmap.width == 0)
+        return true;
+    const std::size_t row = rowBytesOf(bitmap.pixel_mode, bitmap.width);
+    return row != 0 && bitmap.buffer &&
+           static_cast<std::size_t>(std::abs(static_cast<long>(bitmap.pitch))) >= row;
+}
+
 std::string errorCode(FT_Error error)
 {
     return "（FreeType错误" + std::to_string(error) + "）";
@@ -219,6 +253,8 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
         throw Error("字形数据无法读取" + errorCode(error));
     const FT_GlyphSlot slot = face_->face->glyph;
     const FT_Bitmap *bitmap = &slot->bitmap;
+    if (!readable(*bitmap))
+        throw Error("字形的点阵数据已损坏");
     if (bitmap->pixel_mode != FT_PIXEL_MODE_MONO && bitmap->rows > 0 && bitmap->width > 0) {
         // A grey or colour strike: one bit from half its levels.
         FT_Bitmap &grey = face_->converted;
@@ -239,6 +275,7 @@ std::optional<GlyphImage> FontFile::glyphOf(const GlyphKey &key)
         }
         bitmap = &grey;
     }
+    // Mono here, whether FreeType's or packed above from grey levels in the grey strike's rows.
     if (bitmap->width > 0 && bitmap->rows > 0 &&
         (!bitmap->buffer ||
          static_cast<unsigned>(std::abs(bitmap->pitch)) < (bitmap->width + 7) / 8))

@@ -141,6 +141,9 @@ void ZandrelGenTest::exitStatusAndMessage_data()
     QTest::newRow("same table names") << QStringList{"glyph", "--ascii-name", "hz16", "测"} << none << 1 << QStringLiteral("不能相同");
     QTest::newRow("bad layout") << QStringList{"glyph", "--layout", "逐页式", "测"} << none << 1 << QStringLiteral("row/逐行式");
     QTest::newRow("not a font") << QStringList{"glyph", "--font", notAFile, "测"} << none << 2 << QStringLiteral("不是能读取的字体文件");
+    // A BDF strike of grey pixels with no BITMAP behind it: FreeType hands back a bitmap without a buffer.
+    QTest::newRow("damaged strike") << QStringList{"glyph", "--font", QStringLiteral(ZANDREL_FONT_CORPUS "/null-grey-strike.bdf"), "A"}
+                                    << none << 2 << QStringLiteral("字符“A”（U+0041）：字形的点阵数据已损坏");
     QTest::newRow("no font file") << QStringList{"glyph", "--font", "/nonexistent.bdf", "测"} << none << 2 << QStringLiteral("无法打开字体文件");
     QTest::newRow("size the font lacks") << QStringList{"glyph", "--font", unifont, "--size", "24", "测"} << none << 2
                                          << QStringLiteral("只有 16 像素的点阵");
