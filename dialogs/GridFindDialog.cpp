@@ -387,6 +387,13 @@ void ShowGridFindDialog(AsmGrid &grid)
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, qApp,
                          [] { delete findDialog.data(); });
     }
+    // One find dialog at a time: a second way in while it is open (a button's delayed click
+    // after Alt+F, say) brings it forward instead of preparing it anew under the user.
+    if (findDialog->isVisible()) {
+        findDialog->raise();
+        findDialog->activateWindow();
+        return;
+    }
     findDialog->prepare(grid);
     findDialog->exec();
 }

@@ -36,6 +36,7 @@ private slots:
     void onlyTextDirectionAndFindInStartFromTheTopAgain();
     void reopeningEmptiesTheTextAndKeepsTheHistoryAndChoices();
     void escapeRestoresTheTextTypedThenCloses();
+    void secondWayInWhileOpenKeepsTheOneDialog();
 };
 
 namespace {
@@ -332,6 +333,19 @@ void GridFindDialogTest::escapeRestoresTheTextTypedThenCloses()
         f.key(Qt::Key_Return); // the text counts as unchanged after a Find by Enter
         f.key(Qt::Key_Escape);
         QVERIFY(!f.dialog->isVisible());
+    });
+}
+
+// Alt+F clicks the button a moment later, by which time the dialog may be open another way.
+void GridFindDialogTest::secondWayInWhileOpenKeepsTheOneDialog()
+{
+    Fixture f;
+    f.WhileOpen([&] {
+        f.box("cbText")->setEditText(QStringLiteral("mov"));
+        GridFindDialogEntry()(*f.grid);
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(QApplication::activeModalWidget(), f.dialog);
+        QCOMPARE(f.box("cbText")->currentText(), QStringLiteral("mov"));
     });
 }
 
