@@ -17,10 +17,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTabBar>
@@ -64,16 +66,20 @@ public:
         pages_ = form.findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         grid_ = form.findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
         // Whatever modal loop an action starts (the find dialog, a context menu) is used a
-        // little and closed from inside the loop, so no action can block the run.
+        // little and closed from inside the loop, so no action can block the run. The guard
+        // runs between actions too: a button's click can come late, from its own timer.
         modalGuard_.setInterval(0);
         QObject::connect(&modalGuard_, &QTimer::timeout, [this] { useModalWindow(); });
+        modalGuard_.start();
     }
 
+    void stop() { modalGuard_.stop(); }
+
     int findDialogsUsed = 0;
+    int strayModals = 0;
 
     void act()
     {
-        modalGuard_.start();
         switch (pick(10)) {
         case 0:
         case 1:
@@ -100,7 +106,6 @@ public:
             else
                 pressKey(focusTarget(&form_));
         }
-        modalGuard_.stop();
         closePopups();
         if (pick(20) == 0)
             QApplication::processEvents(); // paint now and then
@@ -231,8 +236,18 @@ private:
     // context menu at once.
     void useModalWindow()
     {
-        if (insideModal_)
+        if (insideModal_) {
+            // A modal window opened while this one is in use, which the user here did not
+            // open: closed, or nothing would ever end its loop.
+            if (QWidget *other = QApplication::activeModalWidget(); other && other != inUse_) {
+                ++strayModals;
+                if (auto *dialog = qobject_cast<QDialog *>(other))
+                    dialog->reject();
+                else
+                    other->close();
+            }
             return;
+        }
         if (QApplication::activePopupWidget()) {
             closePopups();
             return;
@@ -241,6 +256,7 @@ private:
         if (!dialog || !dialog->isVisible())
             return;
         insideModal_ = true;
+        inUse_ = dialog;
         ++findDialogsUsed;
         for (int n = 1 + pick(12); n > 0 && dialog->isVisible(); --n) {
             switch (pick(6)) {
@@ -269,6 +285,7 @@ private:
         if (dialog->isVisible())
             dialog->reject();
         insideModal_ = false;
+        inUse_ = nullptr;
     }
 
     static void closePopups()
@@ -283,6 +300,7 @@ private:
     AsmGrid *grid_ = nullptr;
     QTimer modalGuard_;
     bool insideModal_ = false;
+    QPointer<QWidget> inUse_;
 };
 
 // Qt's current index stands on the table's current record, in the grid's current column.
@@ -299,10 +317,14 @@ bool CurrentIndexFollowsTheRecord(const AsmGrid &grid)
 
 void RandomUseTest::windowSurvivesRandomUse()
 {
-    bool seeded = false;
-    const quint32 seed = qEnvironmentVariableIsSet("ZANDREL_RANDOM_SEED")
-                             ? quint32(qEnvironmentVariableIntValue("ZANDREL_RANDOM_SEED", &seeded))
-                             : QRandomGenerator::global()->generate();
+    // The printed seeds span all 32 bits, so the variable is read as unsigned; a seed that does
+    // not parse must not quietly become seed 0.
+    quint32 seed = QRandomGenerator::global()->generate();
+    if (qEnvironmentVariableIsSet("ZANDREL_RANDOM_SEED")) {
+        bool seeded = false;
+        seed = qEnvironmentVariable("ZANDREL_RANDOM_SEED").trimmed().toUInt(&seeded);
+        QVERIFY2(seeded, "ZANDREL_RANDOM_SEED is not a whole number from 0 to 4294967295");
+    }
     const int actions = qEnvironmentVariableIsSet("ZANDREL_RANDOM_ACTIONS")
                             ? qEnvironmentVariableIntValue("ZANDREL_RANDOM_ACTIONS")
                             : kDefaultActions;
@@ -320,8 +342,9 @@ void RandomUseTest::windowSurvivesRandomUse()
         QVERIFY2(CurrentIndexFollowsTheRecord(*grid),
                  qPrintable(QStringLiteral("action %1 of seed %2").arg(n).arg(seed)));
     }
-    qInfo("%lld ms; %d find dialogs used, %zu message boxes", clock.elapsed(),
-          user.findDialogsUsed, boxes.boxes.size());
+    user.stop();
+    qInfo("%lld ms; %d find dialogs used, %d stray modal windows, %zu message boxes",
+          clock.elapsed(), user.findDialogsUsed, user.strayModals, boxes.boxes.size());
     QVERIFY(user.findDialogsUsed > 0);
     // Only the refusals the pages give, and the failure of a pasted non-number: no handler
     // failed in any other way.
