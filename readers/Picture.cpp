@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace zandrel {
 namespace {
@@ -18,6 +19,9 @@ namespace {
 // Decoding beyond this many megabytes of pixels is refused before it starts: far more than any
 // display needs, and the colour copy made of it stays within a few hundred megabytes.
 constexpr int kAllocationLimitMb = 64;
+// The same bound in pixels of four bytes, checked against the size the header claims, so that
+// a huge claim with little data behind it is refused before any decoder allocates for it.
+constexpr qint64 kMaxPixels = qint64{kAllocationLimitMb} * 1024 * 1024 / 4;
 
 const QByteArrayList &formats()
 {
@@ -38,6 +42,11 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
     const QByteArray format = reader.format().toLower();
     if (format.isEmpty() || !formats().contains(format == "jpg" ? QByteArray("jpeg") : format))
         throw Error("不是能读取的图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）");
+    if (const QSize claimed = reader.size();
+        claimed.isValid() && qint64{claimed.width()} * claimed.height() > kMaxPixels)
+        throw Error("图片有" + std::to_string(claimed.width()) + "×" +
+                    std::to_string(claimed.height()) + "像素，超过了能读取的" +
+                    std::to_string(kMaxPixels) + "像素（如4096×4096）");
     QImage image = reader.read();
     if (image.isNull())
         throw Error("图片无法解码：" + reader.errorString().toStdString());
