@@ -80,12 +80,16 @@ bench: deps-extra build
 	scripts/startup-time
 	scripts/gen-time
 
-# Each fuzz target for FUZZ_SECONDS (60 by default).
+# Each fuzz target for FUZZ_SECONDS (60 by default), one after another. FUZZ_JOBS=2 runs a
+# campaign: libFuzzer's fork mode on two processes that go on past a crash, so that one finding
+# does not end the run; the readers of files then get FUZZ_READER_SECONDS (default: the same).
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS ?= 1
+FUZZ_READER_SECONDS ?= $(FUZZ_SECONDS)
 fuzz: deps-extra
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZANDREL_BUILD_TESTS=OFF -DZANDREL_BUILD_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS)
-	scripts/run-fuzzers $(FUZZ_SECONDS)
+	FUZZ_JOBS=$(FUZZ_JOBS) FUZZ_READER_SECONDS=$(FUZZ_READER_SECONDS) scripts/run-fuzzers $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD) build-asan build-bench build-fuzz $(WINDOWS_BUILD)
