@@ -54,8 +54,10 @@ windows: deps-windows
 	  -DZANDREL_LINUX_GEN=$(CURDIR)/$(BUILD)/zandrel-gen $(CMAKE_FLAGS)
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 
-# The Windows build's tests under Wine; zandrel-gen.exe is compared with the Linux build's.
+# The Windows build's tests under Wine; zandrel-gen.exe is compared with the Linux build's. The
+# Wine prefix is made (and the window started once in it) before anything is timed.
 test-windows: windows build
+	$(WINDOWS_BUILD)/prepare-wine
 	cd $(WINDOWS_BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 # $(WINDOWS_BUILD)/zandrel-<version>-win64.zip (portable) and zandrel-<version>-win64-setup.exe.

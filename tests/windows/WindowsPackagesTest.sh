@@ -26,7 +26,7 @@ zip=$out/zandrel-$version-win64.zip setup=$out/zandrel-$version-win64-setup.exe
 [[ -f $zip && -f $setup ]] || fail "cpack made: $(ls "$out")"
 top=zandrel-$version-win64
 listing=$(unzip -Z1 "$zip")
-for f in zandrel.exe zandrel-gen.exe Qt6Widgets.dll platforms/qwindows.dll 说明.txt licenses/Qt/SOURCE.txt; do
+for f in zandrel.exe zandrel-gen.exe Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll 说明.txt licenses/Qt/SOURCE.txt; do
   grep -qxF "$top/$f" <<<"$listing" || fail "the ZIP lacks $top/$f"
 done
 echo "ZIP: $(grep -vc '/$' <<<"$listing") files in $top/"
@@ -38,6 +38,10 @@ Xvfb -displayfd "$displayfd" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1
 xvfb=$!
 read -r -t 10 -u "$displayfd" number || fail "Xvfb did not start"
 export DISPLAY=:$number
+# A copy of the prepared prefix, where a window has already come up once: a new prefix's first
+# window can take minutes.
+prepared=${ZANDREL_WINE_PREFIX:-$HOME/.cache/zandrel/wine-prefix}
+[[ -f $prepared/zandrel-prefix.stamp ]] && cp -a "$prepared" "$out/prefix"
 export ZANDREL_WINE_PREFIX=$out/prefix WINEPREFIX=$out/prefix
 "$wine_run" "$setup" /S || fail "the installer failed"
 wineserver -w
