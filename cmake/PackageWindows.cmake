@@ -6,10 +6,11 @@
 # (found from their import tables, so nothing is listed by hand), Qt's plug-ins, the licences
 # and 说明.txt.
 
-# Plug-ins by folder: the platform, and the readers of GIF and JPEG images (Qt Gui reads PNG
-# and BMP itself). The window draws with the Windows style built into Qt Widgets, so no style
-# plug-in is needed.
-set(ZANDREL_QT_PLUGINS platforms/QWindowsIntegrationPlugin imageformats/QGifPlugin imageformats/QJpegPlugin)
+# Plug-ins by folder: the platform, the native style of Windows Vista to 11 (without it Qt draws
+# the classic Windows 95 look), and the readers of GIF and JPEG images (Qt Gui reads PNG and BMP
+# itself).
+set(ZANDREL_QT_PLUGINS platforms/QWindowsIntegrationPlugin styles/QWindowsVistaStylePlugin
+    imageformats/QGifPlugin imageformats/QJpegPlugin)
 
 set(plugin_files)
 foreach(plugin IN LISTS ZANDREL_QT_PLUGINS)

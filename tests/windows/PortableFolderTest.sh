@@ -15,7 +15,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$folder" --strip >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log"; fail "install"; }
 for f in zandrel.exe zandrel-gen.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
-         imageformats/qgif.dll imageformats/qjpeg.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
+         styles/qwindowsvistastyle.dll imageformats/qgif.dll imageformats/qjpeg.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
          说明.txt licenses/Zandrel/GPL-2.0-or-later.txt licenses/Qt/LGPL-3.0-only.txt licenses/Qt/SOURCE.txt \
          licenses/Qt/build-qt-windows licenses/MinGW-runtime/GPL-3.0.txt; do
   [[ -f $folder/$f ]] || fail "the folder lacks $f"
