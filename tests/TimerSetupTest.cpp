@@ -1,0 +1,168 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "core/TimingCode.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+namespace zandrel {
+namespace {
+
+TimerSettings baudOn(CpuCore core, double rate, std::optional<BaudTimer> timer = {})
+{
+    TimerSettings settings;
+    settings.core = core;
+    settings.crystalMhz = 11.0592;
+    settings.task = TimerTask::Baud;
+    settings.baud = rate;
+    settings.baudTimer = timer;
+    return settings;
+}
+
+// The statements of a function, comments left out: "AUXR |= 0x40;".
+std::vector<std::string> statementsOf(const std::string &text)
+{
+    static const std::regex statement(R"(^    ([^/]*;))");
+    std::vector<std::string> statements;
+    std::istringstream lines(text);
+    std::smatch match;
+    for (std::string line; std::getline(lines, line);)
+        if (std::regex_search(line, match, statement))
+            statements.push_back(match[1]);
+    return statements;
+}
+
+std::string registerOf(const std::string &statement)
+{
+    return statement.substr(0, statement.find(' '));
+}
+
+TEST(timerInitText, writesThePublishedExamplesRegisters)
+{
+    struct Case
+    {
+        const char *name;
+        TimerSettings settings;
+        std::vector<std::string> published;
+    };
+    TimerSettings millisecond;
+    millisecond.core = CpuCore::Stc15;
+    millisecond.crystalMhz = 11.0592;
+    millisecond.seconds = 1e-3;
+    TimerSettings millisecondStc8 = millisecond;
+    millisecondStc8.core = CpuCore::Stc8;
+    const std::vector<std::string> uart115200 = {
+        "SCON = 0x50;",  "AUXR |= 0x40;", "AUXR &= 0xFE;", "TMOD &= 0x0F;",
+        "TL1 = 0xE8;",   "TH1 = 0xFF;",   "ET1 = 0;",      "TR1 = 1;"};
+    const std::vector<std::string> timer1ms = {"AUXR |= 0x80;", "TMOD &= 0xF0;", "TL0 = 0xCD;",
+                                               "TH0 = 0xD4;"};
+    const Case cases[] = {
+        {"115200bps, Timer 1 in 1T", baudOn(CpuCore::Stc15, 115200), uart115200},
+        {"115200bps on STC8", baudOn(CpuCore::Stc8, 115200), uart115200},
+        {"1ms, Timer 0 in 1T", millisecond, timer1ms},
+        {"1ms on STC8", millisecondStc8, timer1ms},
+        {"38400bps by BRT", baudOn(CpuCore::Stc12, 38400, BaudTimer::Brt),
+         {"PCON &= 0x7F;", "AUXR |= 0x04;", "BRT = 0xF7;", "AUXR |= 0x01;", "AUXR |= 0x10;"}},
+    };
+    for (const Case &c : cases) {
+        ASSERT_FALSE(timerUsageError(c.settings)) << c.name;
+        const TimerOutcome outcome = timerSetup(c.settings);
+        ASSERT_TRUE(outcome.setup) << c.name;
+        const std::vector<std::string> written =
+            statementsOf(timerInitText(c.settings, *outcome.setup, "", "\n"));
+        // The published writes in their order; and no other write to a register they name.
+        std::size_t next = 0;
+        for (const std::string &statement : written) {
+            if (next < c.published.size() && statement == c.published[next]) {
+                ++next;
+                continue;
+            }
+            for (const std::string &published : c.published)
+                EXPECT_NE(registerOf(statement), registerOf(published)) << c.name << ": " << statement;
+        }
+        EXPECT_EQ(next, c.published.size()) << c.name;
+    }
+}
+
+TEST(timerSetup, makes115200BaudFrom11_0592MHz)
+{
+    struct Case
+    {
+        CpuCore core;
+        std::optional<BaudTimer> timer;
+        TimerUnit unit;
+        int th, tl;
+    };
+    const Case cases[] = {
+        {CpuCore::Classic12T, BaudTimer::Timer2, TimerUnit::Timer2, 0xFF, 0xFD},
+        {CpuCore::Classic6T, BaudTimer::Timer2, TimerUnit::Timer2, 0xFF, 0xFA},
+        {CpuCore::Stc12, BaudTimer::Brt, TimerUnit::Brt, 0xFD, 0xFD},
+        {CpuCore::Stc12, {}, TimerUnit::Timer1, 0xFD, 0xFD},
+        {CpuCore::Stc15, {}, TimerUnit::Timer1, 0xFF, 0xE8},
+        {CpuCore::Stc15, BaudTimer::Timer2, TimerUnit::StcTimer2, 0xFF, 0xE8},
+        {CpuCore::Stc8, {}, TimerUnit::Timer1, 0xFF, 0xE8},
+        {CpuCore::Stc8, BaudTimer::Timer2, TimerUnit::StcTimer2, 0xFF, 0xE8},
+    };
+    for (const Case &c : cases) {
+        const TimerSettings settings = baudOn(c.core, 115200, c.timer);
+        const int row = static_cast<int>(&c - cases);
+        ASSERT_FALSE(timerUsageError(settings)) << row;
+        const TimerOutcome outcome = timerSetup(settings);
+        ASSERT_TRUE(outcome.setup) << row;
+        EXPECT_EQ(outcome.setup->unit, c.unit) << row;
+        EXPECT_EQ(outcome.setup->reload.th, c.th) << row;
+        EXPECT_EQ(outcome.setup->reload.tl, c.tl) << row;
+        EXPECT_NEAR(outcome.setup->reload.errorPercent, 0, 1e-9) << row;
+    }
+    // The classic Timer 1 cannot: its count would be below one.
+    EXPECT_FALSE(timerSetup(baudOn(CpuCore::Classic12T, 115200)).setup);
+}
+
+TEST(timerUsageError, refusesOptionsThatDoNotFitTheCore)
+{
+    struct Case
+    {
+        TimerSettings settings;
+        const char *message; // a part of it; nullptr: accepted
+    };
+    auto with = [](TimerSettings settings, auto change) {
+        change(settings);
+        return settings;
+    };
+    const TimerSettings stc15 = baudOn(CpuCore::Stc15, 9600);
+    const Case cases[] = {
+        {with(stc15, [](auto &s) { s.smod = true; }), "SMOD无关"},
+        {with(stc15, [](auto &s) { s.smod = true; s.mode = 2; }), nullptr},
+        {with(stc15, [](auto &s) { s.mode = 1; }), "方式0"},
+        {with(stc15, [](auto &s) { s.baudTimer = BaudTimer::Brt; }), "stc12"},
+        {with(stc15, [](auto &s) { s.baudTimer = BaudTimer::Timer2; s.smod = true; }), "SMOD无关"},
+        {with(stc15, [](auto &s) { s.timer = 1; }), "--timer"},
+        {with(stc15, [](auto &s) { s.task = TimerTask::BaudTable; s.mode = 2; s.smod = true; }),
+         nullptr},
+        {baudOn(CpuCore::Classic12T, 9600, BaudTimer::Timer2), nullptr},
+        {with(baudOn(CpuCore::Classic12T, 9600), [](auto &s) { s.mode = 2; }), "方式2"},
+        {with(baudOn(CpuCore::Classic12T, 9600), [](auto &s) { s.timerClock = TimerClock::OneT; }),
+         "--timer-clock"},
+        {baudOn(CpuCore::Stc12, 9600, BaudTimer::Timer2), "brt"},
+        {baudOn(CpuCore::Generic1T, 9600, BaudTimer::Timer2), "--core"},
+        {with(stc15, [](auto &s) { s.task = TimerTask::Interval; s.timer = 2; s.mode = 0; }),
+         "--mode"},
+        {with(stc15, [](auto &s) { s.task = TimerTask::Interval; s.baudTimer = BaudTimer::Timer1; }),
+         "--baud-timer"},
+    };
+    for (const Case &c : cases) {
+        const std::optional<std::string> error = timerUsageError(c.settings);
+        const int row = static_cast<int>(&c - cases);
+        if (!c.message) {
+            EXPECT_FALSE(error) << row << ": " << error.value_or("");
+            continue;
+        }
+        ASSERT_TRUE(error) << row;
+        EXPECT_NE(error->find(c.message), std::string::npos) << row << ": " << *error;
+    }
+}
+
+} // namespace
+} // namespace zandrel
