@@ -70,8 +70,14 @@ std::string signedFixed(double value)
 std::string delayFigures(const DelayPlan &plan)
 {
     const double actual = plan.actualSeconds() * 1e6;
-    return crystalAndCore(plan.crystalMhz, plan.clocks) + " " + std::to_string(plan.cycles) +
-           "个机器周期 = " + fixed(actual, 2) + "us（" +
+    const CoreFacts &facts = coreFacts(plan.core);
+    const std::string count =
+        facts.set == InstructionSet::Classic
+            ? crystalAndCore(plan.crystalMhz, plan.clocks) + " " + std::to_string(plan.cycles) +
+                  "个机器周期"
+            : "@" + crystalText(plan.crystalMhz) + "MHz " + std::string(facts.name) + "（" +
+                  std::string(facts.setName) + "）" + std::to_string(plan.cycles) + "个时钟";
+    return count + " = " + fixed(actual, 2) + "us（" +
            signedFixed(actual - plan.wantedSeconds * 1e6) + "us）";
 }
 

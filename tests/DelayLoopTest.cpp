@@ -44,6 +44,45 @@ TEST(delayLoop, takesExactlyTheCyclesAskedFor)
     }
 }
 
+// The same run with an instruction set's clocks, where a DJNZ that jumps may take longer than
+// one that falls through.
+std::int64_t executedClocks(const DelayLoop &loop, const InstructionClocks &c)
+{
+    const int depth = static_cast<int>(loop.counts.size());
+    std::int64_t clocks = c.callReturn + loop.nops * c.nop + depth * c.movRn;
+    std::vector<std::uint8_t> registers(loop.counts.begin(), loop.counts.end());
+    for (int level = depth - 1; level >= 0;) {
+        const bool jumps = --registers[level] != 0;
+        clocks += jumps ? c.djnzTaken : c.djnzNotTaken;
+        level = jumps ? depth - 1 : level - 1;
+    }
+    return clocks;
+}
+
+TEST(delayLoop, takesExactlyTheClocksOfEachInstructionSet)
+{
+    std::vector<std::int64_t> counts;
+    for (std::int64_t n = 10; n <= 3000; ++n)
+        counts.push_back(n);
+    for (std::int64_t edge : {197125, 197888, 50462980, 67372036})
+        for (std::int64_t d = -3; d <= 3; ++d)
+            counts.push_back(edge + d);
+    for (std::int64_t n : {11059, 24000000, 110592000, 1000000000})
+        counts.push_back(n);
+    for (const InstructionSet set :
+         {InstructionSet::StcY3, InstructionSet::StcY5, InstructionSet::StcY6}) {
+        const InstructionClocks clocks = instructionClocks(set);
+        for (const std::int64_t n : counts) {
+            const std::optional<DelayLoop> loop = delayLoop(n, clocks);
+            ASSERT_TRUE(loop) << static_cast<int>(set) << ": " << n;
+            EXPECT_EQ(executedClocks(*loop, clocks), n) << static_cast<int>(set) << ": " << n;
+            // The padding of a loop, and the NOPs that stand for an outer loop run once.
+            EXPECT_LE(loop->nops, kMaxDelayNops + clocks.movRn + clocks.djnzNotTaken) << n;
+            EXPECT_TRUE(loop->counts.empty() || loop->counts.front() > 1) << n;
+        }
+    }
+}
+
 TEST(delayLoop, refusesWhatNoFunctionTakes)
 {
     EXPECT_FALSE(delayLoop(3));
