@@ -536,6 +536,57 @@ std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler,
     return text;
 }
 
+std::optional<std::string> timerInitRefusal(const TimerSettings &settings)
+{
+    if (settings.core != CpuCore::Generic1T)
+        return std::nullopt;
+    return "--format init 不用于 --clocks 1：通用1T内核的定时器时钟由各系列自己的寄存器选择；"
+           "STC的1T内核请用 --core stc12、stc15 或 stc8，其他请用 list、asm 或 c51 取重装值";
+}
+
+std::string baudTableText(const TimerSettings &settings, const std::vector<BaudRow> &rows,
+                          std::string_view lineEnd)
+{
+    const std::string eol(lineEnd);
+    const CoreFacts &facts = coreFacts(settings.core);
+    std::string text = "# 波特率表@" + crystalText(settings.crystalMhz) + "MHz";
+    if (!facts.name.empty())
+        text += " " + std::string(facts.name);
+    else if (facts.clocks != 12)
+        text += " " + std::to_string(facts.clocks) + "T";
+    text += eol + "rate    timer mode smod clock reload  actual     error" + eol;
+    auto column = [](std::string value, std::size_t width) {
+        value.resize(std::max(width, value.size() + 1), ' ');
+        return value;
+    };
+    for (const BaudRow &row : rows) {
+        text += column(std::to_string(row.rate), 8);
+        if (!row.setup) {
+            text += "无法产生：重装值超出定时器的范围" + eol;
+            continue;
+        }
+        const TimerSetup &setup = *row.setup;
+        const std::string timer = setup.unit == TimerUnit::Brt     ? "BRT"
+                                  : setup.unit == TimerUnit::Timer1 ? "T1"
+                                                                    : "T2";
+        const unsigned reload = setup.counter == Counter::Reload8
+                                    ? setup.reload.th
+                                    : static_cast<unsigned>(setup.reload.th << 8 | setup.reload.tl);
+        text += column(timer, 6) + column(setup.mode < 0 ? "-" : std::to_string(setup.mode), 5) +
+                column(setup.smodMatters ? (setup.smod ? "1" : "0") : "-", 5) +
+                column(std::to_string(setup.timerClocks) + "T", 6) +
+                column(hexLiteral(reload, setup.counter == Counter::Reload8 ? 2 : 4,
+                                  Dialect::KeilC51),
+                       8) +
+                column(fixed(setup.reload.actual, 1), 11) + signedFixed(setup.reload.errorPercent) +
+                "%";
+        if (!row.usable)
+            text += " 不可用";
+        text += eol;
+    }
+    return text;
+}
+
 std::string sfrDeclarations(const TimerSetup &setup, SfrForm form, std::string_view lineEnd)
 {
     std::string text;

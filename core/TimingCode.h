@@ -89,6 +89,16 @@ std::string timerLoadCText(const TimerSetup &setup, std::string_view lineEnd);
 std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler,
                              std::string_view lineEnd);
 
+// Why the set-up function is not written, if it is not: the generic 1T core's timers are
+// clocked as each family's own registers say.
+std::optional<std::string> timerInitRefusal(const TimerSettings &settings);
+
+// The baud table as text: a heading naming the crystal, core and timer, then one row a rate
+// with the timer, mode, SMOD and clock it uses, the reload, the actual rate and the error;
+// rates off by more than 2 % are marked 不可用, and rates no reload makes say so.
+std::string baudTableText(const TimerSettings &settings, const std::vector<BaudRow> &rows,
+                          std::string_view lineEnd);
+
 // How a declaration of a special function register is written.
 enum class SfrForm {
     Keil,  // sfr AUXR = 0x8E;

@@ -120,6 +120,39 @@ TEST(timerSetup, makes115200BaudFrom11_0592MHz)
     EXPECT_FALSE(timerSetup(baudOn(CpuCore::Classic12T, 115200)).setup);
 }
 
+TEST(baudTable, marksTheRatesNoSettingMakesWithinTwoPerCent)
+{
+    struct Case
+    {
+        CpuCore core;
+        double mhz;
+        std::optional<BaudTimer> timer;
+        std::size_t rows;
+        std::vector<int> unusable;
+    };
+    const Case cases[] = {
+        // 19200 and 57600 only with SMOD, which the table finds.
+        {CpuCore::Classic12T, 11.0592, {}, 10, {38400, 115200}},
+        {CpuCore::Classic12T, 12, BaudTimer::Timer2, 10, {19200, 38400, 57600, 115200}},
+        {CpuCore::Stc15, 11.0592, {}, 12, {}},
+        {CpuCore::Stc12, 11.0592, {}, 12, {460800}},
+        {CpuCore::Stc12, 12, BaudTimer::Brt, 12, {38400, 115200, 230400, 460800}},
+    };
+    for (const Case &c : cases) {
+        TimerSettings settings = baudOn(c.core, 0, c.timer);
+        settings.crystalMhz = c.mhz;
+        settings.task = TimerTask::BaudTable;
+        const std::vector<BaudRow> rows = baudTable(settings);
+        const int row = static_cast<int>(&c - cases);
+        ASSERT_EQ(rows.size(), c.rows) << row;
+        std::vector<int> unusable;
+        for (const BaudRow &r : rows)
+            if (!r.usable)
+                unusable.push_back(r.rate);
+        EXPECT_EQ(unusable, c.unusable) << row;
+    }
+}
+
 TEST(timerUsageError, refusesOptionsThatDoNotFitTheCore)
 {
     struct Case
