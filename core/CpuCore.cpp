@@ -64,6 +64,23 @@ InstructionClocks instructionClocks(InstructionSet set)
     return {1, 1, 2, 2, 4};
 }
 
+std::string_view coreHelp()
+{
+    return "内核：12t（经典8051及STC89等，每个机器周期12个时钟，默认）、6t（同上，X2模式）、"
+           "stc12（STC12、STC11、STC10，1T，指令集STC-Y3）、stc15（STC15，1T，STC-Y5）、"
+           "stc8（STC8，1T，STC-Y6）。同一系列的各型号所带定时器不尽相同：STC15的部分小型号"
+           "没有定时器1，STC12的部分型号没有BRT";
+}
+
+std::string_view delayTimingHelp()
+{
+    return "各指令的时钟数：经典内核（STC89同，12T；X2模式为6T）NOP、MOV Rn,#data 各1个机器周期，"
+           "DJNZ 2个，LCALL加RET 4个；STC-Y3 依次为1、2、4、10个时钟，STC-Y5 为1、2、4、8（4+4，"
+           "取自STC15手册的指令表），STC-Y6 为1、1、DJNZ跳转3个不跳转2个、6。STC-Y3和STC-Y6的数字"
+           "与厂商公布的延时代码逐个时钟相符。C代码假定编译器把计数变量放在寄存器中，"
+           "并把计数循环编译为DJNZ";
+}
+
 int delayUnitClocks(CpuCore core)
 {
     return coreFacts(core).set == InstructionSet::Classic ? coreFacts(core).clocks : 1;

@@ -55,6 +55,13 @@ std::optional<CpuCore> coreOfClocks(int clocks);
 
 InstructionClocks instructionClocks(InstructionSet set);
 
+// What --core offers, for a help text: each core with its instruction set, and the warning that
+// parts of one family differ in their timers.
+std::string_view coreHelp();
+
+// Where each instruction set's clocks come from, and what the C form of a delay assumes.
+std::string_view delayTimingHelp();
+
 // Clocks in one unit of a delay's count: a machine cycle's on the classic core, 1 on STC's.
 int delayUnitClocks(CpuCore core);
 
