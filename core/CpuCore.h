@@ -36,13 +36,13 @@ struct CoreFacts
     std::string_view option; // "12t", "stc8"; "" for the generic 1T core
     std::string_view name;   // "STC8"; "" for the classic and generic cores
     InstructionSet set = InstructionSet::Classic;
-    std::string_view setName; // "STC-Y6"
-    int clocks = 12;          // a machine cycle's clocks, and what a timer counts without AUXR
-    bool auxr = false;        // the timers' clock is chosen in AUXR
-    bool stcTimer2 = false;   // STC's Timer 2 (T2H, T2L); the classic cores have the 8052's
-    bool brt = false;         // STC12's independent baud-rate generator
+    std::string_view setName;  // "STC-Y6"
+    int clocks = 12;           // a machine cycle's clocks, and what a timer counts without AUXR
+    bool auxr = false;         // the timers' clock is chosen in AUXR
+    bool stcTimer2 = false;    // STC's Timer 2 (T2H, T2L); the classic cores have the 8052's
+    bool brt = false;          // STC12's independent baud-rate generator
     bool autoReload16 = false; // mode 0 is 16-bit auto-reload
-    std::string_view header;  // a chip header that defines AUXR and the rest
+    std::string_view header;   // a chip header that defines AUXR and the rest
 };
 
 const CoreFacts &coreFacts(CpuCore core);

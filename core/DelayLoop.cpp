@@ -96,8 +96,9 @@ std::optional<DelayPlan> delayFor(double crystalMhz, int clocks, double seconds)
     // A hair of tolerance, so that 10 s written as 10000000us is not refused for rounding.
     if (!(seconds <= kLongestDelaySeconds * (1 + 1e-12)))
         return std::nullopt;
-    DelayPlan plan{crystalMhz, clocks, seconds, std::llround(seconds * crystalMhz * 1e6 / clocks), {},
-                   coreOfClocks(clocks).value_or(CpuCore::Classic12T)};
+    DelayPlan plan{crystalMhz, clocks,
+                   seconds,    std::llround(seconds * crystalMhz * 1e6 / clocks),
+                   {},         coreOfClocks(clocks).value_or(CpuCore::Classic12T)};
     const std::optional<DelayLoop> loop = delayLoop(plan.cycles);
     if (!loop)
         return std::nullopt;
@@ -122,15 +123,20 @@ std::optional<DelayPlan> delayFor(const DelaySettings &settings)
 {
     const CoreFacts &facts = coreFacts(settings.core);
     if (facts.set == InstructionSet::Classic) {
-        std::optional<DelayPlan> plan = delayFor(settings.crystalMhz, facts.clocks, settings.seconds);
+        std::optional<DelayPlan> plan =
+            delayFor(settings.crystalMhz, facts.clocks, settings.seconds);
         if (plan)
             plan->core = settings.core;
         return plan;
     }
     if (!(settings.seconds <= kLongestDelaySeconds * (1 + 1e-12)))
         return std::nullopt;
-    DelayPlan plan{settings.crystalMhz, 1, settings.seconds,
-                   std::llround(settings.seconds * settings.crystalMhz * 1e6), {}, settings.core};
+    DelayPlan plan{settings.crystalMhz,
+                   1,
+                   settings.seconds,
+                   std::llround(settings.seconds * settings.crystalMhz * 1e6),
+                   {},
+                   settings.core};
     const std::optional<DelayLoop> loop = delayLoop(plan.cycles, instructionClocks(facts.set));
     if (!loop)
         return std::nullopt;

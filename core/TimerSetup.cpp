@@ -125,8 +125,8 @@ std::optional<TimerSetup> baudCandidate(const CoreFacts &facts, const BaudChoice
 // Of the candidates, the first with the smallest error.
 void keepBetter(std::optional<TimerSetup> &best, const std::optional<TimerSetup> &candidate)
 {
-    if (candidate && (!best || std::abs(candidate->reload.errorPercent) <
-                                   std::abs(best->reload.errorPercent)))
+    if (candidate &&
+        (!best || std::abs(candidate->reload.errorPercent) < std::abs(best->reload.errorPercent)))
         best = candidate;
 }
 
@@ -163,9 +163,8 @@ std::string number(double value, int decimals)
 std::optional<std::string> timerUsageError(const TimerSettings &settings)
 {
     const CoreFacts &facts = coreFacts(settings.core);
-    const std::string noTimer2 =
-        facts.brt ? "STC12没有定时器2：波特率可用 --baud-timer brt"
-                  : "--clocks 1 不含定时器2：请用 --core 选择内核";
+    const std::string noTimer2 = facts.brt ? "STC12没有定时器2：波特率可用 --baud-timer brt"
+                                           : "--clocks 1 不含定时器2：请用 --core 选择内核";
     if (settings.timerClock != TimerClock::Auto && !facts.auxr)
         return "--timer-clock 只用于定时器时钟可选的1T内核：--core stc12、stc15 或 stc8";
     if (settings.task == TimerTask::Interval) {
@@ -228,8 +227,8 @@ TimerOutcome timerSetup(const TimerSettings &settings)
     }
     double bestError = 0;
     for (const int clocks : clockChoices(facts, settings.timerClock)) {
-        const std::optional<TimerReload> reload = intervalReload(
-            settings.crystalMhz, clocks, layoutOf(setup.counter), settings.seconds);
+        const std::optional<TimerReload> reload =
+            intervalReload(settings.crystalMhz, clocks, layoutOf(setup.counter), settings.seconds);
         if (!reload)
             continue;
         const double error = std::abs(reload->actual - settings.seconds);
@@ -280,8 +279,8 @@ std::vector<BaudRow> baudTable(const TimerSettings &settings)
 std::vector<std::string> timerModeNames(CpuCore core)
 {
     const CoreFacts &facts = coreFacts(core);
-    return {facts.autoReload16 ? "方式0：16位自动重装" : "方式0：13位定时",
-            "方式1：16位定时", "方式2：8位自动重装"};
+    return {facts.autoReload16 ? "方式0：16位自动重装" : "方式0：13位定时", "方式1：16位定时",
+            "方式2：8位自动重装"};
 }
 
 } // namespace zandrel

@@ -25,8 +25,8 @@ struct TimerSettings
     CpuCore core = CpuCore::Classic12T;
     double crystalMhz = 0;
     TimerTask task = TimerTask::Interval;
-    double seconds = 0; // Interval
-    double baud = 0;    // Baud
+    double seconds = 0;                 // Interval
+    double baud = 0;                    // Baud
     std::optional<int> timer;           // Interval: 0, 1 or 2; Timer 0 when empty
     std::optional<BaudTimer> baudTimer; // Baud, BaudTable: Timer 1 when empty
     std::optional<int> mode;            // 0, 1 or 2; the core's default when empty
@@ -48,7 +48,7 @@ struct TimerSetup
 {
     TimerUnit unit = TimerUnit::Timer0;
     bool baud = false; // makes the serial port's rate
-    int mode = -1; // TMOD's mode of Timer 0 or 1; -1 for the others
+    int mode = -1;     // TMOD's mode of Timer 0 or 1; -1 for the others
     Counter counter = Counter::Bits16;
     int timerClocks = 12;     // clocks a count takes: 12 or 6 on the classic core, 1 or 12 on STC's
     bool auxr = false;        // the clock is set in AUXR: oneT says which

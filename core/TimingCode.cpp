@@ -259,8 +259,7 @@ struct AuxrWrite
 AuxrWrite clockWrite(const TimerSetup &setup)
 {
     return {setup.oneT, oneTBit(setup.unit),
-            unitName(setup.unit) +
-                (setup.oneT ? "时钟1T（系统时钟）" : "时钟12T（系统时钟/12）")};
+            unitName(setup.unit) + (setup.oneT ? "时钟1T（系统时钟）" : "时钟12T（系统时钟/12）")};
 }
 
 // S1ST2 (S1BRS on STC12): which timer makes the serial port's rate.
@@ -353,26 +352,26 @@ std::vector<Statement> intervalStatements(const TimerSetup &setup)
         return statements;
     }
     static const char *const modeComments[] = {"方式0，13位定时", "方式1，16位定时",
-                                                "方式2，8位自动重装"};
+                                               "方式2，8位自动重装"};
     const std::string timer = "定时器" + n;
     const int shift = 4 * timerNumber(setup.unit);
     // Mode 0 of STC15 and STC8 is the cleared bits: nothing to OR in.
     if (setup.counter == Counter::Reload16) {
-        statements.push_back({"TMOD &= " + hexByte(0xF0 >> shift) + ";",
-                              timer + "：方式0，16位自动重装"});
+        statements.push_back(
+            {"TMOD &= " + hexByte(0xF0 >> shift) + ";", timer + "：方式0，16位自动重装"});
     } else {
         statements.push_back({"TMOD &= " + hexByte(0xF0 >> shift) + ";", timer + "的方式位清零"});
         statements.push_back({"TMOD |= " + hexByte(setup.mode << shift) + ";",
                               timer + "：" + modeComments[setup.mode]});
     }
     statements.push_back({"TL" + n + " = " + tl + ";",
-                          setup.counter == Counter::Bits13    ? "计数初值低5位"
+                          setup.counter == Counter::Bits13     ? "计数初值低5位"
                           : setup.counter == Counter::Reload16 ? "计数初值低8位，也是重装值"
                                                                : "计数初值低8位"});
-    statements.push_back({"TH" + n + " = " + th + ";",
-                          setup.counter == Counter::Reload8    ? "重装值"
-                          : setup.counter == Counter::Reload16 ? "计数初值高8位，也是重装值"
-                                                               : "计数初值高8位"});
+    statements.push_back({"TH" + n + " = " + th + ";", setup.counter == Counter::Reload8 ? "重装值"
+                                                       : setup.counter == Counter::Reload16
+                                                           ? "计数初值高8位，也是重装值"
+                                                           : "计数初值高8位"});
     statements.push_back({"TF" + n + " = 0;", "清除溢出标志"});
     statements.push_back({"TR" + n + " = 1;", "启动" + timer});
     return statements;
@@ -476,23 +475,28 @@ std::string timerInitText(const TimerSettings &settings, const TimerSetup &setup
 {
     const std::string eol(lineEnd);
     const bool baud = setup.baud;
-    std::string text;
-    const std::vector<Sfr> sfrs = extraSfrs(setup);
-    if (!sfrs.empty()) {
-        text += "//";
-        for (std::size_t k = 0; k < sfrs.size(); ++k)
-            text += std::string(k == 0 ? "" : "、") + sfrs[k].name;
-        const std::string_view header = coreFacts(settings.core).header;
-        text += "不在 reg51.h 和 8051.h 中：请包含 " +
-                std::string(setup.unit == TimerUnit::Timer2 ? "reg52.h 或 8052.h" : header) +
-                " 等芯片头文件，或自行声明" + eol;
-    }
+    std::string text = sfrHeaderNote(settings, setup, Dialect::KeilC51, lineEnd);
     const std::string name = baud ? "Uart" : "Timer" + std::to_string(timerNumber(setup.unit));
     text += "void " + name + "_Init(void)  //" + std::string(heading) + eol + "{" + eol;
-    for (const Statement &statement :
-         baud ? uartStatements(setup) : intervalStatements(setup))
+    for (const Statement &statement : baud ? uartStatements(setup) : intervalStatements(setup))
         text += commented(statement.code, statement.comment, lineEnd);
     return text + "}" + eol;
+}
+
+std::string sfrHeaderNote(const TimerSettings &settings, const TimerSetup &setup,
+                          Dialect dialect, std::string_view lineEnd)
+{
+    const std::vector<Sfr> sfrs = extraSfrs(setup);
+    if (sfrs.empty())
+        return {};
+    std::string note;
+    for (const Sfr &sfr : sfrs)
+        note += std::string(note.empty() ? "" : "、") + sfr.name;
+    note += "不在 reg51.h 和 8051.h 中：请包含 " +
+            std::string(setup.unit == TimerUnit::Timer2 ? "reg52.h 或 8052.h"
+                                                        : coreFacts(settings.core).header) +
+            " 等芯片头文件，或自行声明";
+    return lineComment(note, dialect) + std::string(lineEnd);
 }
 
 std::string timerListText(const TimerSetup &setup, std::string_view lineEnd)
@@ -520,8 +524,7 @@ std::string timerLoadCText(const TimerSetup &setup, std::string_view lineEnd)
     return text;
 }
 
-std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler,
-                             std::string_view lineEnd)
+std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler, std::string_view lineEnd)
 {
     const std::string eol(lineEnd);
     auto immediate = [&](unsigned value) {
@@ -566,20 +569,20 @@ std::string baudTableText(const TimerSettings &settings, const std::vector<BaudR
             continue;
         }
         const TimerSetup &setup = *row.setup;
-        const std::string timer = setup.unit == TimerUnit::Brt     ? "BRT"
+        const std::string timer = setup.unit == TimerUnit::Brt      ? "BRT"
                                   : setup.unit == TimerUnit::Timer1 ? "T1"
                                                                     : "T2";
         const unsigned reload = setup.counter == Counter::Reload8
                                     ? setup.reload.th
                                     : static_cast<unsigned>(setup.reload.th << 8 | setup.reload.tl);
-        text += column(timer, 6) + column(setup.mode < 0 ? "-" : std::to_string(setup.mode), 5) +
-                column(setup.smodMatters ? (setup.smod ? "1" : "0") : "-", 5) +
-                column(std::to_string(setup.timerClocks) + "T", 6) +
-                column(hexLiteral(reload, setup.counter == Counter::Reload8 ? 2 : 4,
-                                  Dialect::KeilC51),
-                       8) +
-                column(fixed(setup.reload.actual, 1), 11) + signedFixed(setup.reload.errorPercent) +
-                "%";
+        text +=
+            column(timer, 6) + column(setup.mode < 0 ? "-" : std::to_string(setup.mode), 5) +
+            column(setup.smodMatters ? (setup.smod ? "1" : "0") : "-", 5) +
+            column(std::to_string(setup.timerClocks) + "T", 6) +
+            column(hexLiteral(reload, setup.counter == Counter::Reload8 ? 2 : 4, Dialect::KeilC51),
+                   8) +
+            column(fixed(setup.reload.actual, 1), 11) + signedFixed(setup.reload.errorPercent) +
+            "%";
         if (!row.usable)
             text += " 不可用";
         text += eol;

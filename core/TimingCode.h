@@ -78,6 +78,12 @@ std::string baudHeading(std::string_view wanted, const TimerSettings &settings,
 std::string timerInitText(const TimerSettings &settings, const TimerSetup &setup,
                           std::string_view heading, std::string_view lineEnd);
 
+// A comment naming the registers the setup uses that reg51.h and 8051.h lack, and a header
+// that has them ("//" in C, ";" for the assemblers); empty if none. timerInitText starts with
+// it; the asm and c51 forms of the loads need it as much.
+std::string sfrHeaderNote(const TimerSettings &settings, const TimerSetup &setup, Dialect dialect,
+                          std::string_view lineEnd);
+
 // What the list format prints of the registers: "TH0=0xD4", "TL0=0xCD", then on a core with
 // AUXR the bits it changes ("AUXR|=0x80") and the timer's clock ("timer-clock=1T").
 std::string timerListText(const TimerSetup &setup, std::string_view lineEnd);
@@ -86,8 +92,7 @@ std::string timerListText(const TimerSetup &setup, std::string_view lineEnd);
 // ("ORL AUXR,#0x80" for sdas8051). On the classic core's Timer 0 and 1, timerLoadCText and
 // timerLoadAsmText above.
 std::string timerLoadCText(const TimerSetup &setup, std::string_view lineEnd);
-std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler,
-                             std::string_view lineEnd);
+std::string timerLoadAsmText(const TimerSetup &setup, CCompiler compiler, std::string_view lineEnd);
 
 // Why the set-up function is not written, if it is not: the generic 1T core's timers are
 // clocked as each family's own registers say.
@@ -101,10 +106,10 @@ std::string baudTableText(const TimerSettings &settings, const std::vector<BaudR
 
 // How a declaration of a special function register is written.
 enum class SfrForm {
-    Keil,  // sfr AUXR = 0x8E;
-    Sdcc,  // __sfr __at(0x8E) AUXR;
-    A51,   // AUXR DATA 08EH
-    Sdas,  // AUXR = 0x8E
+    Keil, // sfr AUXR = 0x8E;
+    Sdcc, // __sfr __at(0x8E) AUXR;
+    A51,  // AUXR DATA 08EH
+    Sdas, // AUXR = 0x8E
 };
 
 // The registers the setup uses that reg51.h and 8051.h lack, declared; empty if none.

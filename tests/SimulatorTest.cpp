@@ -111,12 +111,15 @@ QString tool(const char *name)
     return path;
 }
 
-
-// Builds the program in dir: the harness (sdas8051, absolute from 0) with the C source (SDCC)
-// or the assembler appended to the harness, placed at 0100; listings relocated (.rst).
-QString buildProgram(const QString &dir, QByteArray harness, const QByteArray &cSource,
-                     const QByteArray &asmSource = {})
+// Builds the program in dir: at 0 a call of the function, then the code after it (sdas8051);
+// the function from the C source (SDCC) or the assembler, placed at 0100. Its listings are
+// relocated (.rst). An error's text, or nothing.
+QString buildProgram(const QString &dir, const QByteArray &call, const QByteArray &after,
+                     const QByteArray &cSource, const QByteArray &asmSource = {})
 {
+    QByteArray harness = "\t.globl\t" + call +
+                         "\n\t.area\tHOME (ABS,CODE)\n\t.org\t0\n\tmov\tsp,#0x60\n\tlcall\t" +
+                         call + "\n" + after;
     QStringList objects = {"harness.rel"};
     if (!asmSource.isEmpty())
         harness += "\t.area\tCSEG (CODE)\n" + asmSource;
@@ -133,8 +136,8 @@ QString buildProgram(const QString &dir, QByteArray harness, const QByteArray &c
     const Run as = runIn(dir, tool("sdas8051"), {"-plosgff", "harness.asm"});
     if (as.status != 0)
         return QString::fromUtf8(as.out + as.err + harness);
-    const Run ld = runIn(dir, tool("sdld"),
-                         QStringList{"-u", "-i", "out.ihx", "-b", "CSEG=0x100"} + objects);
+    const Run ld =
+        runIn(dir, tool("sdld"), QStringList{"-u", "-i", "out.ihx", "-b", "CSEG=0x100"} + objects);
     if (ld.status != 0 || !QFile::exists(dir + "/out.ihx"))
         return QString::fromUtf8(ld.out + ld.err);
     return {};
@@ -144,10 +147,10 @@ Run simulateIn(const QString &dir, double crystalMhz, const QString &commands)
 {
     if (!writeFile(dir + "/commands", "file \"out.ihx\"\n" + commands.toLatin1() + "quit\n"))
         return Run{};
-    return runIn(dir, tool("s51"),
-                 {"-b", "-q", "-t", "8052", "-X", QString::number(crystalMhz * 1e6, 'f', 0), "-c",
-                  "-"},
-                 dir + "/commands");
+    return runIn(
+        dir, tool("s51"),
+        {"-b", "-q", "-t", "8052", "-X", QString::number(crystalMhz * 1e6, 'f', 0), "-c", "-"},
+        dir + "/commands");
 }
 
 // An instruction as a relocated listing shows it: its address and its bytes.
@@ -181,8 +184,8 @@ QList<Instruction> functionCode(const QString &listing, const QString &label)
 // each time it runs.
 std::map<int, qint64> codeReads(const QString &output)
 {
-    static const QRegularExpression line(
-        QStringLiteral("rom\\[0x([0-9a-fA-F]+)\\]\\s+writes=\\s*\\d+\\s*\\([^)]*\\)\\s+reads=\\s*(\\d+)"));
+    static const QRegularExpression line(QStringLiteral(
+        "rom\\[0x([0-9a-fA-F]+)\\]\\s+writes=\\s*\\d+\\s*\\([^)]*\\)\\s+reads=\\s*(\\d+)"));
     std::map<int, qint64> reads;
     for (auto it = line.globalMatch(output); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -382,9 +385,11 @@ void SimulatorTest::timer2RunsAsItsCommentStates_data()
     QTest::addColumn<QString>("wanted");
     QTest::newRow("50ms at 12MHz") << 12.0 << 50e-3 << 0.0 << QStringLiteral("50毫秒");
     QTest::newRow("1ms at 11.0592MHz") << 11.0592 << 1e-3 << 0.0 << QStringLiteral("1毫秒");
-    QTest::newRow("115200bps at 11.0592MHz") << 11.0592 << 0.0 << 115200.0 << QStringLiteral("115200");
+    QTest::newRow("115200bps at 11.0592MHz")
+        << 11.0592 << 0.0 << 115200.0 << QStringLiteral("115200");
     QTest::newRow("9600bps at 11.0592MHz") << 11.0592 << 0.0 << 9600.0 << QStringLiteral("9600");
-    QTest::newRow("19200bps at 12MHz, inexact") << 12.0 << 0.0 << 19200.0 << QStringLiteral("19200");
+    QTest::newRow("19200bps at 12MHz, inexact")
+        << 12.0 << 0.0 << 19200.0 << QStringLiteral("19200");
 }
 
 void SimulatorTest::timer2RunsAsItsCommentStates()
@@ -394,42 +399,39 @@ void SimulatorTest::timer2RunsAsItsCommentStates()
     QFETCH(double, baud);
     QFETCH(QString, wanted);
     using namespace zandrel;
+    const bool interval = seconds > 0;
     TimerSettings settings;
     settings.crystalMhz = crystal;
-    settings.task = seconds > 0 ? TimerTask::Interval : TimerTask::Baud;
+    settings.task = interval ? TimerTask::Interval : TimerTask::Baud;
     settings.seconds = seconds;
     settings.baud = baud;
-    if (seconds > 0)
-        settings.timer = 2;
-    else
-        settings.baudTimer = BaudTimer::Timer2;
+    settings.timer = interval ? std::optional(2) : std::nullopt;
+    settings.baudTimer = interval ? std::nullopt : std::optional(BaudTimer::Timer2);
     const TimerOutcome outcome = timerSetup(settings);
     QVERIFY(outcome.setup && outcome.setup->unit == TimerUnit::Timer2);
     const std::string heading =
-        seconds > 0 ? intervalHeading(wanted.toStdString(), seconds, settings, *outcome.setup)
-                    : baudHeading(wanted.toStdString(), settings, *outcome.setup);
+        interval ? intervalHeading(wanted.toStdString(), seconds, settings, *outcome.setup)
+                 : baudHeading(wanted.toStdString(), settings, *outcome.setup);
     const std::string text = "#include <8051.h>\n" +
                              sfrDeclarations(*outcome.setup, SfrForm::Sdcc, "\n") +
                              timerInitText(settings, *outcome.setup, heading, "\n");
     const QString stated = QString::fromStdString(heading);
     QTemporaryDir dir;
     const QString path = dir.path();
-    const QByteArray function = seconds > 0 ? "_Timer2_Init" : "_Uart_Init";
+    const QByteArray function = interval ? "_Timer2_Init" : "_Uart_Init";
     // 0006: a byte sent; 000E: the next one, once the first is out; 0014: the end.
-    const QByteArray harness = "\t.globl\t" + function +
-                               "\n\t.area\tHOME (ABS,CODE)\n\t.org\t0\n\tmov\tsp,#0x60\n\tlcall\t" +
-                               function +
-                               "\n\tmov\t0x99,#0x55\nw1:\tjnb\t0x99,w1\n\tclr\t0x99\n"
-                               "\tmov\t0x99,#0x55\nw2:\tjnb\t0x99,w2\nstop:\tsjmp\tstop\n";
-    const QString error = buildProgram(path, harness, QByteArray::fromStdString(text));
+    const QString error = buildProgram(path, function,
+                                       "\tmov\t0x99,#0x55\nw1:\tjnb\t0x99,w1\n\tclr\t0x99\n"
+                                       "\tmov\t0x99,#0x55\nw2:\tjnb\t0x99,w2\nstop:\tsjmp\tstop\n",
+                                       QByteArray::fromStdString(text));
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
-    if (baud > 0) {
+    if (!interval) {
         // The rate stated: the wanted one, or the actual one after "实际".
         const auto actual = QRegularExpression(QStringLiteral("实际([0-9.]+)bps")).match(stated);
         const double rate = actual.hasMatch() ? actual.captured(1).toDouble() : baud;
-        const Run sim =
-            simulateIn(path, crystal, QStringLiteral("break 0xe\nbreak 0x14\nrun\nstate\nrun\nstate\n"));
+        const Run sim = simulateIn(
+            path, crystal, QStringLiteral("break 0xe\nbreak 0x14\nrun\nstate\nrun\nstate\n"));
         const QList<qint64> clocks = clockCounts(QString::fromUtf8(sim.out));
         QVERIFY2(clocks.size() == 2, sim.out.constData());
         // The second byte's MOV (24 clocks) and its frame, which starts on the next sixteenth
@@ -438,16 +440,14 @@ void SimulatorTest::timer2RunsAsItsCommentStates()
         const double frame = 10 * crystal * 1e6 / rate;
         const double measured = static_cast<double>(clocks[1] - clocks[0] - 2 * kClocks);
         QVERIFY2(std::abs(measured - frame) <= frame / 160 + 2 * kClocks,
-                 qPrintable(QStringLiteral("%1 clocks for a frame, %2 stated; %3")
-                                .arg(measured)
-                                .arg(frame)
-                                .arg(stated)));
+                 qPrintable(QString::number(measured) + " clocks for a frame; " + stated));
         return;
     }
     // Where the call returns, what the timer has counted; from there, its next overflow and
     // the one after it, which comes the stated number of cycles later.
     const qint64 cycles = std::llround(statedCycles("//" + stated, crystal, false));
-    Run sim = simulateIn(path, crystal, QStringLiteral("break 6\nrun\n") + probe(1, "TL2") + probe(2, "TH2"));
+    Run sim = simulateIn(path, crystal,
+                         QStringLiteral("break 6\nrun\n") + probe(1, "TL2") + probe(2, "TH2"));
     std::map<int, int> values = probeValues(QString::fromUtf8(sim.out));
     QVERIFY2(values.size() == 2, sim.out.constData());
     const qint64 count = values[2] * 256 + values[1];
@@ -506,20 +506,20 @@ void SimulatorTest::oneTDelaysRunTheClocksTheyState()
     const DelaySettings settings{*coreNamed(core.toStdString()), crystal, seconds};
     const std::optional<DelayPlan> plan = delayFor(settings);
     QVERIFY(plan);
-    const QByteArray text = QByteArray::fromStdString(
-        asmForm ? delayAsmText(*plan, "Wait", "\n") : delayCText(*plan, "Wait", CCompiler::Sdcc, "\n"));
+    const QByteArray text =
+        QByteArray::fromStdString(asmForm ? delayAsmText(*plan, "Wait", "\n")
+                                          : delayCText(*plan, "Wait", CCompiler::Sdcc, "\n"));
     QTemporaryDir dir;
     const QString path = dir.path();
     const QByteArray call = asmForm ? "Wait" : "_Wait";
-    const QByteArray harness = "\t.globl\t" + call +
-                               "\n\t.area\tHOME (ABS,CODE)\n\t.org\t0\n\tmov\tsp,#0x60\n\tlcall\t" +
-                               call + "\nstop:\tsjmp\tstop\n";
-    const QString error = buildProgram(path, harness, asmForm ? QByteArray() : text,
-                                       asmForm ? text : QByteArray());
+    const QString error =
+        buildProgram(path, call, "stop:\tsjmp\tstop\n", asmForm ? QByteArray() : text,
+                     asmForm ? text : QByteArray());
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QFile listing(path + (asmForm ? "/harness.rst" : "/code.rst"));
     QVERIFY(listing.open(QIODevice::ReadOnly));
-    const QList<Instruction> code = functionCode(QString::fromUtf8(listing.readAll()), QString::fromLatin1(call));
+    const QList<Instruction> code =
+        functionCode(QString::fromUtf8(listing.readAll()), QString::fromLatin1(call));
 
     // 2. The instructions meant.
     const std::vector<int> &counts = plan->loop.counts;
@@ -552,36 +552,31 @@ void SimulatorTest::oneTDelaysRunTheClocksTheyState()
     QCOMPARE(static_cast<int>(loaded.size()), depth); // a register for each counter
 
     // 3. How often each runs.
-    const Run sim = simulateIn(path, crystal,
-                               QStringLiteral("break 3\nbreak 6\nrun\nstate\nrun\nstate\nstatistic rom 0x%1 0x%2\n")
-                                   .arg(code.first().address, 0, 16)
-                                   .arg(code.last().address, 0, 16));
+    const Run sim = simulateIn(
+        path, crystal,
+        QStringLiteral("break 3\nbreak 6\nrun\nstate\nrun\nstate\nstatistic rom 0x%1 0x%2\n")
+            .arg(code.first().address, 0, 16)
+            .arg(code.last().address, 0, 16));
     const QString output = QString::fromUtf8(sim.out + sim.err);
     const QList<qint64> clocks = clockCounts(output);
     std::map<int, qint64> reads = codeReads(output);
     QVERIFY2(clocks.size() == 2, qPrintable(output));
-    qint64 classicCycles = 2; // LCALL
-    for (const Instruction &instruction : code) {
-        const auto op = static_cast<unsigned char>(instruction.bytes[0]);
-        classicCycles += reads[instruction.address] * ((op & 0xF8) == 0xD8 || op == 0x22 ? 2 : 1);
-    }
-    QCOMPARE(clocks[1] - clocks[0], classicCycles * kClocks);
-
-    // 4. The 1T clocks.
+    // 4. The 1T clocks, and the classic cycles that s51 counted.
     const InstructionClocks table = instructionClocks(coreFacts(settings.core).set);
+    qint64 classicCycles = 2; // LCALL
     qint64 oneT = table.callReturn;
     for (int k = 0; k < code.size(); ++k) {
         const auto op = static_cast<unsigned char>(code[k].bytes[0]);
         const qint64 runs = reads[code[k].address];
-        if (op == 0x00)
-            oneT += runs * table.nop;
-        else if ((op & 0xF8) == 0x78)
-            oneT += runs * table.movRn;
-        else if ((op & 0xF8) == 0xD8) {
-            const qint64 fallThroughs = reads[code[k + 1].address];
-            oneT += fallThroughs * table.djnzNotTaken + (runs - fallThroughs) * table.djnzTaken;
-        }
+        const bool djnz = (op & 0xF8) == 0xD8;
+        classicCycles += runs * (djnz || op == 0x22 ? 2 : 1);
+        const qint64 fallThroughs = djnz ? reads[code[k + 1].address] : 0;
+        oneT += op == 0x00 ? runs * table.nop
+                : djnz ? fallThroughs * table.djnzNotTaken + (runs - fallThroughs) * table.djnzTaken
+                : op != 0x22 ? runs * table.movRn
+                             : 0;
     }
+    QCOMPARE(clocks[1] - clocks[0], classicCycles * kClocks);
     const QString comment = QString::fromUtf8(text);
     const auto stated = QRegularExpression(QStringLiteral("(\\d+)个时钟 = ")).match(comment);
     QVERIFY2(stated.hasMatch(), text.constData());
@@ -598,28 +593,20 @@ void SimulatorTest::initFunctionsBuildWithDeclaredRegisters_data()
     QTest::addColumn<int>("task"); // TimerTask
     QTest::addColumn<int>("unit"); // the timer, or BaudTimer
     using zandrel::BaudTimer;
-    using zandrel::TimerTask;
-    const struct
-    {
-        const char *name;
-        const char *core;
-        TimerTask task;
-        int unit;
-    } rows[] = {
-        {"8052 Timer 2", "12t", TimerTask::Interval, 2},
-        {"8052 Timer 2 baud", "12t", TimerTask::Baud, int(BaudTimer::Timer2)},
-        {"STC12 Timer 0", "stc12", TimerTask::Interval, 0},
-        {"STC12 Timer 1 baud", "stc12", TimerTask::Baud, int(BaudTimer::Timer1)},
-        {"STC12 BRT", "stc12", TimerTask::Baud, int(BaudTimer::Brt)},
-        {"STC15 Timer 1", "stc15", TimerTask::Interval, 1},
-        {"STC15 Timer 2", "stc15", TimerTask::Interval, 2},
-        {"STC15 Timer 1 baud", "stc15", TimerTask::Baud, int(BaudTimer::Timer1)},
-        {"STC8 Timer 2 baud", "stc8", TimerTask::Baud, int(BaudTimer::Timer2)},
-        {"STC8 Timer 0", "stc8", TimerTask::Interval, 0},
-    };
-    for (const auto &row : rows)
-        QTest::newRow(row.name) << QString::fromLatin1(row.core) << static_cast<int>(row.task)
-                                << row.unit;
+    const int interval = static_cast<int>(zandrel::TimerTask::Interval);
+    const int baud = static_cast<int>(zandrel::TimerTask::Baud);
+    QTest::newRow("8052 Timer 2") << QStringLiteral("12t") << interval << 2;
+    QTest::newRow("8052 Timer 2 baud") << QStringLiteral("12t") << baud << int(BaudTimer::Timer2);
+    QTest::newRow("STC12 Timer 0") << QStringLiteral("stc12") << interval << 0;
+    QTest::newRow("STC12 Timer 1 baud")
+        << QStringLiteral("stc12") << baud << int(BaudTimer::Timer1);
+    QTest::newRow("STC12 BRT") << QStringLiteral("stc12") << baud << int(BaudTimer::Brt);
+    QTest::newRow("STC15 Timer 1") << QStringLiteral("stc15") << interval << 1;
+    QTest::newRow("STC15 Timer 2") << QStringLiteral("stc15") << interval << 2;
+    QTest::newRow("STC15 Timer 1 baud")
+        << QStringLiteral("stc15") << baud << int(BaudTimer::Timer1);
+    QTest::newRow("STC8 Timer 2 baud") << QStringLiteral("stc8") << baud << int(BaudTimer::Timer2);
+    QTest::newRow("STC8 Timer 0") << QStringLiteral("stc8") << interval << 0;
 }
 
 void SimulatorTest::initFunctionsBuildWithDeclaredRegisters()
@@ -628,16 +615,15 @@ void SimulatorTest::initFunctionsBuildWithDeclaredRegisters()
     QFETCH(int, task);
     QFETCH(int, unit);
     using namespace zandrel;
+    const bool interval = task == static_cast<int>(TimerTask::Interval);
     TimerSettings settings;
     settings.core = *coreNamed(core.toStdString());
     settings.crystalMhz = 11.0592;
     settings.task = static_cast<TimerTask>(task);
     settings.seconds = 1e-3;
     settings.baud = 9600;
-    if (settings.task == TimerTask::Interval)
-        settings.timer = unit;
-    else
-        settings.baudTimer = static_cast<BaudTimer>(unit);
+    settings.timer = interval ? std::optional(unit) : std::nullopt;
+    settings.baudTimer = interval ? std::nullopt : std::optional(static_cast<BaudTimer>(unit));
     QVERIFY(!timerUsageError(settings));
     const TimerOutcome outcome = timerSetup(settings);
     QVERIFY(outcome.setup);
@@ -649,9 +635,9 @@ void SimulatorTest::initFunctionsBuildWithDeclaredRegisters()
     QVERIFY(writeFile(dir.path() + "/init.c", source));
     const Run cc = runIn(dir.path(), tool("sdcc"), {"-mmcs51", "-c", "init.c"});
     QVERIFY2(cc.status == 0, cc.out + cc.err + source);
-    const QByteArray assembler = QByteArray::fromStdString(
-        sfrDeclarations(*outcome.setup, SfrForm::Sdas, "\n") +
-        timerLoadAsmText(*outcome.setup, CCompiler::Sdcc, "\n"));
+    const QByteArray assembler =
+        QByteArray::fromStdString(sfrDeclarations(*outcome.setup, SfrForm::Sdas, "\n") +
+                                  timerLoadAsmText(*outcome.setup, CCompiler::Sdcc, "\n"));
     QVERIFY(writeFile(dir.path() + "/loads.asm", "\t.area\tCSEG (CODE)\n" + assembler));
     const Run as = runIn(dir.path(), tool("sdas8051"), {"-plosgff", "loads.asm"});
     QVERIFY2(as.status == 0 && !as.out.contains("rror"), as.out + as.err + assembler);

@@ -47,23 +47,19 @@ TEST(timerInitText, writesThePublishedExamplesRegisters)
         TimerSettings settings;
         std::vector<std::string> published;
     };
-    TimerSettings millisecond;
-    millisecond.core = CpuCore::Stc15;
-    millisecond.crystalMhz = 11.0592;
+    TimerSettings millisecond = baudOn(CpuCore::Stc15, 0);
+    millisecond.task = TimerTask::Interval;
     millisecond.seconds = 1e-3;
-    TimerSettings millisecondStc8 = millisecond;
-    millisecondStc8.core = CpuCore::Stc8;
-    const std::vector<std::string> uart115200 = {
-        "SCON = 0x50;",  "AUXR |= 0x40;", "AUXR &= 0xFE;", "TMOD &= 0x0F;",
-        "TL1 = 0xE8;",   "TH1 = 0xFF;",   "ET1 = 0;",      "TR1 = 1;"};
+    const std::vector<std::string> uart115200 = {"SCON = 0x50;",  "AUXR |= 0x40;", "AUXR &= 0xFE;",
+                                                 "TMOD &= 0x0F;", "TL1 = 0xE8;",   "TH1 = 0xFF;",
+                                                 "ET1 = 0;",      "TR1 = 1;"};
     const std::vector<std::string> timer1ms = {"AUXR |= 0x80;", "TMOD &= 0xF0;", "TL0 = 0xCD;",
                                                "TH0 = 0xD4;"};
     const Case cases[] = {
         {"115200bps, Timer 1 in 1T", baudOn(CpuCore::Stc15, 115200), uart115200},
-        {"115200bps on STC8", baudOn(CpuCore::Stc8, 115200), uart115200},
         {"1ms, Timer 0 in 1T", millisecond, timer1ms},
-        {"1ms on STC8", millisecondStc8, timer1ms},
-        {"38400bps by BRT", baudOn(CpuCore::Stc12, 38400, BaudTimer::Brt),
+        {"38400bps by BRT",
+         baudOn(CpuCore::Stc12, 38400, BaudTimer::Brt),
          {"PCON &= 0x7F;", "AUXR |= 0x04;", "BRT = 0xF7;", "AUXR |= 0x01;", "AUXR |= 0x10;"}},
     };
     for (const Case &c : cases) {
@@ -80,7 +76,8 @@ TEST(timerInitText, writesThePublishedExamplesRegisters)
                 continue;
             }
             for (const std::string &published : c.published)
-                EXPECT_NE(registerOf(statement), registerOf(published)) << c.name << ": " << statement;
+                EXPECT_NE(registerOf(statement), registerOf(published))
+                    << c.name << ": " << statement;
         }
         EXPECT_EQ(next, c.published.size()) << c.name;
     }
@@ -155,38 +152,46 @@ TEST(baudTable, marksTheRatesNoSettingMakesWithinTwoPerCent)
 
 TEST(timerUsageError, refusesOptionsThatDoNotFitTheCore)
 {
+    using enum CpuCore;
+    using enum TimerTask;
+    using enum BaudTimer;
     struct Case
     {
-        TimerSettings settings;
+        CpuCore core;
+        TimerTask task;
+        std::optional<int> timer;
+        std::optional<BaudTimer> baudTimer;
+        std::optional<int> mode;
+        bool smod;
+        TimerClock clock;
         const char *message; // a part of it; nullptr: accepted
     };
-    auto with = [](TimerSettings settings, auto change) {
-        change(settings);
-        return settings;
-    };
-    const TimerSettings stc15 = baudOn(CpuCore::Stc15, 9600);
+    const TimerClock automatic = TimerClock::Auto;
     const Case cases[] = {
-        {with(stc15, [](auto &s) { s.smod = true; }), "SMOD无关"},
-        {with(stc15, [](auto &s) { s.smod = true; s.mode = 2; }), nullptr},
-        {with(stc15, [](auto &s) { s.mode = 1; }), "方式0"},
-        {with(stc15, [](auto &s) { s.baudTimer = BaudTimer::Brt; }), "stc12"},
-        {with(stc15, [](auto &s) { s.baudTimer = BaudTimer::Timer2; s.smod = true; }), "SMOD无关"},
-        {with(stc15, [](auto &s) { s.timer = 1; }), "--timer"},
-        {with(stc15, [](auto &s) { s.task = TimerTask::BaudTable; s.mode = 2; s.smod = true; }),
-         nullptr},
-        {baudOn(CpuCore::Classic12T, 9600, BaudTimer::Timer2), nullptr},
-        {with(baudOn(CpuCore::Classic12T, 9600), [](auto &s) { s.mode = 2; }), "方式2"},
-        {with(baudOn(CpuCore::Classic12T, 9600), [](auto &s) { s.timerClock = TimerClock::OneT; }),
-         "--timer-clock"},
-        {baudOn(CpuCore::Stc12, 9600, BaudTimer::Timer2), "brt"},
-        {baudOn(CpuCore::Generic1T, 9600, BaudTimer::Timer2), "--core"},
-        {with(stc15, [](auto &s) { s.task = TimerTask::Interval; s.timer = 2; s.mode = 0; }),
-         "--mode"},
-        {with(stc15, [](auto &s) { s.task = TimerTask::Interval; s.baudTimer = BaudTimer::Timer1; }),
-         "--baud-timer"},
+        {Stc15, Baud, {}, {}, {}, true, automatic, "SMOD无关"},
+        {Stc15, Baud, {}, {}, 2, true, automatic, nullptr},
+        {Stc15, Baud, {}, {}, 1, false, automatic, "方式0"},
+        {Stc15, Baud, {}, Brt, {}, false, automatic, "stc12"},
+        {Stc15, Baud, {}, Timer2, {}, true, automatic, "SMOD无关"},
+        {Stc15, Baud, 1, {}, {}, false, automatic, "--timer"},
+        {Stc15, BaudTable, {}, {}, 2, true, automatic, nullptr},
+        {Stc15, Interval, 2, {}, 0, false, automatic, "--mode"},
+        {Stc15, Interval, {}, Timer1, {}, false, automatic, "--baud-timer"},
+        {Classic12T, Baud, {}, Timer2, {}, false, automatic, nullptr},
+        {Classic12T, Baud, {}, {}, 2, false, automatic, "方式2"},
+        {Classic12T, Baud, {}, {}, {}, false, TimerClock::OneT, "--timer-clock"},
+        {Stc12, Baud, {}, Timer2, {}, false, automatic, "brt"},
+        {Generic1T, Interval, 2, {}, {}, false, automatic, "--core"},
     };
     for (const Case &c : cases) {
-        const std::optional<std::string> error = timerUsageError(c.settings);
+        TimerSettings settings = baudOn(c.core, 9600, c.baudTimer);
+        settings.task = c.task;
+        settings.seconds = 1e-3;
+        settings.timer = c.timer;
+        settings.mode = c.mode;
+        settings.smod = c.smod;
+        settings.timerClock = c.clock;
+        const std::optional<std::string> error = timerUsageError(settings);
         const int row = static_cast<int>(&c - cases);
         if (!c.message) {
             EXPECT_FALSE(error) << row << ": " << error.value_or("");
