@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/CpuCore.h"
 
+#include "core/DelayLoop.h"
+
 #include <array>
 
 namespace zandrel {
@@ -61,7 +63,7 @@ InstructionClocks instructionClocks(InstructionSet set)
     case InstructionSet::Classic:
         break;
     }
-    return {1, 1, 2, 2, 4};
+    return {kNopCycles, kMovRnCycles, kDjnzCycles, kDjnzCycles, kLcallCycles + kRetCycles};
 }
 
 std::string_view coreHelp()
