@@ -2,13 +2,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/CpuCore.h"
+
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
-// Software delays for the classic 8051 core, 12 (or, in X2 mode, 6) clocks a machine cycle:
-// nested DJNZ loops with NOP padding, counted to the machine cycle from the caller's LCALL to
-// the end of RET.
+// Software delays: nested DJNZ loops with NOP padding, counted from the caller's LCALL to the
+// end of RET, to the machine cycle on the classic 8051 core, 12 (or, in X2 mode, 6) clocks a
+// cycle, and to the clock on STC's 1T cores.
 namespace zandrel {
 
 // Machine cycles of the instructions a delay is made of, as the chip runs them.
@@ -39,6 +42,10 @@ struct DelayLoop
 // kMaxDelayCounters counters reach.
 std::optional<DelayLoop> delayLoop(std::int64_t cycles);
 
+// The same for an instruction set, counted in its units (clocks on STC's cores). A DJNZ that
+// jumps may take longer than one that falls through, as on STC8.
+std::optional<DelayLoop> delayLoop(std::int64_t units, const InstructionClocks &clocks);
+
 struct DelayPlan
 {
     double crystalMhz = 0;
@@ -46,6 +53,7 @@ struct DelayPlan
     double wantedSeconds = 0;
     std::int64_t cycles = 0; // the nearest whole number to the wanted time
     DelayLoop loop;
+    CpuCore core = CpuCore::Classic12T; // its instruction set counts cycles; clocks is 1 on STC's
 
     double actualSeconds() const
     {
@@ -59,5 +67,19 @@ std::optional<DelayPlan> delayFor(double crystalMhz, int clocks, double seconds)
 
 // The shortest delay in seconds with that crystal.
 double shortestDelaySeconds(double crystalMhz, int clocks);
+
+struct DelaySettings
+{
+    CpuCore core = CpuCore::Classic12T;
+    double crystalMhz = 0;
+    double seconds = 0;
+};
+
+// A core whose instruction timings are not known: the generic 1T one.
+std::optional<std::string> delayUsageError(const DelaySettings &settings);
+
+// The delay nearest to the time on the core, counted in its instruction set's units.
+std::optional<DelayPlan> delayFor(const DelaySettings &settings);
+double shortestDelaySeconds(const DelaySettings &settings);
 
 } // namespace zandrel

@@ -72,4 +72,22 @@ std::optional<TimerReload> baudReload(double crystalMhz, int clocks, bool smod, 
     return result;
 }
 
+std::optional<TimerReload> baudReload16(double crystalMhz, int bitClocks, double rate)
+{
+    const double f = crystalMhz * 1e6;
+    const double count = f / (static_cast<double>(bitClocks) * rate);
+    if (!(count < 65535.5))
+        return std::nullopt;
+    const std::int64_t n = std::llround(count);
+    if (n < 1)
+        return std::nullopt;
+    TimerReload result;
+    result.count = n;
+    result.th = static_cast<std::uint8_t>((65536 - n) >> 8);
+    result.tl = static_cast<std::uint8_t>((65536 - n) & 0xFF);
+    result.actual = f / (static_cast<double>(bitClocks) * static_cast<double>(n));
+    result.errorPercent = (result.actual - rate) / rate * 100;
+    return result;
+}
+
 } // namespace zandrel

@@ -38,4 +38,9 @@ std::optional<TimerReload> intervalReload(double crystalMhz, int clocks, TimerMo
 // falls outside 1 to 255.
 std::optional<TimerReload> baudReload(double crystalMhz, int clocks, bool smod, double rate);
 
+// A 16-bit auto-reload timer as a baud-rate generator, a bit lasting bitClocks clocks for each
+// count: the reload is 65536 - round(f / (bitClocks * rate)). Nothing when that count falls
+// outside 1 to 65535.
+std::optional<TimerReload> baudReload16(double crystalMhz, int bitClocks, double rate);
+
 } // namespace zandrel

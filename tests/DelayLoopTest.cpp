@@ -8,15 +8,18 @@ namespace zandrel {
 namespace {
 
 // Runs the loop as the chip does, one DJNZ at a time: each decrements its register and jumps
-// back to the innermost DJNZ until the register reaches 0.
-std::int64_t executedCycles(const DelayLoop &loop)
+// back to the innermost DJNZ until the register reaches 0. On STC8 a DJNZ that jumps takes
+// longer than one that falls through.
+std::int64_t executedCycles(const DelayLoop &loop,
+                            const InstructionClocks &c = instructionClocks(InstructionSet::Classic))
 {
     const int depth = static_cast<int>(loop.counts.size());
-    std::int64_t cycles = kLcallCycles + loop.nops * kNopCycles + depth * kMovRnCycles + kRetCycles;
+    std::int64_t cycles = c.callReturn + loop.nops * c.nop + depth * c.movRn;
     std::vector<std::uint8_t> registers(loop.counts.begin(), loop.counts.end());
     for (int level = depth - 1; level >= 0;) {
-        cycles += kDjnzCycles;
-        level = --registers[level] != 0 ? depth - 1 : level - 1;
+        const bool jumps = --registers[level] != 0;
+        cycles += jumps ? c.djnzTaken : c.djnzNotTaken;
+        level = jumps ? depth - 1 : level - 1;
     }
     return cycles;
 }
@@ -41,6 +44,30 @@ TEST(delayLoop, takesExactlyTheCyclesAskedFor)
         for (const int count : loop->counts)
             EXPECT_TRUE(count >= 1 && count <= 256) << n;
         EXPECT_TRUE(loop->counts.empty() || loop->counts.front() > 1) << n; // no loop run once
+    }
+}
+
+TEST(delayLoop, takesExactlyTheClocksOfEachInstructionSet)
+{
+    std::vector<std::int64_t> counts;
+    for (std::int64_t n = 10; n <= 3000; ++n)
+        counts.push_back(n);
+    for (std::int64_t edge : {197125, 197888, 50462980, 67372036})
+        for (std::int64_t d = -3; d <= 3; ++d)
+            counts.push_back(edge + d);
+    for (std::int64_t n : {11059, 24000000, 110592000, 1000000000})
+        counts.push_back(n);
+    for (const InstructionSet set :
+         {InstructionSet::StcY3, InstructionSet::StcY5, InstructionSet::StcY6}) {
+        const InstructionClocks clocks = instructionClocks(set);
+        for (const std::int64_t n : counts) {
+            const std::optional<DelayLoop> loop = delayLoop(n, clocks);
+            ASSERT_TRUE(loop) << static_cast<int>(set) << ": " << n;
+            EXPECT_EQ(executedCycles(*loop, clocks), n) << static_cast<int>(set) << ": " << n;
+            // The padding of a loop, and the NOPs that stand for an outer loop run once.
+            EXPECT_LE(loop->nops, kMaxDelayNops + clocks.movRn + clocks.djnzNotTaken) << n;
+            EXPECT_TRUE(loop->counts.empty() || loop->counts.front() > 1) << n;
+        }
     }
 }
 

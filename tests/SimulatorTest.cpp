@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/TimingCode.h"
+
 #include <cmath>
 
 namespace {
@@ -109,6 +111,83 @@ QString tool(const char *name)
     return path;
 }
 
+// Builds the program in dir: at 0 a call of the function, then the code after it (sdas8051);
+// the function from the C source (SDCC) or the assembler, placed at 0100. Its listings are
+// relocated (.rst). An error's text, or nothing.
+QString buildProgram(const QString &dir, const QByteArray &call, const QByteArray &after,
+                     const QByteArray &cSource, const QByteArray &asmSource = {})
+{
+    QByteArray harness = "\t.globl\t" + call +
+                         "\n\t.area\tHOME (ABS,CODE)\n\t.org\t0\n\tmov\tsp,#0x60\n\tlcall\t" +
+                         call + "\n" + after;
+    if (!asmSource.isEmpty())
+        harness += "\t.area\tCSEG (CODE)\n" + asmSource;
+    if (!writeFile(dir + "/harness.asm", harness) || !writeFile(dir + "/code.c", cSource))
+        return QStringLiteral("cannot write the sources");
+    QList<std::pair<const char *, QStringList>> steps = {{"sdas8051", {"-plosgff", "harness.asm"}}};
+    QStringList objects = {"harness.rel"};
+    if (!cSource.isEmpty()) {
+        steps.append({"sdcc", {"-mmcs51", "-c", "code.c"}});
+        objects << "code.rel";
+    }
+    steps.append({"sdld", QStringList{"-u", "-i", "out.ihx", "-b", "CSEG=0x100"} + objects});
+    for (const auto &[program, arguments] : steps)
+        if (const Run run = runIn(dir, tool(program), arguments); run.status != 0)
+            return QString::fromUtf8(run.out + run.err + harness + cSource);
+    return {};
+}
+
+Run simulateIn(const QString &dir, double crystalMhz, const QString &commands)
+{
+    if (!writeFile(dir + "/commands", "file \"out.ihx\"\n" + commands.toLatin1() + "quit\n"))
+        return Run{};
+    return runIn(
+        dir, tool("s51"),
+        {"-b", "-q", "-t", "8052", "-X", QString::number(crystalMhz * 1e6, 'f', 0), "-c", "-"},
+        dir + "/commands");
+}
+
+// An instruction as a relocated listing shows it: its address and its bytes.
+struct Instruction
+{
+    int address = 0;
+    QByteArray bytes;
+};
+
+// The instructions from the label to the first RET.
+QList<Instruction> functionCode(const QString &listing, const QString &label)
+{
+    static const QRegularExpression code(
+        QStringLiteral("(?m)^\\s*([0-9A-F]{6})((?: [0-9A-F]{2})+)\\s+\\[\\s*\\d+\\]"));
+    const QRegularExpression labelLine(
+        QStringLiteral("(?m)^\\s*([0-9A-F]{6})\\s+\\d+\\s+%1:").arg(label));
+    const int start = labelLine.match(listing).captured(1).toInt(nullptr, 16);
+    QList<Instruction> instructions;
+    for (auto it = code.globalMatch(listing); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const int address = m.captured(1).toInt(nullptr, 16);
+        if (address < start || (!instructions.isEmpty() && instructions.last().bytes == "\x22"))
+            continue;
+        instructions.append(
+            {address, QByteArray::fromHex(m.captured(2).simplified().remove(' ').toLatin1())});
+    }
+    return instructions;
+}
+
+// s51's count of reads of each code byte from..to: an instruction's first byte is read once
+// each time it runs.
+std::map<int, qint64> codeReads(const QString &output)
+{
+    static const QRegularExpression line(QStringLiteral(
+        "rom\\[0x([0-9a-fA-F]+)\\]\\s+writes=\\s*\\d+\\s*\\([^)]*\\)\\s+reads=\\s*(\\d+)"));
+    std::map<int, qint64> reads;
+    for (auto it = line.globalMatch(output); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        reads[m.captured(1).toInt(nullptr, 16)] = m.captured(2).toLongLong();
+    }
+    return reads;
+}
+
 } // namespace
 
 class SimulatorTest : public QObject
@@ -119,6 +198,12 @@ private slots:
     void initTestCase();
     void runsAsItsCommentStates_data();
     void runsAsItsCommentStates();
+    void timer2RunsAsItsCommentStates_data();
+    void timer2RunsAsItsCommentStates();
+    void oneTDelaysRunTheClocksTheyState_data();
+    void oneTDelaysRunTheClocksTheyState();
+    void initFunctionsBuildWithDeclaredRegisters_data();
+    void initFunctionsBuildWithDeclaredRegisters();
 };
 
 void SimulatorTest::initTestCase()
@@ -281,6 +366,270 @@ void SimulatorTest::runsAsItsCommentStates()
         QCOMPARE(values[5] >> 7, smod ? 1 : 0);
         QCOMPARE(values[6] & 0x40, 0x40);
     }
+}
+
+// The 8052's Timer 2 as the core sets it up, declared with --declare-sfr's SDCC form over
+// 8051.h: as an interval timer its flag rises every stated number of machine cycles; as the
+// serial port's baud-rate generator a frame of 10 bits takes 10 stated bit times.
+void SimulatorTest::timer2RunsAsItsCommentStates_data()
+{
+    QTest::addColumn<double>("crystal");
+    QTest::addColumn<double>("seconds"); // 0 for a baud rate
+    QTest::addColumn<double>("baud");
+    QTest::addColumn<QString>("wanted");
+    QTest::newRow("50ms at 12MHz") << 12.0 << 50e-3 << 0.0 << QStringLiteral("50毫秒");
+    QTest::newRow("1ms at 11.0592MHz") << 11.0592 << 1e-3 << 0.0 << QStringLiteral("1毫秒");
+    QTest::newRow("115200bps at 11.0592MHz")
+        << 11.0592 << 0.0 << 115200.0 << QStringLiteral("115200");
+    QTest::newRow("9600bps at 11.0592MHz") << 11.0592 << 0.0 << 9600.0 << QStringLiteral("9600");
+    QTest::newRow("19200bps at 12MHz, inexact")
+        << 12.0 << 0.0 << 19200.0 << QStringLiteral("19200");
+}
+
+void SimulatorTest::timer2RunsAsItsCommentStates()
+{
+    QFETCH(double, crystal);
+    QFETCH(double, seconds);
+    QFETCH(double, baud);
+    QFETCH(QString, wanted);
+    using namespace zandrel;
+    const bool interval = seconds > 0;
+    TimerSettings settings;
+    settings.crystalMhz = crystal;
+    settings.task = interval ? TimerTask::Interval : TimerTask::Baud;
+    settings.seconds = seconds;
+    settings.baud = baud;
+    settings.timer = interval ? std::optional(2) : std::nullopt;
+    settings.baudTimer = interval ? std::nullopt : std::optional(BaudTimer::Timer2);
+    const TimerOutcome outcome = timerSetup(settings);
+    QVERIFY(outcome.setup && outcome.setup->unit == TimerUnit::Timer2);
+    const std::string heading =
+        interval ? intervalHeading(wanted.toStdString(), seconds, settings, *outcome.setup)
+                 : baudHeading(wanted.toStdString(), settings, *outcome.setup);
+    const std::string text = "#include <8051.h>\n" +
+                             sfrDeclarations(*outcome.setup, SfrForm::Sdcc, "\n") +
+                             timerInitText(settings, *outcome.setup, heading, "\n");
+    const QString stated = QString::fromStdString(heading);
+    QTemporaryDir dir;
+    const QString path = dir.path();
+    const QByteArray function = interval ? "_Timer2_Init" : "_Uart_Init";
+    // 0006: a byte sent; 000E: the next one, once the first is out; 0014: the end.
+    const QString error = buildProgram(path, function,
+                                       "\tmov\t0x99,#0x55\nw1:\tjnb\t0x99,w1\n\tclr\t0x99\n"
+                                       "\tmov\t0x99,#0x55\nw2:\tjnb\t0x99,w2\nstop:\tsjmp\tstop\n",
+                                       QByteArray::fromStdString(text));
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    if (!interval) {
+        // The rate stated: the wanted one, or the actual one after "实际".
+        const auto actual = QRegularExpression(QStringLiteral("实际([0-9.]+)bps")).match(stated);
+        const double rate = actual.hasMatch() ? actual.captured(1).toDouble() : baud;
+        const Run sim = simulateIn(
+            path, crystal, QStringLiteral("break 0xe\nbreak 0x14\nrun\nstate\nrun\nstate\n"));
+        const QList<qint64> clocks = clockCounts(QString::fromUtf8(sim.out));
+        QVERIFY2(clocks.size() == 2, sim.out.constData());
+        // The second byte's MOV (24 clocks) and its frame, which starts on the next sixteenth
+        // of a bit, give or take a poll of TI. A reload one count off is a thirty-sixth of the
+        // frame or more at these rates.
+        const double frame = 10 * crystal * 1e6 / rate;
+        const double measured = static_cast<double>(clocks[1] - clocks[0] - 2 * kClocks);
+        QVERIFY2(std::abs(measured - frame) <= frame / 160 + 2 * kClocks,
+                 qPrintable(QString::number(measured) + " clocks for a frame; " + stated));
+        return;
+    }
+    // Where the call returns, what the timer has counted; from there, its next overflow and
+    // the one after it, which comes the stated number of cycles later.
+    const qint64 cycles = std::llround(statedCycles("//" + stated, crystal, false));
+    Run sim = simulateIn(path, crystal,
+                         QStringLiteral("break 6\nrun\n") + probe(1, "TL2") + probe(2, "TH2"));
+    std::map<int, int> values = probeValues(QString::fromUtf8(sim.out));
+    QVERIFY2(values.size() == 2, sim.out.constData());
+    const qint64 count = values[2] * 256 + values[1];
+    QVERIFY2(count >= 65536 - cycles && count < 65536 - cycles + 16, sim.out.constData());
+    sim = simulateIn(path, crystal,
+                     QStringLiteral("break 6\nrun\nstate\ntick %1\n").arg(65536 - count - 1) +
+                         probe(3, "TF2") + "tick 1\n" + probe(4, "TF2") +
+                         QStringLiteral("expression TF2=0\ntick %1\n").arg(cycles - 1) +
+                         probe(5, "TF2") + "tick 1\n" + probe(6, "TF2") + "state\n");
+    const QString output = QString::fromUtf8(sim.out + sim.err);
+    values = probeValues(output);
+    const QList<qint64> clocks = clockCounts(output);
+    QVERIFY2(clocks.size() == 2 && clocks[1] - clocks[0] == (65536 - count + cycles) * kClocks,
+             qPrintable(output));
+    QVERIFY2(values[3] == 0 && values[4] == 1 && values[5] == 0 && values[6] == 1,
+             qPrintable(output));
+}
+
+// s51 times the classic core only, where MOV and NOP take a cycle alike, so a cycle count
+// alone cannot tell which instructions a 1T delay is made of. So:
+// 1. its C form built with SDCC and its assembler form with sdas8051, the function's code is
+//    read back from the relocated listing, byte for byte;
+// 2. it must be the instructions the generator meant: its NOPs, a MOV Rn,#count for each
+//    counter (SDCC may load them in another order), a DJNZ on each counter's register from the
+//    innermost out, all jumping back to the innermost one, and RET;
+// 3. s51 runs it and counts the reads of each instruction's first byte: how often each ran. The
+//    classic cycles that s51 counts must agree with those counts;
+// 4. a DJNZ after the innermost, and the RET, are reached only by falling through the DJNZ
+//    before them, so their runs are that DJNZ's fall-throughs; the rest of its runs jump.
+//    With the instruction set's table this gives the 1T clocks, which the comment states.
+void SimulatorTest::oneTDelaysRunTheClocksTheyState_data()
+{
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<double>("crystal");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("asmForm");
+    for (const char *core : {"stc12", "stc15", "stc8"})
+        for (const double crystal : {11.0592, 24.0})
+            for (const double seconds : {5e-6, 100e-6, 1e-3, 20e-3})
+                for (const bool asmForm : {false, true})
+                    QTest::addRow("%s %gMHz %gus %s", core, crystal, seconds * 1e6,
+                                  asmForm ? "asm" : "C")
+                        << QString::fromLatin1(core) << crystal << seconds << asmForm;
+}
+
+void SimulatorTest::oneTDelaysRunTheClocksTheyState()
+{
+    QFETCH(QString, core);
+    QFETCH(double, crystal);
+    QFETCH(double, seconds);
+    QFETCH(bool, asmForm);
+    using namespace zandrel;
+    const DelaySettings settings{*coreNamed(core.toStdString()), crystal, seconds};
+    const std::optional<DelayPlan> plan = delayFor(settings);
+    QVERIFY(plan);
+    const QByteArray text =
+        QByteArray::fromStdString(asmForm ? delayAsmText(*plan, "Wait", "\n")
+                                          : delayCText(*plan, "Wait", CCompiler::Sdcc, "\n"));
+    QTemporaryDir dir;
+    const QString path = dir.path();
+    const QByteArray call = asmForm ? "Wait" : "_Wait";
+    const QString error =
+        buildProgram(path, call, "stop:\tsjmp\tstop\n", asmForm ? QByteArray() : text,
+                     asmForm ? text : QByteArray());
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QFile listing(path + (asmForm ? "/harness.rst" : "/code.rst"));
+    QVERIFY(listing.open(QIODevice::ReadOnly));
+    const QList<Instruction> code =
+        functionCode(QString::fromUtf8(listing.readAll()), QString::fromLatin1(call));
+
+    // 2. The instructions meant.
+    const std::vector<int> &counts = plan->loop.counts;
+    const int depth = static_cast<int>(counts.size());
+    const int nops = plan->loop.nops;
+    QCOMPARE(code.size(), nops + 2 * depth + 1);
+    std::map<int, int> loaded; // register: count
+    for (int k = 0; k < code.size(); ++k) {
+        const QByteArray &b = code[k].bytes;
+        const auto op = static_cast<unsigned char>(b[0]);
+        if (k < nops) {
+            QCOMPARE(b, QByteArray(1, '\0'));
+        } else if (k < nops + depth) {
+            QVERIFY2(b.size() == 2 && (op & 0xF8) == 0x78, b.toHex().constData());
+            loaded[op & 7] = static_cast<unsigned char>(b[1]);
+            if (asmForm)
+                QCOMPARE(loaded[op & 7], counts[k - nops] % 256);
+        } else if (k < nops + 2 * depth) {
+            // The DJNZ of the counter depth - 1 - j, jumping to the first DJNZ.
+            const int j = k - nops - depth;
+            QVERIFY2(b.size() == 2 && (op & 0xF8) == 0xD8, b.toHex().constData());
+            QVERIFY(loaded.count(op & 7));
+            QCOMPARE(loaded[op & 7], counts[depth - 1 - j] % 256);
+            QCOMPARE(code[k].address + 2 + static_cast<signed char>(b[1]),
+                     code[nops + depth].address);
+        } else {
+            QCOMPARE(b, QByteArray(1, '\x22'));
+        }
+    }
+    QCOMPARE(static_cast<int>(loaded.size()), depth); // a register for each counter
+
+    // 3. How often each runs.
+    const Run sim = simulateIn(
+        path, crystal,
+        QStringLiteral("break 3\nbreak 6\nrun\nstate\nrun\nstate\nstatistic rom 0x%1 0x%2\n")
+            .arg(code.first().address, 0, 16)
+            .arg(code.last().address, 0, 16));
+    const QString output = QString::fromUtf8(sim.out + sim.err);
+    const QList<qint64> clocks = clockCounts(output);
+    std::map<int, qint64> reads = codeReads(output);
+    QVERIFY2(clocks.size() == 2, qPrintable(output));
+    // 4. The 1T clocks, and the classic cycles that s51 counted.
+    const InstructionClocks table = instructionClocks(coreFacts(settings.core).set);
+    qint64 classicCycles = 2; // LCALL
+    qint64 oneT = table.callReturn;
+    for (int k = 0; k < code.size(); ++k) {
+        const auto op = static_cast<unsigned char>(code[k].bytes[0]);
+        const qint64 runs = reads[code[k].address];
+        const bool djnz = (op & 0xF8) == 0xD8;
+        classicCycles += runs * (djnz || op == 0x22 ? 2 : 1);
+        const qint64 fallThroughs = djnz ? reads[code[k + 1].address] : 0;
+        oneT += op == 0x00 ? runs * table.nop
+                : djnz ? fallThroughs * table.djnzNotTaken + (runs - fallThroughs) * table.djnzTaken
+                : op != 0x22 ? runs * table.movRn
+                             : 0;
+    }
+    QCOMPARE(clocks[1] - clocks[0], classicCycles * kClocks);
+    const QString comment = QString::fromUtf8(text);
+    const auto stated = QRegularExpression(QStringLiteral("(\\d+)个时钟 = ")).match(comment);
+    QVERIFY2(stated.hasMatch(), text.constData());
+    QCOMPARE(oneT, stated.captured(1).toLongLong());
+    QCOMPARE(oneT, std::llround(seconds * crystal * 1e6)); // the nearest clock to the time
+}
+
+// The set-up functions of every timer the 1T cores and the 8052 offer, with the registers that
+// 8051.h lacks declared in SDCC's form, compile; their asm loads, with sdas8051's declarations,
+// assemble.
+void SimulatorTest::initFunctionsBuildWithDeclaredRegisters_data()
+{
+    QTest::addColumn<QString>("core");
+    QTest::addColumn<int>("task"); // TimerTask
+    QTest::addColumn<int>("unit"); // the timer, or BaudTimer
+    using zandrel::BaudTimer;
+    const int interval = static_cast<int>(zandrel::TimerTask::Interval);
+    const int baud = static_cast<int>(zandrel::TimerTask::Baud);
+    QTest::newRow("8052 Timer 2") << QStringLiteral("12t") << interval << 2;
+    QTest::newRow("8052 Timer 2 baud") << QStringLiteral("12t") << baud << int(BaudTimer::Timer2);
+    QTest::newRow("STC12 Timer 1 baud")
+        << QStringLiteral("stc12") << baud << int(BaudTimer::Timer1);
+    QTest::newRow("STC12 BRT") << QStringLiteral("stc12") << baud << int(BaudTimer::Brt);
+    QTest::newRow("STC15 Timer 2") << QStringLiteral("stc15") << interval << 2;
+    QTest::newRow("STC15 Timer 1 baud")
+        << QStringLiteral("stc15") << baud << int(BaudTimer::Timer1);
+    QTest::newRow("STC8 Timer 2 baud") << QStringLiteral("stc8") << baud << int(BaudTimer::Timer2);
+    QTest::newRow("STC8 Timer 0") << QStringLiteral("stc8") << interval << 0;
+}
+
+void SimulatorTest::initFunctionsBuildWithDeclaredRegisters()
+{
+    QFETCH(QString, core);
+    QFETCH(int, task);
+    QFETCH(int, unit);
+    using namespace zandrel;
+    const bool interval = task == static_cast<int>(TimerTask::Interval);
+    TimerSettings settings;
+    settings.core = *coreNamed(core.toStdString());
+    settings.crystalMhz = 11.0592;
+    settings.task = static_cast<TimerTask>(task);
+    settings.seconds = 1e-3;
+    settings.baud = 9600;
+    settings.timer = interval ? std::optional(unit) : std::nullopt;
+    settings.baudTimer = interval ? std::nullopt : std::optional(static_cast<BaudTimer>(unit));
+    QVERIFY(!timerUsageError(settings));
+    const TimerOutcome outcome = timerSetup(settings);
+    QVERIFY(outcome.setup);
+    const std::string declarations = sfrDeclarations(*outcome.setup, SfrForm::Sdcc, "\n");
+    QVERIFY(!declarations.empty());
+    const QByteArray source = QByteArray::fromStdString(
+        "#include <8051.h>\n" + declarations + timerInitText(settings, *outcome.setup, "", "\n"));
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.path() + "/init.c", source));
+    const Run cc = runIn(dir.path(), tool("sdcc"), {"-mmcs51", "-c", "init.c"});
+    QVERIFY2(cc.status == 0, cc.out + cc.err + source);
+    const QByteArray assembler =
+        QByteArray::fromStdString(sfrDeclarations(*outcome.setup, SfrForm::Sdas, "\n") +
+                                  timerLoadAsmText(*outcome.setup, CCompiler::Sdcc, "\n"));
+    QVERIFY(writeFile(dir.path() + "/loads.asm", "\t.area\tCSEG (CODE)\n" + assembler));
+    const Run as = runIn(dir.path(), tool("sdas8051"), {"-plosgff", "loads.asm"});
+    QVERIFY2(as.status == 0 && !as.out.contains("rror"), as.out + as.err + assembler);
 }
 
 QTEST_GUILESS_MAIN(SimulatorTest)
