@@ -44,7 +44,9 @@ std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOr
                 v |= 1 << (order == Msb ? 7 - i : i);
         out.push_back(static_cast<std::uint8_t>(v));
     };
-    const auto lit = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && b.pixel(x, y); };
+    const auto lit = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && b.pixel(x, y);
+    };
     if (layout == Row)
         for (int y = 0; y < h; ++y)
             for (int k = 0; k < blocks; ++k)
@@ -64,9 +66,8 @@ std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOr
     return out;
 }
 
-class PackBitmap
-    : public ::testing::TestWithParam<
-          std::tuple<std::pair<int, int>, BitmapLayout, BitOrder, Padding>>
+class PackBitmap : public ::testing::TestWithParam<
+                       std::tuple<std::pair<int, int>, BitmapLayout, BitOrder, Padding>>
 {
 };
 
@@ -131,8 +132,8 @@ TEST(packBitmap, padsPartialBytesOnEitherSide)
         const Packing packing{c.layout, c.order, false, c.pad};
         std::vector<std::uint8_t> packed;
         packBitmap(bitmap, packing, packed);
-        EXPECT_EQ(packed, c.bytes) << static_cast<int>(c.layout) << static_cast<int>(c.order)
-                                   << static_cast<int>(c.pad);
+        EXPECT_EQ(packed, c.bytes)
+            << static_cast<int>(c.layout) << static_cast<int>(c.order) << static_cast<int>(c.pad);
         EXPECT_EQ(unpackBitmap(packed, 5, 3, packing), bitmap);
     }
 }

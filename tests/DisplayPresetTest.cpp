@@ -18,12 +18,12 @@ TEST(displayPreset, putsAPixelWhereTheControllerShowsIt)
         std::size_t byte;
         std::uint8_t value;
     } cases[] = {
-        {"ssd1306", 5, 13, 128 + 5, 0x20},  // page 1, column 5, D5
+        {"ssd1306", 5, 13, 128 + 5, 0x20}, // page 1, column 5, D5
         {"sh1106", 127, 63, 7 * 128 + 127, 0x80},
-        {"st7565", 0, 0, 0, 0x01},          // D0 at the top of the page
+        {"st7565", 0, 0, 0, 0x01},              // D0 at the top of the page
         {"pcd8544", 83, 47, 5 * 84 + 83, 0x80}, // horizontal addressing: bank 5, column 83, D7
-        {"st7920", 9, 33, 33 * 16 + 1, 0x40}, // 16 bytes a row, leftmost pixel in the top bit
-        {"hd44780", 0, 0, 0, 0x10},         // the character's left column is D4
+        {"st7920", 9, 33, 33 * 16 + 1, 0x40},   // 16 bytes a row, leftmost pixel in the top bit
+        {"hd44780", 0, 0, 0, 0x10},             // the character's left column is D4
         {"hd44780", 4, 7, 7, 0x01},
     };
     for (const auto &c : cases) {
