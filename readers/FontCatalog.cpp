@@ -33,10 +33,11 @@ std::optional<std::u32string> decodeUtf8(std::string_view text)
     std::u32string out;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                         : lead >= 0xE0 && lead < 0xF0   ? 3
-                                         : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                         : 0;
+        const int length = lead < 0x80                   ? 1
+                           : lead >= 0xC2 && lead < 0xE0 ? 2
+                           : lead >= 0xE0 && lead < 0xF0 ? 3
+                           : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                         : 0;
         if (length == 0 || i + static_cast<std::size_t>(length) > text.size())
             return std::nullopt;
         char32_t c = length == 1 ? lead : lead & (0x7F >> length);
@@ -221,10 +222,11 @@ std::filesystem::path pathOf(const std::string &utf8)
 // them) are skipped: fonts that use them carry a Unicode entry too.
 std::optional<std::string> nameText(const FT_SfntName &name)
 {
-    const bool utf16 = name.platform_id == TT_PLATFORM_APPLE_UNICODE ||
-                       (name.platform_id == TT_PLATFORM_MICROSOFT &&
-                        (name.encoding_id == TT_MS_ID_UNICODE_CS ||
-                         name.encoding_id == TT_MS_ID_UCS_4 || name.encoding_id == TT_MS_ID_SYMBOL_CS));
+    const bool utf16 =
+        name.platform_id == TT_PLATFORM_APPLE_UNICODE ||
+        (name.platform_id == TT_PLATFORM_MICROSOFT &&
+         (name.encoding_id == TT_MS_ID_UNICODE_CS || name.encoding_id == TT_MS_ID_UCS_4 ||
+          name.encoding_id == TT_MS_ID_SYMBOL_CS));
     std::string text;
     if (utf16) {
         if (name.string_len % 2 != 0)
@@ -232,7 +234,8 @@ std::optional<std::string> nameText(const FT_SfntName &name)
         for (FT_UInt i = 0; i < name.string_len; i += 2) {
             char32_t c = static_cast<char32_t>(name.string[i] << 8 | name.string[i + 1]);
             if (c >= 0xD800 && c < 0xDC00 && i + 3 < name.string_len) {
-                const char32_t low = static_cast<char32_t>(name.string[i + 2] << 8 | name.string[i + 3]);
+                const char32_t low =
+                    static_cast<char32_t>(name.string[i + 2] << 8 | name.string[i + 3]);
                 if (low < 0xDC00 || low >= 0xE000)
                     return std::nullopt;
                 c = 0x10000 + ((c - 0xD800) << 10) + (low - 0xDC00);
@@ -277,8 +280,8 @@ std::vector<std::string> namesOf(FT_Face face, std::initializer_list<FT_UShort> 
                               name.language_id == TT_MS_LANGID_ENGLISH_UNITED_STATES) ||
                              (name.platform_id == TT_PLATFORM_MACINTOSH &&
                               name.language_id == TT_MAC_LANGID_ENGLISH);
-        found.emplace_back(english ? 0 : 1, static_cast<std::size_t>(id - ids.begin()) * 0x10000 + i,
-                           *text);
+        found.emplace_back(english ? 0 : 1,
+                           static_cast<std::size_t>(id - ids.begin()) * 0x10000 + i, *text);
     }
     std::stable_sort(found.begin(), found.end());
     std::vector<std::string> names;
@@ -322,8 +325,10 @@ std::vector<fontcatalog::Face> readFaces(FT_Library library, const std::string &
         if (FT_IS_SFNT(face)) {
             // The typographic family (16) groups weights that Windows lists as families of
             // their own (1); a user may know either.
-            entry.font.families = namesOf(face, {TT_NAME_ID_TYPOGRAPHIC_FAMILY, TT_NAME_ID_FONT_FAMILY});
-            entry.styles = namesOf(face, {TT_NAME_ID_TYPOGRAPHIC_SUBFAMILY, TT_NAME_ID_FONT_SUBFAMILY});
+            entry.font.families =
+                namesOf(face, {TT_NAME_ID_TYPOGRAPHIC_FAMILY, TT_NAME_ID_FONT_FAMILY});
+            entry.styles =
+                namesOf(face, {TT_NAME_ID_TYPOGRAPHIC_SUBFAMILY, TT_NAME_ID_FONT_SUBFAMILY});
         }
         if (entry.font.families.empty() && face->family_name)
             entry.font.families.emplace_back(face->family_name);
@@ -416,9 +421,8 @@ std::optional<FontName> parseFontName(std::string_view text)
 {
     if (text.size() > kMaxNameBytes || !decodeUtf8(text))
         return std::nullopt;
-    if (std::any_of(text.begin(), text.end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
-        }))
+    if (std::any_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
         return std::nullopt;
     const std::size_t colon = text.find(':');
     FontName name{std::string(trimmed(text.substr(0, colon))), {}};
@@ -453,8 +457,8 @@ bool hasFontSuffix(std::string_view fileName)
             name.resize(name.size() - std::string_view(packed).size());
             break;
         }
-    for (const char *suffix :
-         {".ttf", ".ttc", ".otf", ".otc", ".pcf", ".bdf", ".pfa", ".pfb", ".fon", ".fnt", ".woff", ".woff2"})
+    for (const char *suffix : {".ttf", ".ttc", ".otf", ".otc", ".pcf", ".bdf", ".pfa", ".pfb",
+                               ".fon", ".fnt", ".woff", ".woff2"})
         if (name.ends_with(suffix))
             return true;
     return false;
@@ -530,8 +534,9 @@ std::vector<InstalledFont> listInstalledFonts()
         fonts.push_back(std::move(face.font));
     }
     std::sort(fonts.begin(), fonts.end(), [](const InstalledFont &a, const InstalledFont &b) {
-        return std::tuple(a.family.empty(), foldedName(a.family), foldedName(a.style), a.file, a.face) <
-               std::tuple(b.family.empty(), foldedName(b.family), foldedName(b.style), b.file, b.face);
+        return std::tuple(a.family.empty(), foldedName(a.family), foldedName(a.style), a.file,
+                          a.face) < std::tuple(b.family.empty(), foldedName(b.family),
+                                               foldedName(b.style), b.file, b.face);
     });
     return fonts;
 }

@@ -35,7 +35,8 @@ void addDamaged(FcConfig *config, const std::set<std::string> &listed, std::vect
     std::set<std::string> seen;
     while (const FcChar8 *dir = FcStrListNext(dirs.get())) {
         std::error_code error;
-        for (std::filesystem::directory_iterator it(reinterpret_cast<const char *>(dir), error), end;
+        for (std::filesystem::directory_iterator it(reinterpret_cast<const char *>(dir), error),
+             end;
              !error && it != end; it.increment(error)) {
             const std::string file = it->path().string();
             if (!it->is_regular_file(error) || !hasFontSuffix(it->path().filename().string()) ||

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 struct TestFonts
 {
     fs::path dir;
-    fs::path wqy, dejaVu, broken;
+    fs::path wqy, dejaVu, dejaVuBold, broken;
 
     TestFonts()
     {
@@ -28,9 +28,11 @@ struct TestFonts
         fs::create_directory(dir / "fonts");
         wqy = dir / "fonts" / "wqy-microhei.ttc";
         dejaVu = dir / "fonts" / "DejaVuSans.ttf";
+        dejaVuBold = dir / "fonts" / "DejaVuSans-Bold.ttf";
         broken = dir / "fonts" / "broken.ttf";
         fs::copy_file("/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", wqy);
         fs::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", dejaVu);
+        fs::copy_file("/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", dejaVuBold);
         std::ofstream(broken) << "not a font at all";
         std::ofstream(dir / "fonts.conf")
             << "<?xml version=\"1.0\"?>\n<fontconfig><dir>" << (dir / "fonts").string()
@@ -46,27 +48,30 @@ const TestFonts &testFonts()
     return fonts;
 }
 
-// Every family name counts, localised ones and any case too; a misspelt family gets the close
-// ones; a family that is installed but not in the configuration never stands in.
+// Every family name counts, localised ones and any case too; no style means the regular one; a
+// misspelt family gets the close ones; a family that is installed but not in the configuration
+// never stands in.
 TEST(findInstalledFont, findsAFamilyByAnyOfItsNamesAndOnlyThatFamily)
 {
     const struct
     {
         const char *name;
         int face;            // -1: none
+        const char *style;   // of the face found
         const char *nearest; // for none: the closest family, "" when none is close
     } cases[] = {
-        {"WenQuanYi Micro Hei", 0, nullptr},
-        {"wenquanyi MICRO hei mono", 1, nullptr},
-        {"文泉驿微米黑", 0, nullptr},
-        {"文泉驛等寬微米黑", 1, nullptr},
-        {"WenQuanYi Micro Hei:style=regular", 0, nullptr},
-        {"DejaVu Sans:style=Book", 0, nullptr},
-        {"WenQuanYi Micro Hei:style=Bold", -1, ""},
-        {"WenQuanYi Mikro Hei", -1, "WenQuanYi Micro Hei"},
-        {"文泉驿微黑", -1, "文泉驿微米黑"},
-        {"DejaVu Sans Mono", -1, "DejaVu Sans"},
-        {"Noto Sans CJK SC", -1, ""},
+        {"WenQuanYi Micro Hei", 0, "Regular", nullptr},
+        {"wenquanyi MICRO hei mono", 1, "Regular", nullptr},
+        {"文泉驿微米黑", 0, "Regular", nullptr},
+        {"文泉驛等寬微米黑", 1, "Regular", nullptr},
+        {"WenQuanYi Micro Hei:style=regular", 0, "Regular", nullptr},
+        {"DejaVu Sans", 0, "Book", nullptr},
+        {"DejaVu Sans:style=bold", 0, "Bold", nullptr},
+        {"WenQuanYi Micro Hei:style=Bold", -1, nullptr, ""},
+        {"WenQuanYi Mikro Hei", -1, nullptr, "WenQuanYi Micro Hei"},
+        {"文泉驿微黑", -1, nullptr, "文泉驿微米黑"},
+        {"DejaVu Sans Mono", -1, nullptr, "DejaVu Sans"},
+        {"Noto Sans CJK SC", -1, nullptr, ""},
     };
     const TestFonts &fonts = testFonts();
     for (const auto &c : cases) {
@@ -74,6 +79,7 @@ TEST(findInstalledFont, findsAFamilyByAnyOfItsNamesAndOnlyThatFamily)
         ASSERT_EQ(lookup.font.has_value(), c.face >= 0) << c.name;
         if (lookup.font) {
             EXPECT_EQ(lookup.font->face, c.face) << c.name;
+            EXPECT_EQ(lookup.font->style, c.style) << c.name;
             EXPECT_EQ(fs::path(lookup.font->file).parent_path(), fonts.dir / "fonts") << c.name;
             EXPECT_FALSE(lookup.font->damaged) << c.name;
         }
@@ -100,6 +106,7 @@ TEST(listInstalledFonts, listsEveryFaceWithItsCoverageAndTheDamagedFile)
         int hanzi;
         bool damaged;
     } expected[] = {
+        {"DejaVu Sans", "Bold", fonts.dejaVuBold, 0, 0, false},
         {"DejaVu Sans", "Book", fonts.dejaVu, 0, 0, false},
         {"WenQuanYi Micro Hei", "Regular", fonts.wqy, 0, 6763, false},
         {"WenQuanYi Micro Hei Mono", "Regular", fonts.wqy, 1, 6763, false},
