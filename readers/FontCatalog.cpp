@@ -515,8 +515,12 @@ FontLookup findInstalledFont(const FontName &name)
     const auto chosen = std::find_if(family.begin(), family.end(), [&](const fontcatalog::Face *f) {
         return name.style.empty() ? isRegular(*f) : hasName(f->styles, name.style);
     });
-    if (chosen == family.end() && !name.style.empty())
+    if (chosen == family.end() && !name.style.empty()) {
+        for (const fontcatalog::Face *face : family)
+            if (!face->font.style.empty() && !hasName(lookup.styles, face->font.style))
+                lookup.styles.push_back(face->font.style);
         return lookup;
+    }
     InstalledFont font = (chosen == family.end() ? family.front() : *chosen)->font;
     Library library;
     describe(library.handle(), font, false);

@@ -42,6 +42,7 @@ struct FontLookup
 {
     std::optional<InstalledFont> font; // the match, or nothing
     std::vector<std::string> near;     // up to three installed families close to a misspelt one
+    std::vector<std::string> styles;   // the family's styles, when it has none of the name's
 };
 
 // The installed face of that family (any of its names, case aside) and style (the regular one
