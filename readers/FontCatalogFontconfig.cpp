@@ -24,9 +24,27 @@ std::vector<std::string> stringsOf(FcPattern *pattern, const char *object)
     return values;
 }
 
-// Files in fontconfig's font folders that it did not take and FreeType cannot open either:
+// The files of a font folder that fontconfig could read, those its configuration rejects
+// included (its cache of the folder holds them all).
+std::set<std::string> readableFiles(FcConfig *config, const FcChar8 *dir)
+{
+    std::set<std::string> files;
+    const std::unique_ptr<FcCache, decltype(&FcDirCacheUnload)> cache(
+        FcDirCacheRead(dir, FcFalse, config), FcDirCacheUnload);
+    if (!cache)
+        return files;
+    const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> set(FcCacheCopySet(cache.get()),
+                                                                      FcFontSetDestroy);
+    FcChar8 *file = nullptr;
+    for (int i = 0; set && i < set->nfont; ++i)
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) == FcResultMatch)
+            files.emplace(reinterpret_cast<const char *>(file));
+    return files;
+}
+
+// Files in fontconfig's font folders that it could not read and FreeType cannot open either:
 // fontconfig passes over a damaged file without a word, which would hide it from the listing.
-void addDamaged(FcConfig *config, const std::set<std::string> &listed, std::vector<Face> &faces)
+void addDamaged(FcConfig *config, std::vector<Face> &faces)
 {
     const std::unique_ptr<FcStrList, decltype(&FcStrListDone)> dirs(FcConfigGetFontDirs(config),
                                                                     FcStrListDone);
@@ -34,13 +52,14 @@ void addDamaged(FcConfig *config, const std::set<std::string> &listed, std::vect
         return;
     std::set<std::string> seen;
     while (const FcChar8 *dir = FcStrListNext(dirs.get())) {
+        const std::set<std::string> readable = readableFiles(config, dir);
         std::error_code error;
         for (std::filesystem::directory_iterator it(reinterpret_cast<const char *>(dir), error),
              end;
              !error && it != end; it.increment(error)) {
             const std::string file = it->path().string();
             if (!it->is_regular_file(error) || !hasFontSuffix(it->path().filename().string()) ||
-                listed.contains(file) || !seen.insert(file).second)
+                readable.contains(file) || !seen.insert(file).second)
                 continue;
             for (Face &face : facesOfFile(file))
                 if (face.font.damaged)
@@ -65,7 +84,6 @@ std::vector<Face> installedFaces(bool damaged)
     const std::unique_ptr<FcFontSet, decltype(&FcFontSetDestroy)> set(
         FcFontList(config, all.get(), objects.get()), FcFontSetDestroy);
     std::vector<Face> faces;
-    std::set<std::string> listed;
     std::set<std::pair<std::string, int>> taken;
     for (int i = 0; set && i < set->nfont; ++i) {
         FcPattern *pattern = set->fonts[i];
@@ -76,7 +94,6 @@ std::vector<Face> installedFaces(bool damaged)
         FcPatternGetInteger(pattern, FC_INDEX, 0, &index);
         Face face;
         face.font.file = reinterpret_cast<const char *>(file);
-        listed.insert(face.font.file);
         // The upper bits number the named instances of a variable font, which the font reader
         // does not draw; the face itself is listed apart from them.
         if (index >> 16 != 0 || !taken.emplace(face.font.file, index).second)
@@ -92,7 +109,7 @@ std::vector<Face> installedFaces(bool damaged)
         faces.push_back(std::move(face));
     }
     if (damaged)
-        addDamaged(config, listed, faces);
+        addDamaged(config, faces);
     return faces;
 }
 
