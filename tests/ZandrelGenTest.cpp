@@ -249,7 +249,10 @@ void ZandrelGenTest::inputFileInEitherEncoding()
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QFile written(output);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), gen({"glyph", "测试"}).out);
+    // The header names the file the text came from; the table is that of the text given whole.
+    const QByteArray header = "// zandrel-gen glyph --input " + input.toUtf8() + ' ' + options.join(' ').toUtf8();
+    QCOMPARE(written.readLine(), header.trimmed() + '\n');
+    QCOMPARE(written.readAll(), gen({"glyph", "测试"}).out.split('\n').mid(1).join('\n'));
 }
 
 void ZandrelGenTest::glyphLinesAreTheWindowsCodeText_data()
@@ -258,11 +261,16 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("invert");
     QTest::addColumn<bool>("gb2312Labels");
-    QTest::newRow("c51") << QStringList{} << 0 << false << false;
-    QTest::newRow("c51 inverted") << QStringList{"--invert"} << 0 << true << false;
-    QTest::newRow("asm") << QStringList{"--format", "asm"} << 1 << false << false;
+    QTest::addColumn<QString>("header"); // the command, its text one argument a line
+    const QString text = QStringLiteral(" '设置 时间' '返回，设置Ａ㈠　测'");
+    QTest::newRow("c51") << QStringList{} << 0 << false << false << QStringLiteral("// zandrel-gen glyph") + text;
+    QTest::newRow("c51 inverted") << QStringList{"--invert"} << 0 << true << false
+                                  << QStringLiteral("// zandrel-gen glyph --invert") + text;
+    QTest::newRow("asm") << QStringList{"--format", "asm"} << 1 << false << false
+                         << QStringLiteral("; zandrel-gen glyph --format asm") + text;
     QTest::newRow("asm inverted, GB2312 labels, CR LF")
-        << QStringList{"--format", "asm", "--invert", "--encoding", "gb2312", "--crlf"} << 1 << true << true;
+        << QStringList{"--format", "asm", "--invert", "--encoding", "gb2312", "--crlf"} << 1 << true << true
+        << QStringLiteral("; zandrel-gen glyph --format asm --invert --encoding gb2312 --crlf") + text;
 }
 
 void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
@@ -271,6 +279,7 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
     QFETCH(int, mode);
     QFETCH(bool, invert);
     QFETCH(bool, gb2312Labels);
+    QFETCH(QString, header);
     // Repeats, blanks and line breaks drop out; symbols, full-width letters and the
     // full-width space are characters like any other.
     const QString text = QStringLiteral("设置 时间\n返回，设置Ａ㈠　测");
@@ -285,7 +294,8 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
             line.chop(1);
     }
     const auto codeMode = static_cast<zandrel::GlyphCodeMode>(mode);
-    QList<QByteArray> expected = {mode == 0 ? "unsigned char code hz16[][32] = {" : "hz16:"};
+    QList<QByteArray> expected = {gb2312Labels ? gb2312Of(header) : header.toUtf8(),
+                                  mode == 0 ? "unsigned char code hz16[][32] = {" : "hz16:"};
     for (const QString &character : characters) {
         const QByteArray label = gb2312Labels ? gb2312Of(character) : character.toUtf8();
         std::string line = zandrel::HzCodeText(glyphOf(character), invert, codeMode, label.toStdString());
@@ -446,17 +456,21 @@ void ZandrelGenTest::timerReloads_data()
         << QByteArray("TH0=0x3C\nTL0=0xB0\nactual=50.000ms\nerror=+0.00%\n") << QString();
     QTest::newRow("11.0592 MHz, 9600 baud")
         << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0FDH\nMOV TL1,#0FDH\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --baud 9600 --format asm\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0FDH\nMOV TL1,#0FDH\n") << QString();
     QTest::newRow("12 MHz, 9600 baud, warned")
         << QStringList{"--crystal", "12", "--baud", "9600", "--format", "c51"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
+        << QByteArray("// zandrel-gen timer --crystal 12 --baud 9600 --format c51\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
         << QStringLiteral("警告");
     QTest::newRow("11.0592 MHz, 9600 baud, sdas8051")
         << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm", "--compiler", "sdcc"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --baud 9600 --format asm --compiler sdcc\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
     QTest::newRow("mode 0, X2")
         << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
-        << QByteArray("TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 12 --clocks 6 --interval 2.5ms --mode 0 --format asm\n"
+                      "TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
 }
 
 void ZandrelGenTest::timerReloads()
