@@ -84,6 +84,8 @@ private slots:
     void builtInSizesHaveHalfWidthAscii_data();
     void builtInSizesHaveHalfWidthAscii();
     void mixedTextGivesTwoTables();
+    void warnsOnlyPastCodeMemory_data();
+    void warnsOnlyPastCodeMemory();
     void bdfFontMadeHere();
     void pictureMadeHere();
     void sdccCompilesTheC_data();
@@ -150,6 +152,13 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                                 << QStringLiteral("字符“€”（U+20AC）没有GB2312编码");
     QTest::newRow("--encoding gb2312 with a font") << QStringList{"glyph", "--font", unifont, "--encoding", "gb2312", "€"} << none << 2
                                                    << QStringLiteral("字符“€”（U+20AC）不是GB2312字符");
+    QTest::newRow("half-width cell halved from --cell") << QStringList{"glyph", "--font", unifont, "--cell", "8x16", " \nA"} << none << 2
+                                                        << QStringLiteral("第2行第1列：字符“A”（U+0041）是半角字符，字形超出了半角字格4×16"
+                                                                          "（为 --cell 8x16 的宽度减半）；可用 --ascii-cell");
+    QTest::newRow("half-width cell given") << QStringList{"glyph", "--ascii-cell", "8x8", "A"} << none << 2
+                                           << QStringLiteral("半角字格8×8（由 --ascii-cell 给出）");
+    QTest::newRow("bad half-width cell") << QStringList{"glyph", "--ascii-cell", "0x8", "A"} << none << 1
+                                         << QStringLiteral("--ascii-cell 的值“0x8”无效");
     QTest::newRow("not a picture") << QStringList{"image", notAFile} << none << 2 << QStringLiteral("不是能读取的图片");
     QTest::newRow("no picture file") << QStringList{"image", "/nonexistent.png"} << none << 2 << QStringLiteral("无法打开图片文件");
     QTest::newRow("picture too large") << QStringList{"image", notAFile, "--size", "257x64"} << none << 1 << QStringLiteral("每边1至256像素");
@@ -570,6 +579,36 @@ void ZandrelGenTest::mixedTextGivesTwoTables()
     const Run named = gen({"glyph", "--ascii-name", "digits", "温25"});
     QVERIFY(named.out.contains("unsigned char code hz16[][32] = {\n"));
     QVERIFY(named.out.contains("};\n\nunsigned char code digits[][16] = {\n"));
+}
+
+// An output past 64 KB is written whole, with a warning: a table in external flash is fine.
+void ZandrelGenTest::warnsOnlyPastCodeMemory_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<QString>("warning"); // part of standard error; empty for none
+    QTest::newRow("GB2312 at 24 px") << QStringList{"--library", "--size", "24", "-f", "bin"} << 588816
+                                     << QStringLiteral("警告：数据共588816字节，超过8051代码存储器的65536字节");
+    QTest::newRow("GB2312 at 8 x 8 fits") << QStringList{"--library", "--cell", "8x8", "--clip", "-f", "bin"} << 8178 * 8
+                                          << QString();
+    const QStringList big = {"--font", kUnifont, "--cell", "256x256", "--ascii-cell", "8x16", "-f", "bin"};
+    QTest::newRow("eight 256 x 256 glyphs fit") << big + QStringList{"一二三四五六七八"} << 65536 << QString();
+    QTest::newRow("both tables together") << big + QStringList{"一二三四五六七八A"} << 65536 + 16
+                                          << QStringLiteral("数据共65552字节");
+    QTest::newRow("half-width cell of its own") << QStringList{"--font", kUnifont, "--cell", "8x16", "--ascii-cell", "8x16",
+                                                               "-f", "bin", "A"}
+                                                << 16 << QString();
+}
+
+void ZandrelGenTest::warnsOnlyPastCodeMemory()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, bytes);
+    QFETCH(QString, warning);
+    const Run run = gen(QStringList{"glyph"} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.size(), bytes);
+    QVERIFY2(warning.isEmpty() ? run.err.isEmpty() : run.err.contains(warning), qPrintable(run.err));
 }
 
 void ZandrelGenTest::bdfFontMadeHere()
