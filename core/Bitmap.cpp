@@ -21,14 +21,37 @@ constexpr auto kReversedBits = [] {
     return table;
 }();
 
-// Column x of rows top to top + 7 as a vertical byte, the topmost pixel in bit 7.
+bool horizontal(BitmapLayout layout)
+{
+    return layout == BitmapLayout::Row || layout == BitmapLayout::RowBlock;
+}
+
+// Off pixels in front of every row (horizontal bytes) or column (vertical bytes): what left
+// padding adds so that the last byte ends with the last pixel.
+int leadingPad(int width, int height, const Packing &packing)
+{
+    if (packing.pad == Padding::Right)
+        return 0;
+    return (8 - (horizontal(packing.layout) ? width : height) % 8) % 8;
+}
+
+// Byte k of row y as a horizontal byte, with lead off pixels in front of the row.
+std::uint8_t rowByte(const Bitmap &bitmap, int y, int k, int lead)
+{
+    const std::uint8_t *row = bitmap.row(y);
+    const unsigned before = k > 0 ? row[k - 1] : 0u;
+    return static_cast<std::uint8_t>(((before << 8) | row[k]) >> lead);
+}
+
+// Column x of rows top to top + 7 as a vertical byte, the topmost pixel in bit 7. Rows above
+// the picture (top is negative under left padding) and below it are off.
 std::uint8_t columnByte(const Bitmap &bitmap, int x, int top)
 {
     const int byte = x / 8;
     const int shift = 7 - x % 8;
     const int bottom = std::min(top + 8, bitmap.height());
     unsigned value = 0;
-    for (int y = top; y < bottom; ++y)
+    for (int y = std::max(top, 0); y < bottom; ++y)
         value |= ((bitmap.row(y)[byte] >> shift) & 1u) << (7 - (y - top));
     return static_cast<std::uint8_t>(value);
 }
@@ -52,9 +75,9 @@ void Bitmap::setPixel(int x, int y, bool lit)
 
 std::size_t packedSize(int width, int height, BitmapLayout layout)
 {
-    const bool horizontal = layout == BitmapLayout::Row || layout == BitmapLayout::RowBlock;
-    const auto across = static_cast<std::size_t>(horizontal ? (width + 7) / 8 : width);
-    const auto down = static_cast<std::size_t>(horizontal ? height : (height + 7) / 8);
+    const bool across8 = horizontal(layout);
+    const auto across = static_cast<std::size_t>(across8 ? (width + 7) / 8 : width);
+    const auto down = static_cast<std::size_t>(across8 ? height : (height + 7) / 8);
     return across * down;
 }
 
@@ -63,24 +86,30 @@ void packBitmap(const Bitmap &bitmap, const Packing &packing, std::vector<std::u
     const std::size_t start = out.size();
     const int width = bitmap.width();
     const int height = bitmap.height();
+    const int lead = leadingPad(width, height, packing);
     switch (packing.layout) {
-    case BitmapLayout::Row: {
-        const auto rows = bitmap.rows();
-        out.insert(out.end(), rows.begin(), rows.end());
+    case BitmapLayout::Row:
+        if (lead == 0) {
+            const auto rows = bitmap.rows();
+            out.insert(out.end(), rows.begin(), rows.end());
+        } else {
+            for (int y = 0; y < height; ++y)
+                for (int k = 0; k < bitmap.rowBytes(); ++k)
+                    out.push_back(rowByte(bitmap, y, k, lead));
+        }
         break;
-    }
     case BitmapLayout::RowBlock:
         for (int block = 0; block < bitmap.rowBytes(); ++block)
             for (int y = 0; y < height; ++y)
-                out.push_back(bitmap.row(y)[block]);
+                out.push_back(rowByte(bitmap, y, block, lead));
         break;
     case BitmapLayout::Column:
         for (int x = 0; x < width; ++x)
-            for (int top = 0; top < height; top += 8)
+            for (int top = -lead; top < height; top += 8)
                 out.push_back(columnByte(bitmap, x, top));
         break;
     case BitmapLayout::Page:
-        for (int top = 0; top < height; top += 8)
+        for (int top = -lead; top < height; top += 8)
             for (int x = 0; x < width; ++x)
                 out.push_back(columnByte(bitmap, x, top));
         break;
@@ -100,26 +129,32 @@ Bitmap unpackBitmap(std::span<const std::uint8_t> bytes, int width, int height,
     Bitmap bitmap(width, height);
     const int rowBytes = (width + 7) / 8;
     const int pages = (height + 7) / 8;
+    const int lead = leadingPad(width, height, packing);
+    const int xLead = horizontal(packing.layout) ? lead : 0;
+    const int yLead = lead - xLead;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             std::size_t index = 0;
             int within = 0; // from the byte's first pixel
+            // Where the pixel sits once the padding in front is counted.
+            const int px = x + xLead;
+            const int py = y + yLead;
             switch (packing.layout) {
             case BitmapLayout::Row:
-                index = static_cast<std::size_t>(y * rowBytes + x / 8);
-                within = x % 8;
+                index = static_cast<std::size_t>(y * rowBytes + px / 8);
+                within = px % 8;
                 break;
             case BitmapLayout::RowBlock:
-                index = static_cast<std::size_t>(x / 8 * height + y);
-                within = x % 8;
+                index = static_cast<std::size_t>(px / 8 * height + y);
+                within = px % 8;
                 break;
             case BitmapLayout::Column:
-                index = static_cast<std::size_t>(x * pages + y / 8);
-                within = y % 8;
+                index = static_cast<std::size_t>(x * pages + py / 8);
+                within = py % 8;
                 break;
             case BitmapLayout::Page:
-                index = static_cast<std::size_t>(y / 8 * width + x);
-                within = y % 8;
+                index = static_cast<std::size_t>(py / 8 * width + x);
+                within = py % 8;
                 break;
             }
             const int bit = packing.order == BitOrder::Msb ? 7 - within : within;

@@ -60,18 +60,25 @@ enum class BitmapLayout {
 // Where a byte's first pixel (leftmost of a horizontal byte, topmost of a vertical one) goes.
 enum class BitOrder { Msb, Lsb };
 
+// Where the unused bits of a row (horizontal bytes) or a column (vertical bytes) that does not
+// fill its bytes go. Right: after its last pixel, in its last byte. Left: before its first
+// pixel, in its first byte, so that a 5-pixel row in Msb order sits in bits 4 to 0, as an
+// HD44780's custom characters want it. For vertical bytes left means above the top row.
+enum class Padding { Right, Left };
+
 struct Packing
 {
     BitmapLayout layout = BitmapLayout::Row;
     BitOrder order = BitOrder::Msb;
     bool invert = false; // every byte complemented, padding included: for displays lit by a 0
+    Padding pad = Padding::Right;
 };
 
 // Bytes a width × height bitmap takes in that layout; a partial byte counts whole.
 std::size_t packedSize(int width, int height, BitmapLayout layout);
 
-// Appends the bitmap's bytes in that packing. A partial byte has off pixels in its trailing
-// bits.
+// Appends the bitmap's bytes in that packing. A partial byte has off pixels where
+// packing.pad puts them.
 void packBitmap(const Bitmap &bitmap, const Packing &packing, std::vector<std::uint8_t> &out);
 
 // Reads bytes packed that way back into a bitmap; bytes holds at least packedSize() of them.

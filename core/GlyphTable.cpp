@@ -103,6 +103,8 @@ std::string packingName(const Packing &packing)
     static const char *const layouts[] = {"row", "column", "row-block", "page"};
     std::string name = layouts[static_cast<int>(packing.layout)];
     name += packing.order == BitOrder::Msb ? ", msb" : ", lsb";
+    if (packing.pad == Padding::Left)
+        name += ", padded left";
     if (packing.invert)
         name += ", inverted";
     return name;

@@ -29,9 +29,13 @@ Bitmap speckled(int width, int height)
 
 // The layouts as a display's data sheet words them: which pixels make up each byte, in
 // order, and which of them is the byte's first (lit pixels outside the picture are none).
-std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOrder order)
+// Left padding shifts the picture along the bytes by the bits the last byte would leave over.
+std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOrder order,
+                                     Padding pad = Padding::Right)
 {
     const int w = b.width(), h = b.height(), blocks = (w + 7) / 8, pages = (h + 7) / 8;
+    const int dx = pad == Padding::Left ? blocks * 8 - w : 0;
+    const int dy = pad == Padding::Left ? pages * 8 - h : 0;
     std::vector<std::uint8_t> out;
     const auto byte = [&](auto pixelAt) {
         int v = 0;
@@ -40,46 +44,48 @@ std::vector<std::uint8_t> transposed(const Bitmap &b, BitmapLayout layout, BitOr
                 v |= 1 << (order == Msb ? 7 - i : i);
         out.push_back(static_cast<std::uint8_t>(v));
     };
-    const auto lit = [&](int x, int y) { return x < w && y < h && b.pixel(x, y); };
+    const auto lit = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && b.pixel(x, y);
+    };
     if (layout == Row)
         for (int y = 0; y < h; ++y)
             for (int k = 0; k < blocks; ++k)
-                byte([&](int i) { return lit(8 * k + i, y); });
+                byte([&](int i) { return lit(8 * k + i - dx, y); });
     if (layout == RowBlock)
         for (int k = 0; k < blocks; ++k)
             for (int y = 0; y < h; ++y)
-                byte([&](int i) { return lit(8 * k + i, y); });
+                byte([&](int i) { return lit(8 * k + i - dx, y); });
     if (layout == Column)
         for (int x = 0; x < w; ++x)
             for (int p = 0; p < pages; ++p)
-                byte([&](int i) { return lit(x, 8 * p + i); });
+                byte([&](int i) { return lit(x, 8 * p + i - dy); });
     if (layout == Page)
         for (int p = 0; p < pages; ++p)
             for (int x = 0; x < w; ++x)
-                byte([&](int i) { return lit(x, 8 * p + i); });
+                byte([&](int i) { return lit(x, 8 * p + i - dy); });
     return out;
 }
 
-class PackBitmap
-    : public ::testing::TestWithParam<std::tuple<std::pair<int, int>, BitmapLayout, BitOrder>>
+class PackBitmap : public ::testing::TestWithParam<
+                       std::tuple<std::pair<int, int>, BitmapLayout, BitOrder, Padding>>
 {
 };
 
 TEST_P(PackBitmap, matchesTheTranspositionAndReadsBack)
 {
-    const auto [extent, layout, order] = GetParam();
+    const auto [extent, layout, order, pad] = GetParam();
     const Bitmap bitmap = speckled(extent.first, extent.second);
-    const std::vector<std::uint8_t> expected = transposed(bitmap, layout, order);
+    const std::vector<std::uint8_t> expected = transposed(bitmap, layout, order, pad);
     for (bool invert : {false, true}) {
         std::vector<std::uint8_t> packed = {0xAA}; // appended after what is there
-        packBitmap(bitmap, {layout, order, invert}, packed);
+        packBitmap(bitmap, {layout, order, invert, pad}, packed);
         ASSERT_EQ(packed.size(), 1 + expected.size());
         EXPECT_EQ(packed.size() - 1, packedSize(extent.first, extent.second, layout));
         for (std::size_t k = 0; k < expected.size(); ++k)
             ASSERT_EQ(packed[k + 1], invert ? static_cast<std::uint8_t>(~expected[k]) : expected[k])
                 << "byte " << k;
         EXPECT_EQ(unpackBitmap(std::span(packed).subspan(1), extent.first, extent.second,
-                               {layout, order, invert}),
+                               {layout, order, invert, pad}),
                   bitmap);
     }
 }
@@ -89,7 +95,48 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PackBitmap,
                                                               std::pair{12, 12}, std::pair{16, 16},
                                                               std::pair{24, 24}, std::pair{13, 17}),
                                             ::testing::Values(Row, Column, RowBlock, Page),
-                                            ::testing::Values(Msb, Lsb)));
+                                            ::testing::Values(Msb, Lsb),
+                                            ::testing::Values(Padding::Right, Padding::Left)));
+
+// A 5 x 3 picture, as wide as an HD44780 custom character's row, in every packing:
+//   X . . . X
+//   . X X . .
+//   X X X X X
+// Left padding puts its 5-pixel rows in bits 4 to 0 (Msb) and its 3-pixel columns at the
+// far end of their bytes.
+TEST(packBitmap, padsPartialBytesOnEitherSide)
+{
+    const struct
+    {
+        BitmapLayout layout;
+        BitOrder order;
+        Padding pad;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {Row, Msb, Padding::Right, {0x88, 0x60, 0xF8}},
+        {Row, Msb, Padding::Left, {0x11, 0x0C, 0x1F}},
+        {Row, Lsb, Padding::Right, {0x11, 0x06, 0x1F}},
+        {Row, Lsb, Padding::Left, {0x88, 0x30, 0xF8}},
+        {RowBlock, Msb, Padding::Left, {0x11, 0x0C, 0x1F}},
+        {Column, Msb, Padding::Right, {0xA0, 0x60, 0x60, 0x20, 0xA0}},
+        {Column, Msb, Padding::Left, {0x05, 0x03, 0x03, 0x01, 0x05}},
+        {Column, Lsb, Padding::Right, {0x05, 0x06, 0x06, 0x04, 0x05}},
+        {Page, Lsb, Padding::Left, {0xA0, 0xC0, 0xC0, 0x80, 0xA0}},
+    };
+    const std::pair<int, int> lit[] = {{0, 0}, {4, 0}, {1, 1}, {2, 1}, {0, 2},
+                                       {1, 2}, {2, 2}, {3, 2}, {4, 2}};
+    Bitmap bitmap(5, 3);
+    for (const auto &[x, y] : lit)
+        bitmap.setPixel(x, y, true);
+    for (const auto &c : cases) {
+        const Packing packing{c.layout, c.order, false, c.pad};
+        std::vector<std::uint8_t> packed;
+        packBitmap(bitmap, packing, packed);
+        EXPECT_EQ(packed, c.bytes)
+            << static_cast<int>(c.layout) << static_cast<int>(c.order) << static_cast<int>(c.pad);
+        EXPECT_EQ(unpackBitmap(packed, 5, 3, packing), bitmap);
+    }
+}
 
 // One lit pixel of a 16 x 16 glyph, and the one byte and bit it lands in.
 TEST(packBitmap, putsAPixelInItsByteAndBit)
