@@ -150,7 +150,8 @@ public:
 
     PackingRequest packing() const
     {
-        return {choice<BitmapLayout>("layout"), choice<BitOrder>("bit-order"), flag("invert")};
+        return {text("display"), choice<BitmapLayout>("layout"), choice<BitOrder>("bit-order"), choice<Padding>("pad"),
+                flag("invert")};
     }
 
 private:
@@ -304,7 +305,10 @@ QString helpText(const CommandInfo &command)
     for (const OptionInfo *option : options)
         width = std::max(width, columnsOf(optionLabel(*option)));
     for (const OptionInfo *option : options) {
-        text += QStringLiteral("  ") + padded(optionLabel(*option), width + 2) + option->description;
+        // A description of several lines goes on under its first.
+        QString description = option->description;
+        description.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(width + 4, QLatin1Char(' ')));
+        text += QStringLiteral("  ") + padded(optionLabel(*option), width + 2) + description;
         if (!option->defaultText.isEmpty())
             text += QStringLiteral("（默认：%1）").arg(option->defaultText);
         text += QLatin1Char('\n');

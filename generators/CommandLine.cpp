@@ -42,8 +42,10 @@ public:
     }
     void packing(const PackingRequest &packing)
     {
+        text("display", packing.display);
         choice("layout", packing.layout);
         choice("bit-order", packing.bitOrder);
+        choice("pad", packing.pad);
         flag("invert", packing.invert);
     }
 

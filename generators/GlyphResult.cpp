@@ -9,7 +9,10 @@
 #include "core/Gb2312.h"
 #include "core/GlyphTable.h"
 #include "data/BuiltinFonts.h"
+#include "readers/FontCatalog.h"
 #include "readers/FontFile.h"
+
+#include <QFileInfo>
 
 #include <QStringDecoder>
 
@@ -177,6 +180,37 @@ struct Table
     std::vector<std::uint8_t> bytes;
 };
 
+// A --font that names no file but looks like a family ("WenQuanYi Micro Hei",
+// "Family:style=Bold") is looked up among the installed fonts; a file of that name wins, and a
+// text with a folder or a font file's suffix is always a file. Nothing for a file.
+std::optional<InstalledFont> installedFontOf(const QString &font, bool faceGiven)
+{
+    static const QStringList fileSuffixes = {QStringLiteral(".ttf"), QStringLiteral(".ttc"), QStringLiteral(".otf"),
+                                             QStringLiteral(".otc"), QStringLiteral(".bdf"), QStringLiteral(".pcf"),
+                                             QStringLiteral(".gz"),  QStringLiteral(".pfb"), QStringLiteral(".woff")};
+    if (QFileInfo::exists(font) || font.contains(QLatin1Char('/')) || font.contains(QLatin1Char('\\')))
+        return std::nullopt;
+    for (const QString &suffix : fileSuffixes)
+        if (font.endsWith(suffix, Qt::CaseInsensitive))
+            return std::nullopt;
+    const std::optional<FontName> name = parseFontName(font.toStdString());
+    if (!name)
+        return std::nullopt;
+    if (faceGiven)
+        refuseUsage(QStringLiteral("--face 只用于字体文件：字体“%1”的序号由查找得出").arg(font), QStringLiteral("face"));
+    FontLookup lookup = findInstalledFont(*name);
+    if (!lookup.font) {
+        QStringList near;
+        for (const std::string &family : lookup.near)
+            near << QStringLiteral("“%1”").arg(QString::fromStdString(family));
+        refuseInput(near.isEmpty() ? QStringLiteral("没有名为“%1”的字体文件或已安装字体").arg(font)
+                                   : QStringLiteral("没有名为“%1”的字体文件或已安装字体；相近的已安装字体：%2")
+                                         .arg(font, near.join(QStringLiteral("、"))),
+                    QStringLiteral("font"));
+    }
+    return std::move(lookup.font);
+}
+
 std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
 {
     checkRange(request.size, glyphCommandInfo(), QStringLiteral("size"));
@@ -191,10 +225,15 @@ std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
                         QStringLiteral("size"));
         return builtinFont(size);
     }
-    const QString &path = *request.font;
+    QString path = *request.font;
+    int face = request.face.value_or(kDefaultFace);
+    if (const std::optional<InstalledFont> installed = installedFontOf(path, request.face.has_value())) {
+        path = QString::fromStdString(installed->file);
+        face = installed->face;
+    }
     std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
     try {
-        auto font = std::make_unique<FontFile>(std::move(data), request.face.value_or(kDefaultFace));
+        auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.
         const std::vector<int> sizes = font->bitmapSizes();
         if (!request.size && !font->scalable() && !sizes.empty() &&
@@ -231,8 +270,7 @@ QString halfWidthOverflow(const GlyphRequest &request, const Extent &half, int s
 void makeGlyphs(const GlyphRequest &request, Result &result)
 {
     const GlyphTableFormat format = request.format.value_or(kDefaultGlyphFormat);
-    const Packing packing{request.packing.layout.value_or(kDefaultLayout),
-                          request.packing.bitOrder.value_or(kDefaultBitOrder), request.packing.invert};
+    const Packing packing = packingOf(request.packing);
     const Dialect compiler = cDialectOf(request.compiler.value_or(kDefaultCompiler));
     const bool gb2312Labels = request.encoding.value_or(kDefaultEncoding) == TextEncoding::Gb2312;
     if (request.library && (!request.texts.isEmpty() || request.input))

@@ -19,16 +19,18 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     options.format = request.format.value_or(kDefaultImageFormat);
     options.name = identifierOf(request.name.value_or(QString::fromLatin1(kDefaultImageName)), QStringLiteral("name"))
                        .toStdString();
-    options.packing = {request.packing.layout.value_or(kDefaultLayout),
-                       request.packing.bitOrder.value_or(kDefaultBitOrder), request.packing.invert};
+    const DisplayPreset *display = nullptr;
+    options.packing = packingOf(request.packing, &display);
     options.compiler = cDialectOf(request.compiler.value_or(kDefaultCompiler));
     options.lineEnd = lineEndOf(request.crlf);
     PictureSize size;
     if (request.size) {
         checkExtent(request.size, QStringLiteral("size"));
         size = {request.size->width, request.size->height, request.stretch};
+    } else if (display) {
+        size = {display->width, display->height, request.stretch};
     } else if (request.stretch) {
-        refuseUsage(QStringLiteral("--stretch 须与 --size 一起使用"), QStringLiteral("stretch"));
+        refuseUsage(QStringLiteral("--stretch 须与 --size 或 --display 一起使用"), QStringLiteral("stretch"));
     }
     checkRange(request.threshold, imageCommandInfo(), QStringLiteral("threshold"));
     const int threshold = request.threshold.value_or(kDefaultThreshold);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "generators/OptionTable.h"
 
+#include "core/DisplayPreset.h"
+
 #include <QStringList>
 
 namespace zandrel::generators {
@@ -30,9 +32,21 @@ OptionInfo compilerOption(const QString &description)
 
 const QString kCCompilerText = QStringLiteral("C代码给 keil（Keil C51，code）或 sdcc（SDCC，__code）");
 
-std::vector<OptionInfo> packingOptions()
+// Each preset with what it sets, one line each, for the help.
+QString displayDescription(bool setsSize)
+{
+    QString text = setsSize ? QStringLiteral("显示控制器的预设：设定排列、位序、补位和图片大小；同时给出的选项优先。")
+                            : QStringLiteral("显示控制器的预设：设定排列、位序和补位；同时给出的选项优先。");
+    for (const DisplayPreset &preset : displayPresets())
+        text += QStringLiteral("\n    %1：%2").arg(QString::fromUtf8(preset.name.data(), static_cast<qsizetype>(preset.name.size())),
+                                                  QString::fromUtf8(preset.summary.data(), static_cast<qsizetype>(preset.summary.size())));
+    return text;
+}
+
+std::vector<OptionInfo> packingOptions(bool setsSize)
 {
     return {
+        {QStringLiteral("display"), {}, QStringLiteral("名称"), displayDescription(setsSize)},
         withDefault({QStringLiteral("layout"), {}, QStringLiteral("排列"),
                      QStringLiteral("row（逐行式）、column（逐列式）、row-block（行列式）或 page（列行式，SSD1306/ST7565）"),
                      {},
@@ -48,6 +62,12 @@ std::vector<OptionInfo> packingOptions()
                       choice("逆向", BitOrder::Lsb)},
                      true},
                     static_cast<int>(kDefaultBitOrder)),
+        withDefault({QStringLiteral("pad"), {}, QStringLiteral("位置"),
+                     QStringLiteral("行（或列）不满整字节时空位的位置：right（末像素之后）或 left（首像素之前，"
+                                    "如HD44780的5个像素在位4…0）"),
+                     {},
+                     {choice("right", Padding::Right), choice("left", Padding::Left)}},
+                    static_cast<int>(kDefaultPadding)),
         {QStringLiteral("invert"), {}, {}, QStringLiteral("每个字节取反（阳码，置低点亮）")},
     };
 }
@@ -93,9 +113,10 @@ const CommandInfo &glyphCommandInfo()
             {QStringLiteral("size"), {}, QStringLiteral("像素"),
              QStringLiteral("字号：内置字库为 12、16 或 24；--font 为1至256"), QString::number(kDefaultGlyphSize), {}, false,
              1, kMaxBitmapSide},
-            {QStringLiteral("font"), {}, QStringLiteral("文件"),
-             QStringLiteral("改用字体文件：BDF、PCF（可为 .gz）、TrueType 或 OpenType")},
-            {QStringLiteral("face"), {}, QStringLiteral("序号"), QStringLiteral("字体集（.ttc）中的第几个字体，从0数起"),
+            {QStringLiteral("font"), {}, QStringLiteral("字体"),
+             QStringLiteral("改用字体文件（BDF、PCF（可为 .gz）、TrueType 或 OpenType），或已安装字体的名称，"
+                            "如 \"WenQuanYi Micro Hei\" 或 \"Family:style=Bold\"；同名的文件优先")},
+            {QStringLiteral("face"), {}, QStringLiteral("序号"), QStringLiteral("字体文件为字体集（.ttc）时用第几个字体，从0数起；字体名称由查找得出序号"),
              QString::number(kDefaultFace), {}, false, 0, 65535},
             {QStringLiteral("cell"), {}, QStringLiteral("宽x高"),
              QStringLiteral("全角字符的字格大小，例如 16x16。默认为字号×字号")},
@@ -115,7 +136,7 @@ const CommandInfo &glyphCommandInfo()
             {QStringLiteral("ascii-name"), {}, QStringLiteral("名称"),
              QStringLiteral("半角字符（ASCII）的数组名；默认为 数组名_ascii")},
         };
-        for (const OptionInfo &option : packingOptions())
+        for (const OptionInfo &option : packingOptions(false))
             options.push_back(option);
         options.push_back(compilerOption(kCCompilerText));
         options.push_back(withDefault({QStringLiteral("encoding"), {}, QStringLiteral("编码"),
@@ -166,7 +187,7 @@ const CommandInfo &imageCommandInfo()
             {QStringLiteral("name"), QStringLiteral("n"), QStringLiteral("名称"), QStringLiteral("数组名，须为C标识符"),
              QString::fromLatin1(kDefaultImageName)},
         };
-        for (const OptionInfo &option : packingOptions())
+        for (const OptionInfo &option : packingOptions(true))
             options.push_back(option);
         options.push_back(compilerOption(kCCompilerText));
         return CommandInfo{
@@ -174,7 +195,8 @@ const CommandInfo &imageCommandInfo()
             QStringLiteral("[选项] 图片文件"),
             QStringLiteral("图片的单色点阵，用于LCD和OLED"),
             QStringLiteral("把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。\n"
-                           "例如 128×64 的 SSD1306 OLED：--size 128x64 --layout page --bit-order lsb -f bin。\n"
+                           "例如 128×64 的 SSD1306 OLED：--display ssd1306 -f bin，即 --size 128x64 --layout page "
+                           "--bit-order lsb -f bin。\n"
                            "c51、asm 格式的第一行是生成它的命令；数据超过64 KB时在标准错误上警告。"),
             options,
             true,

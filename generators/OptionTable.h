@@ -71,6 +71,7 @@ inline constexpr GlyphTableFormat kDefaultGlyphFormat = GlyphTableFormat::C51;
 inline constexpr TextEncoding kDefaultEncoding = TextEncoding::Utf8;
 inline constexpr BitmapLayout kDefaultLayout = BitmapLayout::Row;
 inline constexpr BitOrder kDefaultBitOrder = BitOrder::Msb;
+inline constexpr Padding kDefaultPadding = Padding::Right;
 inline constexpr CCompiler kDefaultCompiler = CCompiler::Keil;
 inline constexpr int kDefaultThreshold = 128;
 inline constexpr Dither kDefaultDither = Dither::None;

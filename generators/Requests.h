@@ -29,11 +29,14 @@ struct Extent
 
 enum class TextEncoding { Utf8, Gb2312 };
 
-// --layout, --bit-order and --invert, which every command that writes pixels has.
+// --display, --layout, --bit-order, --pad and --invert, which every command that writes pixels
+// has. A display preset is kept by the name given; the options given beside it win over it.
 struct PackingRequest
 {
+    std::optional<QString> display;
     std::optional<BitmapLayout> layout;
     std::optional<BitOrder> bitOrder;
+    std::optional<Padding> pad;
     bool invert = false;
     bool operator==(const PackingRequest &) const = default;
 };
@@ -45,7 +48,7 @@ struct GlyphRequest
     std::optional<TextEncoding> inputEncoding;  // of --input
     bool library = false;                       // GB2312's zones 1 to 87 instead of a text
     std::optional<int> size;
-    std::optional<QString> font;                // a font file
+    std::optional<QString> font;                // a font file, or an installed family ("Family:style=Bold")
     std::optional<int> face;
     std::optional<Extent> cell;                 // of a full-width character
     std::optional<Extent> asciiCell;            // of a half-width one

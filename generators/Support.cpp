@@ -197,6 +197,30 @@ void checkExtent(const std::optional<Extent> &extent, const QString &option)
                     option);
 }
 
+Packing packingOf(const PackingRequest &request, const DisplayPreset **presetOut)
+{
+    const DisplayPreset *preset = nullptr;
+    if (request.display) {
+        // Controllers' names are written in either case on boards and in data sheets.
+        preset = displayPresetNamed(request.display->toLower().toStdString());
+        if (!preset) {
+            QStringList names;
+            for (const DisplayPreset &known : displayPresets())
+                names << QString::fromUtf8(known.name.data(), static_cast<qsizetype>(known.name.size()));
+            refuseUsage(QStringLiteral("--display 的值“%1”无效，应为 %2 之一").arg(*request.display, names.join(QStringLiteral("、"))),
+                        QStringLiteral("display"));
+        }
+    }
+    if (presetOut)
+        *presetOut = preset;
+    Packing packing;
+    packing.layout = request.layout.value_or(preset ? preset->layout : kDefaultLayout);
+    packing.order = request.bitOrder.value_or(preset ? preset->order : kDefaultBitOrder);
+    packing.pad = request.pad.value_or(preset ? preset->pad : kDefaultPadding);
+    packing.invert = request.invert;
+    return packing;
+}
+
 QString describeCharacter(char32_t ucs4)
 {
     const QString code = QStringLiteral("U+%1").arg(static_cast<uint>(ucs4), 4, 16, QLatin1Char('0')).toUpper();

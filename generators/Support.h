@@ -5,6 +5,8 @@
 #include "generators/OptionTable.h"
 #include "generators/Results.h"
 
+#include "core/DisplayPreset.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -42,6 +44,10 @@ void checkExtent(const std::optional<Extent> &extent, const QString &option);
 
 // "“A”（U+0041）", without the character itself when it is a control character.
 QString describeCharacter(char32_t ucs4);
+
+// The packing asked for: each option given, else the display preset's, else the default. The
+// preset, if one is named, through preset. Refuses a name that is no preset.
+Packing packingOf(const PackingRequest &request, const DisplayPreset **preset = nullptr);
 
 // "\r\n" or "\n".
 inline std::string lineEndOf(bool crlf)

@@ -137,7 +137,7 @@ void CommandLineTest::readsBackAsTheSameRequest_data()
     full.format = GlyphTableFormat::Struct;
     full.name = QStringLiteral("menu");
     full.asciiName = QStringLiteral("menu_a");
-    full.packing = {BitmapLayout::Page, BitOrder::Lsb, true};
+    full.packing = {QStringLiteral("SSD1306"), BitmapLayout::Page, BitOrder::Lsb, Padding::Left, true};
     full.compiler = CCompiler::Sdcc;
     full.encoding = TextEncoding::Gb2312;
     full.crlf = true;
@@ -145,7 +145,8 @@ void CommandLineTest::readsBackAsTheSameRequest_data()
                                         << QStringLiteral("zandrel-gen glyph --input 菜单.txt --input-encoding gb2312 --size 24 "
                                                           "--font '/usr/share/fonts/My Font.ttc' --face 1 --cell 10x7 "
                                                           "--ascii-cell 5x7 --clip --format struct --name menu "
-                                                          "--ascii-name menu_a --layout page --bit-order lsb --invert "
+                                                          "--ascii-name menu_a --display SSD1306 --layout page "
+                                                          "--bit-order lsb --pad left --invert "
                                                           "--compiler sdcc --encoding gb2312 --crlf");
 
     GlyphRequest library;
@@ -185,13 +186,14 @@ void CommandLineTest::readsBackAsTheSameRequest_data()
     picture.dither = Dither::FloydSteinberg;
     picture.format = ImageFormat::Asm51;
     picture.name = QStringLiteral("logo");
-    picture.packing = {BitmapLayout::Column, BitOrder::Msb, false};
+    picture.packing = {QStringLiteral("hd44780"), BitmapLayout::Column, BitOrder::Msb, Padding::Right, false};
     picture.compiler = CCompiler::Keil;
     picture.crlf = true;
     QTest::newRow("every image option")
         << AnyRequest(picture) << AnyRequest(picture)
         << QStringLiteral("zandrel-gen image --size 128x64 --stretch --threshold 100 --dither floyd-steinberg --format asm "
-                          "--name logo --layout column --bit-order msb --compiler keil --crlf 'my logo.png'");
+                          "--name logo --display hd44780 --layout column --bit-order msb --pad right --compiler keil "
+                          "--crlf 'my logo.png'");
 
     SegmentRequest segments;
     segments.chars = QStringLiteral("-_ 0");

@@ -84,6 +84,8 @@ private slots:
     void builtInSizesHaveHalfWidthAscii_data();
     void builtInSizesHaveHalfWidthAscii();
     void mixedTextGivesTwoTables();
+    void sameTableEitherWay_data();
+    void sameTableEitherWay();
     void warnsOnlyPastCodeMemory_data();
     void warnsOnlyPastCodeMemory();
     void bdfFontMadeHere();
@@ -159,6 +161,12 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                            << QStringLiteral("半角字格8×8（由 --ascii-cell 给出）");
     QTest::newRow("bad half-width cell") << QStringList{"glyph", "--ascii-cell", "0x8", "A"} << none << 1
                                          << QStringLiteral("--ascii-cell 的值“0x8”无效");
+    QTest::newRow("unknown display") << QStringList{"glyph", "--display", "ssd1309", "A"} << none << 1
+                                     << QStringLiteral("--display 的值“ssd1309”无效，应为 ssd1306、sh1106");
+    QTest::newRow("family not installed") << QStringList{"glyph", "--font", "Zandrel Missing Sans", "A"} << none << 2
+                                          << QStringLiteral("没有名为“Zandrel Missing Sans”的字体文件或已安装字体");
+    QTest::newRow("face with a family") << QStringList{"glyph", "--font", "WenQuanYi Micro Hei", "--face", "1", "A"} << none
+                                        << 1 << QStringLiteral("--face 只用于字体文件");
     QTest::newRow("not a picture") << QStringList{"image", notAFile} << none << 2 << QStringLiteral("不是能读取的图片");
     QTest::newRow("no picture file") << QStringList{"image", "/nonexistent.png"} << none << 2 << QStringLiteral("无法打开图片文件");
     QTest::newRow("picture too large") << QStringList{"image", notAFile, "--size", "257x64"} << none << 1 << QStringLiteral("每边1至256像素");
@@ -579,6 +587,34 @@ void ZandrelGenTest::mixedTextGivesTwoTables()
     const Run named = gen({"glyph", "--ascii-name", "digits", "温25"});
     QVERIFY(named.out.contains("unsigned char code hz16[][32] = {\n"));
     QVERIFY(named.out.contains("};\n\nunsigned char code digits[][16] = {\n"));
+}
+
+// A display preset is the options it stands for, an option given beside it wins, and an
+// installed family is its file.
+void ZandrelGenTest::sameTableEitherWay_data()
+{
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("spelledOut");
+    const QStringList hd44780 = {"--font", kUnifont, "--cell", "10x8", "--ascii-cell", "5x8", "--clip", "-f", "bin", "A"};
+    QTest::newRow("hd44780") << QStringList{"--display", "hd44780"} + hd44780
+                             << QStringList{"--layout", "row", "--bit-order", "msb", "--pad", "left"} + hd44780;
+    QTest::newRow("ssd1306") << QStringList{"--display", "ssd1306", "-f", "bin", "测A"}
+                             << QStringList{"--layout", "page", "--bit-order", "lsb", "-f", "bin", "测A"};
+    QTest::newRow("ssd1306 with rows") << QStringList{"--display", "ssd1306", "--layout", "row", "-f", "bin", "测A"}
+                                       << QStringList{"--layout", "row", "--bit-order", "lsb", "-f", "bin", "测A"};
+    QTest::newRow("installed family") << QStringList{"--font", "WenQuanYi Micro Hei", "--clip", "-f", "bin", "测A"}
+                                      << QStringList{"--font", "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "--clip",
+                                                     "-f", "bin", "测A"};
+}
+
+void ZandrelGenTest::sameTableEitherWay()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, spelledOut);
+    const Run run = gen(QStringList{"glyph"} + given);
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY(!run.out.isEmpty());
+    QCOMPARE(run.out.toHex(' '), gen(QStringList{"glyph"} + spelledOut).out.toHex(' '));
 }
 
 // An output past 64 KB is written whole, with a warning: a table in external flash is fine.
