@@ -65,7 +65,9 @@ int finish(const Parsed<Request> &parsed, const std::function<Result(const Reque
         return refused(result.refusal->message, result.refusal->exitStatus());
     for (const QString &warning : result.warnings)
         writeText(stderr, QStringLiteral("zandrel-gen: 警告：%1\n").arg(warning));
-    return writeOutput(parsed.output, result.bytes) ? Success : RefusedInput;
+    return writeOutput(parsed.output, QByteArray::fromRawData(result.bytes.data(), static_cast<qsizetype>(result.bytes.size())))
+               ? Success
+               : RefusedInput;
 }
 
 int runGlyph(const QStringList &arguments)

@@ -39,10 +39,10 @@ void makeDelayFunction(const DelayRequest &request, Result &result)
                     QStringLiteral("time"));
 
     const std::string eol = lineEndOf(request.crlf);
-    const std::string text = headerLine(commandLineOf(request), asmForm ? ";" : "//", eol) +
+    std::string text = headerLine(commandLineOf(request), asmForm ? ";" : "//", eol) +
                              (asmForm ? delayAsmText(*plan, name.toStdString(), eol)
                                       : delayCText(*plan, name.toStdString(), compiler, eol));
-    result.bytes = QByteArray::fromStdString(text);
+    result.bytes = std::move(text);
 }
 
 } // namespace

@@ -357,10 +357,10 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
     if (format != GlyphTableFormat::Preview)
         warnPastCodeMemory(result, dataBytes);
 
-    // Raw bytes of one table are handed over as they are, without a second copy.
+    // Raw bytes of one table are the output as they are.
     if (format == GlyphTableFormat::Bin && (tables[0].entries.empty() || tables[1].entries.empty())) {
-        std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
-        result.bytes = QByteArray(reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        const std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
+        result.bytes.assign(bytes.begin(), bytes.end());
         return;
     }
     std::string text;
@@ -376,7 +376,7 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
             text += lineEnd;
         appendGlyphTable(text, table.entries, table.bytes, table.options);
     }
-    result.bytes = QByteArray::fromStdString(text);
+    result.bytes = std::move(text);
 }
 
 } // namespace

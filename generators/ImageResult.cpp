@@ -66,7 +66,7 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     else if (options.format == ImageFormat::Asm51)
         text = headerLine(commandLineOf(request), ";", options.lineEnd);
     text += imageTableText(bitmap, options);
-    result.bytes = QByteArray::fromStdString(text);
+    result.bytes = std::move(text);
 }
 
 } // namespace

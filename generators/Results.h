@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 // One function a generator: a request in, its result out. The result is fully decided by the
@@ -26,7 +27,7 @@ struct TableSize
 
 struct Result
 {
-    QByteArray bytes;              // the output as written: text in its encoding, or raw bytes
+    std::string bytes;             // the output as written: text in its encoding, or raw bytes
     std::vector<TableSize> tables; // of glyph and picture tables
     QStringList warnings;          // for standard error or beside the preview; the output stands
     std::optional<Refusal> refusal; // when set, the rest is empty: nothing is to be written

@@ -46,7 +46,7 @@ void makeSegments(const SegmentRequest &request, Result &result)
         text = headerLine(commandLineOf(request), ";", lineEnd);
     text += segmentTableText(ascii, wiring, *pins, request.dp, format, name, lineEnd,
                              cDialectOf(request.compiler.value_or(kDefaultCompiler)));
-    result.bytes = QByteArray::fromStdString(text);
+    result.bytes = std::move(text);
 }
 
 } // namespace

@@ -107,7 +107,7 @@ void makeTimer(const TimerRequest &request, Result &result)
     else if (format != TimerFormat::List)
         header = headerLine(commandLineOf(request), "//", eol);
     if (format == TimerFormat::Init) {
-        result.bytes = QByteArray::fromStdString(header + init);
+        result.bytes = header + init;
         return;
     }
     const QString end = QString::fromStdString(eol);
@@ -119,7 +119,7 @@ void makeTimer(const TimerRequest &request, Result &result)
         text += QString::fromStdString(timerLoadAsmText(timer, reload, compiler, eol));
     else if (format == TimerFormat::C51)
         text += QString::fromStdString(timerLoadCText(timer, reload, eol));
-    result.bytes = QByteArray::fromStdString(header) + text.toUtf8();
+    result.bytes = header + text.toStdString();
 }
 
 } // namespace
