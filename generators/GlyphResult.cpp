@@ -360,7 +360,7 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
     // Raw bytes of one table are the output as they are.
     if (format == GlyphTableFormat::Bin && (tables[0].entries.empty() || tables[1].entries.empty())) {
         const std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
-        result.bytes.assign(bytes.begin(), bytes.end());
+        result.bytes.assign(reinterpret_cast<const char *>(bytes.data()), bytes.size());
         return;
     }
     std::string text;
