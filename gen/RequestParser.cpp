@@ -66,11 +66,14 @@ public:
             if (!unknown.isEmpty()) {
                 const QString &name = unknown.first();
                 refuseUsage(QStringLiteral("%1 命令没有选项“%2%3”")
-                                .arg(command.name, name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+                                .arg(command.name,
+                                     name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"),
+                                     name));
             }
             // Qt words the remaining failures in English; name the option in ours.
             static const QRegularExpression missing(QStringLiteral("^Missing value after '(.*)'"));
-            static const QRegularExpression unexpected(QStringLiteral("^Unexpected value after '(.*)'"));
+            static const QRegularExpression unexpected(
+                QStringLiteral("^Unexpected value after '(.*)'"));
             const QString error = parser_.errorText();
             if (const auto m = missing.match(error); m.hasMatch())
                 refuseUsage(QStringLiteral("选项“%1”缺少值").arg(m.captured(1)));
@@ -83,7 +86,8 @@ public:
     void refuseArgumentsNotTaken() const
     {
         if (!command_.takesArguments && !parser_.positionalArguments().isEmpty())
-            refuseUsage(QStringLiteral("%1 命令不带参数：“%2”").arg(command_.name, parser_.positionalArguments().first()));
+            refuseUsage(QStringLiteral("%1 命令不带参数：“%2”")
+                            .arg(command_.name, parser_.positionalArguments().first()));
     }
 
     bool helpAsked() const { return parser_.isSet(QStringLiteral("help")); }
@@ -99,8 +103,7 @@ public:
         return parser_.value(option);
     }
 
-    template <typename Enum>
-    std::optional<Enum> choice(const char *name) const
+    template <typename Enum> std::optional<Enum> choice(const char *name) const
     {
         const std::optional<QString> value = text(name);
         if (!value)
@@ -108,7 +111,8 @@ public:
         const OptionInfo &option = info(name);
         const std::optional<int> chosen = choiceValue(option, *value);
         if (!chosen)
-            refuseUsage(QStringLiteral("--%1 的值“%2”无效，应为 %3 之一").arg(option.name, *value, choiceList(option)),
+            refuseUsage(QStringLiteral("--%1 的值“%2”无效，应为 %3 之一")
+                            .arg(option.name, *value, choiceList(option)),
                         option.name);
         return static_cast<Enum>(*chosen);
     }
@@ -133,7 +137,8 @@ public:
     // "WxH" (also "W×H"), each side 1 to kMaxBitmapSide.
     std::optional<Extent> extent(const char *name) const
     {
-        static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,4})\\s*[xX×]\\s*(\\d{1,4})\\s*$"));
+        static const QRegularExpression form(
+            QStringLiteral("^\\s*(\\d{1,4})\\s*[xX×]\\s*(\\d{1,4})\\s*$"));
         const std::optional<QString> value = text(name);
         if (!value)
             return std::nullopt;
@@ -150,12 +155,15 @@ public:
 
     PackingRequest packing() const
     {
-        return {text("display"), choice<BitmapLayout>("layout"), choice<BitOrder>("bit-order"), choice<Padding>("pad"),
-                flag("invert")};
+        return {text("display"), choice<BitmapLayout>("layout"), choice<BitOrder>("bit-order"),
+                choice<Padding>("pad"), flag("invert")};
     }
 
 private:
-    const OptionInfo &info(const char *name) const { return *findOption(command_, QString::fromLatin1(name)); }
+    const OptionInfo &info(const char *name) const
+    {
+        return *findOption(command_, QString::fromLatin1(name));
+    }
 
     const CommandInfo &command_;
     QCommandLineParser parser_;
@@ -218,7 +226,8 @@ PictureRequest readImage(const OptionReader &options)
     request.crlf = options.flag("crlf");
     const QStringList files = options.arguments();
     if (files.size() != 1)
-        refuseUsage(files.isEmpty() ? QStringLiteral("缺少图片文件") : QStringLiteral("只能给出一个图片文件"));
+        refuseUsage(files.isEmpty() ? QStringLiteral("缺少图片文件")
+                                    : QStringLiteral("只能给出一个图片文件"));
     request.path = files.first();
     return request;
 }
@@ -265,7 +274,17 @@ DelayRequest readDelay(const OptionReader &options)
     return request;
 }
 
+FontListRequest readFonts(const OptionReader &options)
+{
+    return {options.flag("crlf")};
+}
+
 } // namespace
+
+Parsed<FontListRequest> parseFonts(const QStringList &arguments)
+{
+    return parse(fontsCommandInfo(), arguments, readFonts);
+}
 
 Parsed<GlyphRequest> parseGlyph(const QStringList &arguments)
 {
@@ -299,7 +318,8 @@ QString padded(const QString &text, int columns)
 
 QString helpText(const CommandInfo &command)
 {
-    QString text = QStringLiteral("用法：zandrel-gen %1 %2\n\n%3\n\n选项：\n").arg(command.name, command.synopsis, command.summary);
+    QString text = QStringLiteral("用法：zandrel-gen %1 %2\n\n%3\n\n选项：\n")
+                       .arg(command.name, command.synopsis, command.summary);
     const std::vector<const OptionInfo *> options = allOptions(command);
     int width = 0;
     for (const OptionInfo *option : options)
@@ -307,7 +327,8 @@ QString helpText(const CommandInfo &command)
     for (const OptionInfo *option : options) {
         // A description of several lines goes on under its first.
         QString description = option->description;
-        description.replace(QLatin1Char('\n'), QLatin1Char('\n') + QString(width + 4, QLatin1Char(' ')));
+        description.replace(QLatin1Char('\n'),
+                            QLatin1Char('\n') + QString(width + 4, QLatin1Char(' ')));
         text += QStringLiteral("  ") + padded(optionLabel(*option), width + 2) + description;
         if (!option->defaultText.isEmpty())
             text += QStringLiteral("（默认：%1）").arg(option->defaultText);

@@ -14,8 +14,7 @@
 // zandrel-gen's command line read into a request, by the generators' option table.
 namespace zandrel::gen {
 
-template <typename Request>
-struct Parsed
+template <typename Request> struct Parsed
 {
     Request request;
     QString output; // --output; empty or "-" for standard output
@@ -30,6 +29,7 @@ Parsed<generators::PictureRequest> parseImage(const QStringList &arguments);
 Parsed<generators::SegmentRequest> parseSegments(const QStringList &arguments);
 Parsed<generators::TimerRequest> parseTimer(const QStringList &arguments);
 Parsed<generators::DelayRequest> parseDelay(const QStringList &arguments);
+Parsed<generators::FontListRequest> parseFonts(const QStringList &arguments);
 
 QString helpText(const generators::CommandInfo &command);
 

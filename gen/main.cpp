@@ -65,7 +65,9 @@ int finish(const Parsed<Request> &parsed, const std::function<Result(const Reque
         return refused(result.refusal->message, result.refusal->exitStatus());
     for (const QString &warning : result.warnings)
         writeText(stderr, QStringLiteral("zandrel-gen: 警告：%1\n").arg(warning));
-    return writeOutput(parsed.output, QByteArray::fromRawData(result.bytes.data(), static_cast<qsizetype>(result.bytes.size())))
+    return writeOutput(parsed.output,
+                       QByteArray::fromRawData(result.bytes.data(),
+                                               static_cast<qsizetype>(result.bytes.size())))
                ? Success
                : RefusedInput;
 }
@@ -74,8 +76,9 @@ int runGlyph(const QStringList &arguments)
 {
     Parsed<GlyphRequest> parsed = parseGlyph(arguments);
     // The layer reads no standard input: the text from there is read here.
-    const bool fromStandardInput = parsed.request.input == QStringLiteral("-") ||
-                                   (!parsed.request.input && parsed.request.texts == QStringList{QStringLiteral("-")});
+    const bool fromStandardInput =
+        parsed.request.input == QStringLiteral("-") ||
+        (!parsed.request.input && parsed.request.texts == QStringList{QStringLiteral("-")});
     if (parsed.help.isEmpty() && !parsed.refusal && fromStandardInput && !parsed.request.library) {
         std::optional<QByteArray> bytes = readStandardInput();
         if (!bytes)
@@ -91,20 +94,25 @@ DecodePictureFunction loadPictureModule(QString *reason)
 {
     const QString here = QCoreApplication::applicationDirPath();
     const QString name = QStringLiteral(ZANDREL_PICTURE_MODULE);
-    for (const QString &dir : {here, QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))}) {
+    for (const QString &dir :
+         {here, QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))}) {
         QLibrary module(QDir(dir).filePath(name));
-        if (auto decode = reinterpret_cast<DecodePictureFunction>(module.resolve(kDecodePictureSymbol)))
+        if (auto decode =
+                reinterpret_cast<DecodePictureFunction>(module.resolve(kDecodePictureSymbol)))
             return decode;
     }
     *reason = QStringLiteral("找不到读取图片的模块 %1（应在 %2 旁边或 %3 中）")
-                  .arg(name, here, QDir::cleanPath(QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))));
+                  .arg(name, here,
+                       QDir::cleanPath(
+                           QDir(here).filePath(QStringLiteral(ZANDREL_PICTURE_MODULE_FROM_BIN))));
     return nullptr;
 }
 
 int runImage(const QStringList &arguments)
 {
-    return finish<PictureRequest>(parseImage(arguments),
-                                  [](const PictureRequest &request) { return makePictureTable(request, loadPictureModule); });
+    return finish<PictureRequest>(parseImage(arguments), [](const PictureRequest &request) {
+        return makePictureTable(request, loadPictureModule);
+    });
 }
 
 int runSegments(const QStringList &arguments)
@@ -122,6 +130,11 @@ int runDelay(const QStringList &arguments)
     return finish<DelayRequest>(parseDelay(arguments), makeDelay);
 }
 
+int runFonts(const QStringList &arguments)
+{
+    return finish<FontListRequest>(parseFonts(arguments), makeFontList);
+}
+
 struct Command
 {
     const CommandInfo &(*info)();
@@ -129,14 +142,15 @@ struct Command
 };
 
 const Command commands[] = {
-    {glyphCommandInfo, runGlyph},       {imageCommandInfo, runImage}, {segmentsCommandInfo, runSegments},
-    {timerCommandInfo, runTimer},       {delayCommandInfo, runDelay},
+    {glyphCommandInfo, runGlyph}, {imageCommandInfo, runImage}, {segmentsCommandInfo, runSegments},
+    {timerCommandInfo, runTimer}, {delayCommandInfo, runDelay}, {fontsCommandInfo, runFonts},
 };
 
 QString programHelp()
 {
-    QString text = QStringLiteral("用法：zandrel-gen 命令 [选项] [参数]\n\n"
-                                  "为8051程序的构建脚本生成整张代码表、定时器设置函数和延时函数。\n\n命令：\n");
+    QString text = QStringLiteral(
+        "用法：zandrel-gen 命令 [选项] [参数]\n\n"
+        "为8051程序的构建脚本生成整张代码表、定时器设置函数和延时函数。\n\n命令：\n");
     for (const Command &command : commands) {
         const CommandInfo &info = command.info();
         text += QStringLiteral("  %1%2\n").arg(padded(info.name, 10), info.brief);
@@ -149,7 +163,8 @@ QString programHelp()
 int run(const QStringList &arguments)
 {
     if (arguments.size() < 2)
-        return refused(QStringLiteral("缺少命令（glyph、image、segments、timer 或 delay）；“zandrel-gen --help”显示用法"),
+        return refused(QStringLiteral("缺少命令（glyph、image、segments、timer、delay 或 "
+                                      "fonts）；“zandrel-gen --help”显示用法"),
                        UsageFailure);
     const QString &first = arguments.at(1);
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
@@ -157,8 +172,10 @@ int run(const QStringList &arguments)
         return Success;
     }
     if (first == QLatin1String("-v") || first == QLatin1String("--version")) {
-        writeText(stdout, QStringLiteral("zandrel-gen %1\n")
-                              .arg(QLatin1String(zandrel::kVersion.data(), static_cast<qsizetype>(zandrel::kVersion.size()))));
+        writeText(stdout,
+                  QStringLiteral("zandrel-gen %1\n")
+                      .arg(QLatin1String(zandrel::kVersion.data(),
+                                         static_cast<qsizetype>(zandrel::kVersion.size()))));
         return Success;
     }
     if (first.startsWith(QLatin1Char('-')))
@@ -166,7 +183,10 @@ int run(const QStringList &arguments)
     for (const Command &command : commands)
         if (command.info().name == first)
             return command.run(arguments.mid(2));
-    return refused(QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer、delay").arg(first), UsageFailure);
+    return refused(
+        QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer、delay、fonts")
+            .arg(first),
+        UsageFailure);
 }
 
 } // namespace

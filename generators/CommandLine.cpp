@@ -32,10 +32,10 @@ public:
     void extent(const char *name, const std::optional<Extent> &value)
     {
         if (value)
-            values_.insert(QString::fromLatin1(name), QStringLiteral("%1x%2").arg(value->width).arg(value->height));
+            values_.insert(QString::fromLatin1(name),
+                           QStringLiteral("%1x%2").arg(value->width).arg(value->height));
     }
-    template <typename Enum>
-    void choice(const char *name, const std::optional<Enum> &value)
+    template <typename Enum> void choice(const char *name, const std::optional<Enum> &value)
     {
         if (value)
             values_.insert(QString::fromLatin1(name), QString::number(static_cast<int>(*value)));
@@ -67,8 +67,10 @@ public:
                 arguments << name;
                 continue;
             }
-            const QString value = option->choices.empty() ? *it : choiceSpelling(*option, it->toInt());
-            // A value that looks like an option is joined to its name, so that it is read as a value.
+            const QString value =
+                option->choices.empty() ? *it : choiceSpelling(*option, it->toInt());
+            // A value that looks like an option is joined to its name, so that it is read as a
+            // value.
             if (value.startsWith(QLatin1Char('-')) && value != QLatin1String("-"))
                 arguments << name + QLatin1Char('=') + value;
             else
@@ -144,7 +146,8 @@ QString quotedArgument(const QString &argument, Shell shell)
             ++backslashes;
             continue;
         }
-        quoted += QString(c == QLatin1Char('"') ? backslashes * 2 + 1 : backslashes, QLatin1Char('\\'));
+        quoted +=
+            QString(c == QLatin1Char('"') ? backslashes * 2 + 1 : backslashes, QLatin1Char('\\'));
         backslashes = 0;
         quoted += c;
     }
@@ -187,7 +190,8 @@ QStringList argumentsOf(const PictureRequest &request)
     given.choice("compiler", request.compiler);
     given.flag("crlf", request.crlf);
     // A picture without a file (pasted into a window) is named as standard input would be.
-    return given.arguments(imageCommandInfo(), {request.path.isEmpty() ? QStringLiteral("-") : request.path});
+    return given.arguments(imageCommandInfo(),
+                           {request.path.isEmpty() ? QStringLiteral("-") : request.path});
 }
 
 QStringList argumentsOf(const SegmentRequest &request)
@@ -232,8 +236,14 @@ QStringList argumentsOf(const DelayRequest &request)
     return given.arguments(delayCommandInfo(), {});
 }
 
-template <typename Request>
-QString commandLineOf(const Request &request, Shell shell)
+QStringList argumentsOf(const FontListRequest &request)
+{
+    Given given;
+    given.flag("crlf", request.crlf);
+    return given.arguments(fontsCommandInfo(), {});
+}
+
+template <typename Request> QString commandLineOf(const Request &request, Shell shell)
 {
     QString line = QStringLiteral("zandrel-gen");
     for (const QString &argument : argumentsOf(request))
@@ -246,5 +256,6 @@ template QString commandLineOf(const PictureRequest &, Shell);
 template QString commandLineOf(const SegmentRequest &, Shell);
 template QString commandLineOf(const TimerRequest &, Shell);
 template QString commandLineOf(const DelayRequest &, Shell);
+template QString commandLineOf(const FontListRequest &, Shell);
 
 } // namespace zandrel::generators

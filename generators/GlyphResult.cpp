@@ -29,7 +29,7 @@ constexpr qint64 kMaxFontFileBytes = static_cast<qint64>(FontFile::kMaxFileBytes
 struct Character
 {
     char32_t ucs4;
-    std::uint16_t gb2312;              // 0 for none
+    std::uint16_t gb2312;             // 0 for none
     const InputText *input = nullptr; // none for the library
     int line = 0;
     int column = 0;
@@ -60,8 +60,8 @@ QString characterName(const Character &character)
     Refusal refusal{Refusal::Kind::Refused, characterName(character) + what};
     refusal.character = character.ucs4;
     if (character.input) {
-        refusal.message = whereOf(*character.input, character.line, character.column) + QStringLiteral("：") +
-                          refusal.message;
+        refusal.message = whereOf(*character.input, character.line, character.column) +
+                          QStringLiteral("：") + refusal.message;
         refusal.line = character.line;
         refusal.column = character.column;
     }
@@ -75,7 +75,8 @@ class CharacterCollector
 public:
     // needGb2312: only characters with a GB2312 code are taken (the built-in fonts, or
     // --encoding gb2312); needFullCodes: a full-width character must have a two-byte code.
-    CharacterCollector(bool needGb2312, bool needFullCodes) : needGb2312_(needGb2312), needFullCodes_(needFullCodes)
+    CharacterCollector(bool needGb2312, bool needFullCodes)
+        : needGb2312_(needGb2312), needFullCodes_(needFullCodes)
     {
     }
 
@@ -87,9 +88,12 @@ public:
         int line = 1;
         int column = 0;
         for (qsizetype i = 0; i < text.size();) {
-            const qsizetype units =
-                text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
-            const char32_t ucs4 = units == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1)) : text.at(i).unicode();
+            const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() &&
+                                            text.at(i + 1).isLowSurrogate()
+                                        ? 2
+                                        : 1;
+            const char32_t ucs4 = units == 2 ? QChar::surrogateToUcs4(text.at(i), text.at(i + 1))
+                                             : text.at(i).unicode();
             i += units;
             ++column;
             if (ucs4 == '\n') {
@@ -100,8 +104,9 @@ public:
             if (ucs4 == ' ' || ucs4 == '\t' || ucs4 == '\r' || (ucs4 == 0xFEFF && i == 1))
                 continue;
             if (badUtf8 && ucs4 == 0xFFFD) {
-                Refusal refusal{Refusal::Kind::Refused,
-                                QStringLiteral("%1：不是有效的UTF-8").arg(whereOf(input, line, column))};
+                Refusal refusal{
+                    Refusal::Kind::Refused,
+                    QStringLiteral("%1：不是有效的UTF-8").arg(whereOf(input, line, column))};
                 refusal.line = line;
                 refusal.column = column;
                 throw refusal;
@@ -115,7 +120,8 @@ public:
             if (needGb2312_ && !code)
                 refuseCharacter(character, QStringLiteral("不是GB2312字符"));
             if (needFullCodes_ && !isHalfWidth(ucs4) && !code)
-                refuseCharacter(character, QStringLiteral("没有GB2312编码，struct 格式无法给出它的编码"));
+                refuseCharacter(character,
+                                QStringLiteral("没有GB2312编码，struct 格式无法给出它的编码"));
             characters_.push_back(character);
         }
     }
@@ -129,10 +135,12 @@ public:
             for (int lo = 0xA1; lo <= 0xFE; ++lo) {
                 const auto h = static_cast<std::uint8_t>(hi);
                 const auto l = static_cast<std::uint8_t>(lo);
-                const std::optional<char32_t> ucs4 =
-                    withCharacters || !everyCode ? unicodeOfGb2312(h, l) : std::optional<char32_t>(0);
+                const std::optional<char32_t> ucs4 = withCharacters || !everyCode
+                                                         ? unicodeOfGb2312(h, l)
+                                                         : std::optional<char32_t>(0);
                 if (ucs4 || everyCode)
-                    characters_.push_back({ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo)});
+                    characters_.push_back(
+                        {ucs4.value_or(0), static_cast<std::uint16_t>(hi * 256 + lo)});
             }
     }
 
@@ -151,7 +159,8 @@ std::string labelOf(const Character &character, bool gb2312Labels)
     if (character.ucs4 == 0)
         return twoDigitHex(character.gb2312 >> 8) + twoDigitHex(character.gb2312);
     if (gb2312Labels && character.gb2312 >= 0x100)
-        return {static_cast<char>(character.gb2312 >> 8), static_cast<char>(character.gb2312 & 0xFF)};
+        return {static_cast<char>(character.gb2312 >> 8),
+                static_cast<char>(character.gb2312 & 0xFF)};
     // UTF-8 by hand: a table has thousands of labels.
     const char32_t c = character.ucs4;
     if (c < 0x80)
@@ -185,10 +194,12 @@ struct Table
 // text with a folder or a font file's suffix is always a file. Nothing for a file.
 std::optional<InstalledFont> installedFontOf(const QString &font, bool faceGiven)
 {
-    static const QStringList fileSuffixes = {QStringLiteral(".ttf"), QStringLiteral(".ttc"), QStringLiteral(".otf"),
-                                             QStringLiteral(".otc"), QStringLiteral(".bdf"), QStringLiteral(".pcf"),
-                                             QStringLiteral(".gz"),  QStringLiteral(".pfb"), QStringLiteral(".woff")};
-    if (QFileInfo::exists(font) || font.contains(QLatin1Char('/')) || font.contains(QLatin1Char('\\')))
+    static const QStringList fileSuffixes = {
+        QStringLiteral(".ttf"), QStringLiteral(".ttc"), QStringLiteral(".otf"),
+        QStringLiteral(".otc"), QStringLiteral(".bdf"), QStringLiteral(".pcf"),
+        QStringLiteral(".gz"),  QStringLiteral(".pfb"), QStringLiteral(".woff")};
+    if (QFileInfo::exists(font) || font.contains(QLatin1Char('/')) ||
+        font.contains(QLatin1Char('\\')))
         return std::nullopt;
     for (const QString &suffix : fileSuffixes)
         if (font.endsWith(suffix, Qt::CaseInsensitive))
@@ -197,15 +208,17 @@ std::optional<InstalledFont> installedFontOf(const QString &font, bool faceGiven
     if (!name)
         return std::nullopt;
     if (faceGiven)
-        refuseUsage(QStringLiteral("--face 只用于字体文件：字体“%1”的序号由查找得出").arg(font), QStringLiteral("face"));
+        refuseUsage(QStringLiteral("--face 只用于字体文件：字体“%1”的序号由查找得出").arg(font),
+                    QStringLiteral("face"));
     FontLookup lookup = findInstalledFont(*name);
     if (!lookup.font) {
         QStringList near;
         for (const std::string &family : lookup.near)
             near << QStringLiteral("“%1”").arg(QString::fromStdString(family));
-        refuseInput(near.isEmpty() ? QStringLiteral("没有名为“%1”的字体文件或已安装字体").arg(font)
-                                   : QStringLiteral("没有名为“%1”的字体文件或已安装字体；相近的已安装字体：%2")
-                                         .arg(font, near.join(QStringLiteral("、"))),
+        refuseInput(near.isEmpty()
+                        ? QStringLiteral("没有名为“%1”的字体文件或已安装字体").arg(font)
+                        : QStringLiteral("没有名为“%1”的字体文件或已安装字体；相近的已安装字体：%2")
+                              .arg(font, near.join(QStringLiteral("、"))),
                     QStringLiteral("font"));
     }
     return std::move(lookup.font);
@@ -227,11 +240,13 @@ std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
     }
     QString path = *request.font;
     int face = request.face.value_or(kDefaultFace);
-    if (const std::optional<InstalledFont> installed = installedFontOf(path, request.face.has_value())) {
+    if (const std::optional<InstalledFont> installed =
+            installedFontOf(path, request.face.has_value())) {
         path = QString::fromStdString(installed->file);
         face = installed->face;
     }
-    std::vector<std::uint8_t> data = readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
+    std::vector<std::uint8_t> data =
+        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
     try {
         auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.
@@ -242,8 +257,9 @@ std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
         font->setSize(size);
         return font;
     } catch (const Error &error) {
-        refuseInput(QStringLiteral("字体文件“%1”：%2").arg(path, QString::fromStdString(error.what())),
-                    QStringLiteral("font"));
+        refuseInput(
+            QStringLiteral("字体文件“%1”：%2").arg(path, QString::fromStdString(error.what())),
+            QStringLiteral("font"));
     }
 }
 
@@ -259,11 +275,14 @@ QString halfWidthOverflow(const GlyphRequest &request, const Extent &half, int s
     if (request.asciiCell)
         derived = QStringLiteral("由 --ascii-cell 给出");
     else if (request.cell)
-        derived = QStringLiteral("为 --cell %1x%2 的宽度减半").arg(request.cell->width).arg(request.cell->height);
+        derived = QStringLiteral("为 --cell %1x%2 的宽度减半")
+                      .arg(request.cell->width)
+                      .arg(request.cell->height);
     else
         derived = QStringLiteral("为字号 %1 的 %1×%1 字格宽度减半").arg(size);
-    return QStringLiteral("是半角字符，字形超出了半角字格%1（%2）；可用 --ascii-cell 宽x高 给出半角字格，"
-                          "或用 --clip 裁去超出的部分")
+    return QStringLiteral(
+               "是半角字符，字形超出了半角字格%1（%2）；可用 --ascii-cell 宽x高 给出半角字格，"
+               "或用 --clip 裁去超出的部分")
         .arg(extentText(half), derived);
 }
 
@@ -283,14 +302,17 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
     int size = kDefaultGlyphSize;
     const std::unique_ptr<GlyphSource> font = openFont(request, size);
     const Extent full = request.cell.value_or(Extent{size, size});
-    const Extent half = request.asciiCell.value_or(Extent{std::max(1, full.width / 2), full.height});
+    const Extent half =
+        request.asciiCell.value_or(Extent{std::max(1, full.width / 2), full.height});
 
     const QString name = request.name ? identifierOf(*request.name, QStringLiteral("name"))
                                       : QStringLiteral("hz%1").arg(full.height);
-    const QString asciiName = request.asciiName ? identifierOf(*request.asciiName, QStringLiteral("ascii-name"))
-                                                : name + QStringLiteral("_ascii");
+    const QString asciiName = request.asciiName
+                                  ? identifierOf(*request.asciiName, QStringLiteral("ascii-name"))
+                                  : name + QStringLiteral("_ascii");
     if (asciiName == name)
-        refuseUsage(QStringLiteral("--ascii-name 与 --name 不能相同：两张表须有不同的名字"), QStringLiteral("ascii-name"));
+        refuseUsage(QStringLiteral("--ascii-name 与 --name 不能相同：两张表须有不同的名字"),
+                    QStringLiteral("ascii-name"));
 
     CharacterCollector collector(!fromFile || gb2312Labels, format == GlyphTableFormat::Struct);
     std::vector<InputText> texts; // the characters point into them for messages
@@ -299,7 +321,8 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
     } else {
         texts = inputTextsOf(request);
         if (texts.empty())
-            refuseUsage(QStringLiteral("缺少文本：在参数中给出，或用 --input 文件、“-”（标准输入）"));
+            refuseUsage(
+                QStringLiteral("缺少文本：在参数中给出，或用 --input 文件、“-”（标准输入）"));
         for (const InputText &text : texts)
             collector.add(text);
         if (collector.characters().empty())
@@ -323,7 +346,8 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
         // Each table has its own baseline: a half-width cell may be shorter than the full one.
         tables[t].baseline = baselineOf(font->line(), extent.height);
     }
-    tables[0].bytes.reserve(collector.characters().size() * packedSize(full.width, full.height, packing.layout));
+    tables[0].bytes.reserve(collector.characters().size() *
+                            packedSize(full.width, full.height, packing.layout));
     const bool withLabels = format != GlyphTableFormat::Bin;
     for (const Character &character : collector.characters()) {
         const bool halfWidth = isHalfWidth(character.ucs4);
@@ -335,30 +359,36 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
             refuseCharacter(character, QStringLiteral("：") + QString::fromStdString(error.what()));
         }
         if (!image)
-            refuseCharacter(character, fromFile ? QStringLiteral("不在字体中") : QStringLiteral("不在内置字库中"));
+            refuseCharacter(character, fromFile ? QStringLiteral("不在字体中")
+                                                : QStringLiteral("不在内置字库中"));
         if (!placeGlyph(*image, table.baseline, request.clip, table.cell)) {
             if (halfWidth)
                 refuseCharacter(character, halfWidthOverflow(request, half, size));
-            refuseCharacter(character,
-                            QStringLiteral("的字形超出了%1×%2的字格；可用 --clip 裁去超出的部分，或用 --cell 加大字格")
-                                .arg(table.options.width)
-                                .arg(table.options.height));
+            refuseCharacter(
+                character,
+                QStringLiteral(
+                    "的字形超出了%1×%2的字格；可用 --clip 裁去超出的部分，或用 --cell 加大字格")
+                    .arg(table.options.width)
+                    .arg(table.options.height));
         }
         packBitmap(table.cell, packing, table.bytes);
-        table.entries.push_back({character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
+        table.entries.push_back(
+            {character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
     }
 
     qsizetype dataBytes = 0;
     for (const Table &table : tables)
         if (!table.entries.empty()) {
-            result.tables.push_back({QString::fromStdString(table.options.name), static_cast<qsizetype>(table.bytes.size())});
+            result.tables.push_back({QString::fromStdString(table.options.name),
+                                     static_cast<qsizetype>(table.bytes.size())});
             dataBytes += static_cast<qsizetype>(table.bytes.size());
         }
     if (format != GlyphTableFormat::Preview)
         warnPastCodeMemory(result, dataBytes);
 
     // Raw bytes of one table are the output as they are.
-    if (format == GlyphTableFormat::Bin && (tables[0].entries.empty() || tables[1].entries.empty())) {
+    if (format == GlyphTableFormat::Bin &&
+        (tables[0].entries.empty() || tables[1].entries.empty())) {
         const std::vector<std::uint8_t> &bytes = tables[tables[0].entries.empty() ? 1 : 0].bytes;
         result.bytes.assign(reinterpret_cast<const char *>(bytes.data()), bytes.size());
         return;
@@ -372,7 +402,8 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
     for (const Table &table : tables) {
         if (table.entries.empty())
             continue;
-        if (text.size() > headerSize && format != GlyphTableFormat::Bin && format != GlyphTableFormat::Preview)
+        if (text.size() > headerSize && format != GlyphTableFormat::Bin &&
+            format != GlyphTableFormat::Preview)
             text += lineEnd;
         appendGlyphTable(text, table.entries, table.bytes, table.options);
     }

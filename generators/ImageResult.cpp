@@ -13,11 +13,13 @@ namespace {
 
 constexpr qint64 kMaxPictureFileBytes = 64 << 20;
 
-void makePicture(const PictureRequest &request, const PictureDecoderLoader &loadDecoder, Result &result)
+void makePicture(const PictureRequest &request, const PictureDecoderLoader &loadDecoder,
+                 Result &result)
 {
     ImageTableOptions options;
     options.format = request.format.value_or(kDefaultImageFormat);
-    options.name = identifierOf(request.name.value_or(QString::fromLatin1(kDefaultImageName)), QStringLiteral("name"))
+    options.name = identifierOf(request.name.value_or(QString::fromLatin1(kDefaultImageName)),
+                                QStringLiteral("name"))
                        .toStdString();
     const DisplayPreset *display = nullptr;
     options.packing = packingOf(request.packing, &display);
@@ -30,7 +32,8 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     } else if (display) {
         size = {display->width, display->height, request.stretch};
     } else if (request.stretch) {
-        refuseUsage(QStringLiteral("--stretch 须与 --size 或 --display 一起使用"), QStringLiteral("stretch"));
+        refuseUsage(QStringLiteral("--stretch 须与 --size 或 --display 一起使用"),
+                    QStringLiteral("stretch"));
     }
     checkRange(request.threshold, imageCommandInfo(), QStringLiteral("threshold"));
     const int threshold = request.threshold.value_or(kDefaultThreshold);
@@ -50,8 +53,9 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     std::string message;
     if (!decode(data.data(), data.size(), &size, &picture, &message)) {
         const QString what = QString::fromStdString(message);
-        refuseInput(request.path.isEmpty() ? QStringLiteral("图片：%1").arg(what)
-                                           : QStringLiteral("图片文件“%1”：%2").arg(request.path, what));
+        refuseInput(request.path.isEmpty()
+                        ? QStringLiteral("图片：%1").arg(what)
+                        : QStringLiteral("图片文件“%1”：%2").arg(request.path, what));
     }
 
     const Bitmap bitmap = ditherToBitmap(picture, threshold, dither);

@@ -24,12 +24,12 @@ struct Choice
 
 struct OptionInfo
 {
-    QString name;         // long name, without "--"
-    QString shortName;    // one letter, or empty
-    QString valueName;    // empty for a flag
+    QString name;      // long name, without "--"
+    QString shortName; // one letter, or empty
+    QString valueName; // empty for a flag
     QString description;
-    QString defaultText = {};            // as the help shows it; empty for none
-    std::vector<Choice> choices = {};    // for an option with fixed values
+    QString defaultText = {};         // as the help shows it; empty for none
+    std::vector<Choice> choices = {}; // for an option with fixed values
     bool aliased = false; // values have several names: a refusal lists them grouped ("row/逐行式")
     int minimum = 0;      // of a whole number: where maximum > minimum
     int maximum = 0;
@@ -50,6 +50,7 @@ const CommandInfo &imageCommandInfo();
 const CommandInfo &segmentsCommandInfo();
 const CommandInfo &timerCommandInfo();
 const CommandInfo &delayCommandInfo();
+const CommandInfo &fontsCommandInfo();
 
 // --crlf, which every command has, and --output and --help, which are the program's.
 const std::vector<OptionInfo> &commonOptions();

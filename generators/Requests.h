@@ -43,22 +43,22 @@ struct PackingRequest
 
 struct GlyphRequest
 {
-    QStringList texts;                          // the arguments; {"-"}: standard input
-    std::optional<QString> input;               // --input FILE, "-" for standard input
-    std::optional<TextEncoding> inputEncoding;  // of --input
-    bool library = false;                       // GB2312's zones 1 to 87 instead of a text
+    QStringList texts;                         // the arguments; {"-"}: standard input
+    std::optional<QString> input;              // --input FILE, "-" for standard input
+    std::optional<TextEncoding> inputEncoding; // of --input
+    bool library = false;                      // GB2312's zones 1 to 87 instead of a text
     std::optional<int> size;
-    std::optional<QString> font;                // a font file, or an installed family ("Family:style=Bold")
+    std::optional<QString> font; // a font file, or an installed family ("Family:style=Bold")
     std::optional<int> face;
-    std::optional<Extent> cell;                 // of a full-width character
-    std::optional<Extent> asciiCell;            // of a half-width one
+    std::optional<Extent> cell;      // of a full-width character
+    std::optional<Extent> asciiCell; // of a half-width one
     bool clip = false;
     std::optional<GlyphTableFormat> format;
     std::optional<QString> name;
     std::optional<QString> asciiName;
     PackingRequest packing;
     std::optional<CCompiler> compiler;
-    std::optional<TextEncoding> encoding;       // of the labels
+    std::optional<TextEncoding> encoding; // of the labels
     bool crlf = false;
 
     // Standard input's bytes, when the text comes from there: the program reads them, as the
@@ -70,8 +70,8 @@ struct GlyphRequest
 
 struct PictureRequest
 {
-    QString path;      // the picture file
-    QByteArray bytes;  // or, when path is empty, the picture itself (a pasted one)
+    QString path;     // the picture file
+    QByteArray bytes; // or, when path is empty, the picture itself (a pasted one)
     std::optional<Extent> size;
     bool stretch = false;
     std::optional<int> threshold;
@@ -89,7 +89,7 @@ struct SegmentRequest
 {
     std::optional<QString> chars;
     std::optional<SegmentWiring> common;
-    std::optional<QString> pins;  // "DP,G,F,E,D,C,B,A" from bit 7 to bit 0
+    std::optional<QString> pins; // "DP,G,F,E,D,C,B,A" from bit 7 to bit 0
     bool dp = false;
     std::optional<SegmentTableFormat> format;
     std::optional<QString> name;
@@ -104,8 +104,8 @@ enum class TimerFormat { List, Asm, C51, Init };
 // Numbers with units stay as written ("11.0592", "50ms"): messages quote them so.
 struct TimerRequest
 {
-    std::optional<QString> crystal;  // MHz
-    std::optional<int> clocks;       // 12, 6 or 1
+    std::optional<QString> crystal; // MHz
+    std::optional<int> clocks;      // 12, 6 or 1
     std::optional<QString> interval;
     std::optional<TimerMode> mode;
     std::optional<QString> baud;
@@ -130,6 +130,14 @@ struct DelayRequest
     bool crlf = false;
 
     bool operator==(const DelayRequest &) const = default;
+};
+
+// The installed fonts, one line each.
+struct FontListRequest
+{
+    bool crlf = false;
+
+    bool operator==(const FontListRequest &) const = default;
 };
 
 } // namespace zandrel::generators

@@ -21,15 +21,15 @@ namespace zandrel::generators {
 
 struct TableSize
 {
-    QString name;       // the array's name; empty for an output without one
+    QString name;        // the array's name; empty for an output without one
     qsizetype bytes = 0; // its data bytes
 };
 
 struct Result
 {
-    std::string bytes;             // the output as written: text in its encoding, or raw bytes
-    std::vector<TableSize> tables; // of glyph and picture tables
-    QStringList warnings;          // for standard error or beside the preview; the output stands
+    std::string bytes;              // the output as written: text in its encoding, or raw bytes
+    std::vector<TableSize> tables;  // of glyph and picture tables
+    QStringList warnings;           // for standard error or beside the preview; the output stands
     std::optional<Refusal> refusal; // when set, the rest is empty: nothing is to be written
 };
 
@@ -40,6 +40,7 @@ Result makeGlyphTable(const GlyphRequest &request);
 Result makeSegmentTable(const SegmentRequest &request);
 Result makeTimerSetting(const TimerRequest &request);
 Result makeDelay(const DelayRequest &request);
+Result makeFontList(const FontListRequest &request);
 
 // The picture decoder comes from the front end: zandrel-gen loads a module carrying Qt Gui only
 // when a picture is asked for, a window may link the reader. Called once the picture's bytes are

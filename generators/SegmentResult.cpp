@@ -14,12 +14,16 @@ void makeSegments(const SegmentRequest &request, Result &result)
 {
     const SegmentTableFormat format = request.format.value_or(kDefaultSegmentFormat);
     const std::string name =
-        identifierOf(request.name.value_or(QString::fromLatin1(kDefaultSegmentName)), QStringLiteral("name")).toStdString();
+        identifierOf(request.name.value_or(QString::fromLatin1(kDefaultSegmentName)),
+                     QStringLiteral("name"))
+            .toStdString();
     const SegmentWiring wiring = request.common.value_or(kDefaultWiring);
     const QString pinList = request.pins.value_or(QString::fromLatin1(kDefaultPins));
     const std::optional<PinOrder> pins = parsePinOrder(pinList.toStdString());
     if (!pins)
-        refuseUsage(QStringLiteral("--pins 的值“%1”无效：应为 A B C D E F G DP 八个名字的一种排列，以逗号分隔").arg(pinList),
+        refuseUsage(QStringLiteral(
+                        "--pins 的值“%1”无效：应为 A B C D E F G DP 八个名字的一种排列，以逗号分隔")
+                        .arg(pinList),
                     QStringLiteral("pins"));
 
     const QString chars = request.chars.value_or(QString::fromLatin1(kDefaultSegmentChars));
@@ -31,8 +35,13 @@ void makeSegments(const SegmentRequest &request, Result &result)
         const char32_t c = characters.at(i);
         if (c >= 0x80 || !segmentsOfChar(static_cast<char>(c))) {
             Refusal refusal{Refusal::Kind::Refused,
-                            QStringLiteral("--chars 第%1个字符%2不能显示在七段数码管上").arg(i + 1).arg(describeCharacter(c)),
-                            QStringLiteral("chars"), c, 1, static_cast<int>(i + 1)};
+                            QStringLiteral("--chars 第%1个字符%2不能显示在七段数码管上")
+                                .arg(i + 1)
+                                .arg(describeCharacter(c)),
+                            QStringLiteral("chars"),
+                            c,
+                            1,
+                            static_cast<int>(i + 1)};
             throw refusal;
         }
         ascii += static_cast<char>(c);

@@ -34,7 +34,8 @@ Result madeOrRefused(const std::function<void(Result &)> &make)
     } catch (const Refusal &refusal) {
         return Result{{}, {}, {}, refusal};
     } catch (const Error &error) {
-        return Result{{}, {}, {}, Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())}};
+        return Result{
+            {}, {}, {}, Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())}};
     } catch (const std::bad_alloc &) {
         return Result{{}, {}, {}, Refusal{Refusal::Kind::Refused, QStringLiteral("内存不足")}};
     }
@@ -62,11 +63,13 @@ QByteArray utf8OfGb2312(const QByteArray &bytes, const QString &source)
             std::string code = "0x" + twoDigitHex(hi);
             if (i + 1 < bytes.size())
                 code += " 0x" + twoDigitHex(lo);
-            Refusal refusal{Refusal::Kind::Refused,
-                            QStringLiteral("%1第%2行：字节 %3 不是GB2312字符；UTF-8文件请用 --input-encoding utf-8")
-                                .arg(source)
-                                .arg(line)
-                                .arg(QString::fromStdString(code))};
+            Refusal refusal{
+                Refusal::Kind::Refused,
+                QStringLiteral(
+                    "%1第%2行：字节 %3 不是GB2312字符；UTF-8文件请用 --input-encoding utf-8")
+                    .arg(source)
+                    .arg(line)
+                    .arg(QString::fromStdString(code))};
             refusal.line = line;
             throw refusal;
         }
@@ -85,7 +88,9 @@ QByteArray decodeInput(QByteArray bytes, bool gb2312, const QString &source)
         refuseInput(QStringLiteral("%1是UTF-16文本；请另存为UTF-8或ANSI（GB2312）").arg(source));
     if (gb2312) {
         if (bytes.startsWith(utf8Mark))
-            refuseInput(QStringLiteral("%1以UTF-8的BOM开头，是UTF-8文本；请用 --input-encoding utf-8").arg(source));
+            refuseInput(
+                QStringLiteral("%1以UTF-8的BOM开头，是UTF-8文本；请用 --input-encoding utf-8")
+                    .arg(source));
         return utf8OfGb2312(bytes, source);
     }
     if (bytes.startsWith(utf8Mark))
@@ -96,11 +101,11 @@ QByteArray decodeInput(QByteArray bytes, bool gb2312, const QString &source)
         QStringDecoder decoder(QStringDecoder::Utf8);
         const QString decoded = decoder.decode(text); // decode() is lazy: only a QString decodes
         if (decoder.hasError()) {
-            Refusal refusal{
-                Refusal::Kind::Refused,
-                QStringLiteral("%1第%2行不是有效的UTF-8；GB2312（GBK，“ANSI”）文件请用 --input-encoding gb2312")
-                    .arg(source)
-                    .arg(line)};
+            Refusal refusal{Refusal::Kind::Refused,
+                            QStringLiteral("%1第%2行不是有效的UTF-8；GB2312（GBK，“ANSI”）文件请用 "
+                                           "--input-encoding gb2312")
+                                .arg(source)
+                                .arg(line)};
             refusal.line = line;
             throw refusal;
         }
@@ -122,14 +127,16 @@ std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what
     std::vector<std::uint8_t> data(static_cast<std::size_t>(file.size()) + 1);
     qint64 size = 0;
     for (qint64 got = 0; size < static_cast<qint64>(data.size()); size += got) {
-        got = file.read(reinterpret_cast<char *>(data.data()) + size, static_cast<qint64>(data.size()) - size);
+        got = file.read(reinterpret_cast<char *>(data.data()) + size,
+                        static_cast<qint64>(data.size()) - size);
         if (got < 0)
             refuseInput(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()));
         if (got == 0)
             break;
     }
     if (size > limit || size == static_cast<qint64>(data.size()))
-        refuseInput(QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20));
+        refuseInput(
+            QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20));
     data.resize(static_cast<std::size_t>(size));
     return data;
 }
@@ -147,18 +154,21 @@ std::vector<InputText> inputTextsOf(const GlyphRequest &request)
         }
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            refuseInput(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()), QStringLiteral("input"));
+            refuseInput(QStringLiteral("无法打开文件“%1”：%2").arg(path, file.errorString()),
+                        QStringLiteral("input"));
         const QString source = QStringLiteral("文件“%1”").arg(path);
         QByteArray data = file.readAll();
         if (file.error() != QFile::NoError)
-            refuseInput(QStringLiteral("无法读取%1：%2").arg(source, file.errorString()), QStringLiteral("input"));
+            refuseInput(QStringLiteral("无法读取%1：%2").arg(source, file.errorString()),
+                        QStringLiteral("input"));
         return {{path, decodeInput(data, gb2312, source)}};
     }
     if (request.texts == QStringList{QStringLiteral("-")})
         return {{QStringLiteral("标准输入"), request.standardInput}};
     std::vector<InputText> texts;
     for (qsizetype i = 0; i < request.texts.size(); ++i) {
-        const QString source = request.texts.size() > 1 ? QStringLiteral("第%1个参数").arg(i + 1) : QString();
+        const QString source =
+            request.texts.size() > 1 ? QStringLiteral("第%1个参数").arg(i + 1) : QString();
         texts.push_back({source, request.texts.at(i).toUtf8()});
     }
     return texts;
@@ -168,8 +178,10 @@ QString identifierOf(const QString &value, const QString &option)
 {
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
     if (!identifier.match(value).hasMatch())
-        refuseUsage(QStringLiteral("--%1 的值“%2”不是C标识符（字母或下划线开头，只含字母、数字、下划线）").arg(option, value),
-                    option);
+        refuseUsage(
+            QStringLiteral("--%1 的值“%2”不是C标识符（字母或下划线开头，只含字母、数字、下划线）")
+                .arg(option, value),
+            option);
     return value;
 }
 
@@ -206,8 +218,10 @@ Packing packingOf(const PackingRequest &request, const DisplayPreset **presetOut
         if (!preset) {
             QStringList names;
             for (const DisplayPreset &known : displayPresets())
-                names << QString::fromUtf8(known.name.data(), static_cast<qsizetype>(known.name.size()));
-            refuseUsage(QStringLiteral("--display 的值“%1”无效，应为 %2 之一").arg(*request.display, names.join(QStringLiteral("、"))),
+                names << QString::fromUtf8(known.name.data(),
+                                           static_cast<qsizetype>(known.name.size()));
+            refuseUsage(QStringLiteral("--display 的值“%1”无效，应为 %2 之一")
+                            .arg(*request.display, names.join(QStringLiteral("、"))),
                         QStringLiteral("display"));
         }
     }
@@ -223,20 +237,28 @@ Packing packingOf(const PackingRequest &request, const DisplayPreset **presetOut
 
 QString describeCharacter(char32_t ucs4)
 {
-    const QString code = QStringLiteral("U+%1").arg(static_cast<uint>(ucs4), 4, 16, QLatin1Char('0')).toUpper();
+    const QString code =
+        QStringLiteral("U+%1").arg(static_cast<uint>(ucs4), 4, 16, QLatin1Char('0')).toUpper();
     if (ucs4 < 0x20 || (ucs4 >= 0x7F && ucs4 < 0xA0))
         return code;
     return QStringLiteral("“%1”（%2）").arg(QString::fromUcs4(&ucs4, 1), code);
 }
 
-std::string headerLine(const QString &command, std::string_view marker, const std::string &lineEnd, bool gb2312)
+std::string headerLine(const QString &command, std::string_view marker, const std::string &lineEnd,
+                       bool gb2312)
 {
+    // A line break inside a value (a file name, --chars) would end the comment: it is shown as
+    // "?", like a character the output's encoding lacks.
+    QString oneLine = command;
+    for (QChar &c : oneLine)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = QLatin1Char('?');
     std::string line(marker);
     line += ' ';
     if (!gb2312) {
-        line += command.toStdString();
+        line += oneLine.toStdString();
     } else {
-        for (const char32_t c : command.toUcs4()) {
+        for (const char32_t c : oneLine.toUcs4()) {
             const std::optional<std::string> bytes = encodeGb2312(std::u32string_view(&c, 1));
             line += bytes ? *bytes : std::string("?");
         }
@@ -251,7 +273,8 @@ void warnPastCodeMemory(Result &result, qsizetype dataBytes)
     const QLocale c = QLocale::c();
     result.warnings << QStringLiteral("数据共%1字节，超过8051代码存储器的%2字节（64 KB）；"
                                       "放在外部存储器中时可不理会")
-                           .arg(c.toString(static_cast<qlonglong>(dataBytes)), c.toString(static_cast<qlonglong>(kCodeMemoryBytes)));
+                           .arg(c.toString(static_cast<qlonglong>(dataBytes)),
+                                c.toString(static_cast<qlonglong>(kCodeMemoryBytes)));
 }
 
 } // namespace zandrel::generators

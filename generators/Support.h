@@ -57,7 +57,7 @@ inline std::string lineEndOf(bool crlf)
 
 // The first line of an output in a compiler's language: the comment marker, a space and the
 // command that makes it, in the output's encoding (GB2312 where labels are; a character it
-// lacks becomes "?") and line end.
+// lacks, or a control character, becomes "?") and line end.
 std::string headerLine(const QString &command, std::string_view marker, const std::string &lineEnd,
                        bool gb2312 = false);
 

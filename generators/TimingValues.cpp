@@ -26,7 +26,8 @@ double crystalOf(const std::optional<QString> &crystal)
         refuseUsage(QStringLiteral("缺少 --crystal"), option);
     const double megahertz = positiveNumber(*crystal, option, *crystal);
     if (megahertz > 100)
-        refuseUsage(QStringLiteral("--crystal 的值“%1”无效：应大于0且不超过100").arg(*crystal), option);
+        refuseUsage(QStringLiteral("--crystal 的值“%1”无效：应大于0且不超过100").arg(*crystal),
+                    option);
     return megahertz;
 }
 
@@ -35,10 +36,13 @@ TimeValue timeOf(const QString &value, const QString &option)
     static const QRegularExpression form(QStringLiteral("^\\s*([0-9.eE+-]+)\\s*(us|ms|s)\\s*$"));
     const QRegularExpressionMatch m = form.match(value);
     if (!m.hasMatch())
-        refuseUsage(QStringLiteral("--%1 的值“%2”无效：应为带单位 us、ms 或 s 的时间，例如 50ms").arg(option, value),
+        refuseUsage(QStringLiteral("--%1 的值“%2”无效：应为带单位 us、ms 或 s 的时间，例如 50ms")
+                        .arg(option, value),
                     option);
     const QString unit = m.captured(2);
-    const double scale = unit == QLatin1String("us") ? 1e6 : unit == QLatin1String("ms") ? 1e3 : 1.0;
+    const double scale = unit == QLatin1String("us")   ? 1e6
+                         : unit == QLatin1String("ms") ? 1e3
+                                                       : 1.0;
     const double number = positiveNumber(m.captured(1), option, value);
     return {number / scale, number, unit, scale};
 }
