@@ -84,6 +84,10 @@ private slots:
     void builtInSizesHaveHalfWidthAscii_data();
     void builtInSizesHaveHalfWidthAscii();
     void mixedTextGivesTwoTables();
+    void sameTableEitherWay_data();
+    void sameTableEitherWay();
+    void warnsOnlyPastCodeMemory_data();
+    void warnsOnlyPastCodeMemory();
     void bdfFontMadeHere();
     void pictureMadeHere();
     void sdccCompilesTheC_data();
@@ -153,6 +157,24 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                                 << QStringLiteral("字符“€”（U+20AC）没有GB2312编码");
     QTest::newRow("--encoding gb2312 with a font") << QStringList{"glyph", "--font", unifont, "--encoding", "gb2312", "€"} << none << 2
                                                    << QStringLiteral("字符“€”（U+20AC）不是GB2312字符");
+    QTest::newRow("half-width cell halved from --cell") << QStringList{"glyph", "--font", unifont, "--cell", "8x16", " \nA"} << none << 2
+                                                        << QStringLiteral("第2行第1列：字符“A”（U+0041）是半角字符，字形超出了半角字格4×16"
+                                                                          "（为 --cell 8x16 的宽度减半）；可用 --ascii-cell");
+    QTest::newRow("half-width cell given") << QStringList{"glyph", "--ascii-cell", "8x8", "A"} << none << 2
+                                           << QStringLiteral("半角字格8×8（由 --ascii-cell 给出）");
+    QTest::newRow("bad half-width cell") << QStringList{"glyph", "--ascii-cell", "0x8", "A"} << none << 1
+                                         << QStringLiteral("--ascii-cell 的值“0x8”无效");
+    QTest::newRow("unknown display") << QStringList{"glyph", "--display", "ssd1309", "A"} << none << 1
+                                     << QStringLiteral("--display 的值“ssd1309”无效，应为 ssd1306、sh1106");
+    QTest::newRow("family not installed") << QStringList{"glyph", "--font", "Zandrel Missing Sans", "A"} << none << 2
+                                          << QStringLiteral("没有名为“Zandrel Missing Sans”的字体文件或已安装字体");
+    QTest::newRow("face with a family") << QStringList{"glyph", "--font", "WenQuanYi Micro Hei", "--face", "1", "A"} << none
+                                        << 1 << QStringLiteral("--face 只用于字体文件");
+#ifndef ZANDREL_NO_BUILD_MACHINE_TOOLS
+    QTest::newRow("installed fonts") << QStringList{"fonts"} << none << 0
+                                     << QStringLiteral("WenQuanYi Micro Hei\tRegular\t/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
+                                                       "\t0\t-\t6763\n");
+#endif
     QTest::newRow("not a picture") << QStringList{"image", notAFile} << none << 2 << QStringLiteral("不是能读取的图片");
     QTest::newRow("no picture file") << QStringList{"image", "/nonexistent.png"} << none << 2 << QStringLiteral("无法打开图片文件");
     QTest::newRow("picture too large") << QStringList{"image", notAFile, "--size", "257x64"} << none << 1 << QStringLiteral("每边1至256像素");
@@ -252,7 +274,10 @@ void ZandrelGenTest::inputFileInEitherEncoding()
     QVERIFY2(run.status == 0, qPrintable(run.err));
     QFile written(output);
     QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), gen({"glyph", "测试"}).out);
+    // The header names the file the text came from; the table is that of the text given whole.
+    const QByteArray header = "// zandrel-gen glyph --input " + input.toUtf8() + ' ' + options.join(' ').toUtf8();
+    QCOMPARE(written.readLine(), header.trimmed() + '\n');
+    QCOMPARE(written.readAll(), gen({"glyph", "测试"}).out.split('\n').mid(1).join('\n'));
 }
 
 void ZandrelGenTest::glyphLinesAreTheWindowsCodeText_data()
@@ -261,11 +286,16 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("invert");
     QTest::addColumn<bool>("gb2312Labels");
-    QTest::newRow("c51") << QStringList{} << 0 << false << false;
-    QTest::newRow("c51 inverted") << QStringList{"--invert"} << 0 << true << false;
-    QTest::newRow("asm") << QStringList{"--format", "asm"} << 1 << false << false;
+    QTest::addColumn<QString>("header"); // the command, its text one argument a line
+    const QString text = QStringLiteral(" '设置 时间' '返回，设置Ａ㈠　测'");
+    QTest::newRow("c51") << QStringList{} << 0 << false << false << QStringLiteral("// zandrel-gen glyph") + text;
+    QTest::newRow("c51 inverted") << QStringList{"--invert"} << 0 << true << false
+                                  << QStringLiteral("// zandrel-gen glyph --invert") + text;
+    QTest::newRow("asm") << QStringList{"--format", "asm"} << 1 << false << false
+                         << QStringLiteral("; zandrel-gen glyph --format asm") + text;
     QTest::newRow("asm inverted, GB2312 labels, CR LF")
-        << QStringList{"--format", "asm", "--invert", "--encoding", "gb2312", "--crlf"} << 1 << true << true;
+        << QStringList{"--format", "asm", "--invert", "--encoding", "gb2312", "--crlf"} << 1 << true << true
+        << QStringLiteral("; zandrel-gen glyph --format asm --invert --encoding gb2312 --crlf") + text;
 }
 
 void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
@@ -274,6 +304,7 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
     QFETCH(int, mode);
     QFETCH(bool, invert);
     QFETCH(bool, gb2312Labels);
+    QFETCH(QString, header);
     // Repeats, blanks and line breaks drop out; symbols, full-width letters and the
     // full-width space are characters like any other.
     const QString text = QStringLiteral("设置 时间\n返回，设置Ａ㈠　测");
@@ -288,7 +319,8 @@ void ZandrelGenTest::glyphLinesAreTheWindowsCodeText()
             line.chop(1);
     }
     const auto codeMode = static_cast<zandrel::GlyphCodeMode>(mode);
-    QList<QByteArray> expected = {mode == 0 ? "unsigned char code hz16[][32] = {" : "hz16:"};
+    QList<QByteArray> expected = {gb2312Labels ? gb2312Of(header) : header.toUtf8(),
+                                  mode == 0 ? "unsigned char code hz16[][32] = {" : "hz16:"};
     for (const QString &character : characters) {
         const QByteArray label = gb2312Labels ? gb2312Of(character) : character.toUtf8();
         std::string line = zandrel::HzCodeText(glyphOf(character), invert, codeMode, label.toStdString());
@@ -449,17 +481,21 @@ void ZandrelGenTest::timerReloads_data()
         << QByteArray("TH0=0x3C\nTL0=0xB0\nactual=50.000ms\nerror=+0.00%\n") << QString();
     QTest::newRow("11.0592 MHz, 9600 baud")
         << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0FDH\nMOV TL1,#0FDH\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --baud 9600 --format asm\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0FDH\nMOV TL1,#0FDH\n") << QString();
     QTest::newRow("12 MHz, 9600 baud, warned")
         << QStringList{"--crystal", "12", "--baud", "9600", "--format", "c51"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
+        << QByteArray("// zandrel-gen timer --crystal 12 --baud 9600 --format c51\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=10416.7\nerror=+8.51%\nTH1 = 0xFD;\nTL1 = 0xFD;\n")
         << QStringLiteral("警告");
     QTest::newRow("11.0592 MHz, 9600 baud, sdas8051")
         << QStringList{"--crystal", "11.0592", "--baud", "9600", "--format", "asm", "--compiler", "sdcc"}
-        << QByteArray("TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --baud 9600 --format asm --compiler sdcc\n"
+                      "TH1=0xFD\nTL1=0xFD\nactual=9600.0\nerror=+0.00%\nMOV TH1,#0xFD\nMOV TL1,#0xFD\n") << QString();
     QTest::newRow("mode 0, X2")
         << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
-        << QByteArray("TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
+        << QByteArray("; zandrel-gen timer --crystal 12 --clocks 6 --interval 2.5ms --mode 0 --format asm\n"
+                      "TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
 }
 
 void ZandrelGenTest::timerReloads()
@@ -559,6 +595,67 @@ void ZandrelGenTest::mixedTextGivesTwoTables()
     const Run named = gen({"glyph", "--ascii-name", "digits", "温25"});
     QVERIFY(named.out.contains("unsigned char code hz16[][32] = {\n"));
     QVERIFY(named.out.contains("};\n\nunsigned char code digits[][16] = {\n"));
+}
+
+// A display preset is the options it stands for, an option given beside it wins, and an
+// installed family is its file.
+void ZandrelGenTest::sameTableEitherWay_data()
+{
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("spelledOut");
+    const QStringList hd44780 = {"--font", kUnifont, "--cell", "10x8", "--ascii-cell", "5x8", "--clip", "-f", "bin", "A"};
+    QTest::newRow("hd44780") << QStringList{"--display", "hd44780"} + hd44780
+                             << QStringList{"--layout", "row", "--bit-order", "msb", "--pad", "left"} + hd44780;
+    QTest::newRow("ssd1306") << QStringList{"--display", "ssd1306", "-f", "bin", "测A"}
+                             << QStringList{"--layout", "page", "--bit-order", "lsb", "-f", "bin", "测A"};
+    QTest::newRow("ssd1306 with rows") << QStringList{"--display", "ssd1306", "--layout", "row", "-f", "bin", "测A"}
+                                       << QStringList{"--layout", "row", "--bit-order", "lsb", "-f", "bin", "测A"};
+    // The build machine's fonts, which a cross build's program looks for in Windows' font folders.
+#ifndef ZANDREL_NO_BUILD_MACHINE_TOOLS
+    QTest::newRow("installed family") << QStringList{"--font", "WenQuanYi Micro Hei", "--clip", "-f", "bin", "测A"}
+                                      << QStringList{"--font", "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc", "--clip",
+                                                     "-f", "bin", "测A"};
+#endif
+}
+
+void ZandrelGenTest::sameTableEitherWay()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, spelledOut);
+    const Run run = gen(QStringList{"glyph"} + given);
+    QVERIFY2(run.status == 0, qPrintable(run.err));
+    QVERIFY(!run.out.isEmpty());
+    QCOMPARE(run.out.toHex(' '), gen(QStringList{"glyph"} + spelledOut).out.toHex(' '));
+}
+
+// An output past 64 KB is written whole, with a warning: a table in external flash is fine.
+void ZandrelGenTest::warnsOnlyPastCodeMemory_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("bytes");
+    QTest::addColumn<QString>("warning"); // part of standard error; empty for none
+    QTest::newRow("GB2312 at 24 px") << QStringList{"--library", "--size", "24", "-f", "bin"} << 588816
+                                     << QStringLiteral("警告：数据共588816字节，超过8051代码存储器的65536字节");
+    QTest::newRow("GB2312 at 8 x 8 fits") << QStringList{"--library", "--cell", "8x8", "--clip", "-f", "bin"} << 8178 * 8
+                                          << QString();
+    const QStringList big = {"--font", kUnifont, "--cell", "256x256", "--ascii-cell", "8x16", "-f", "bin"};
+    QTest::newRow("eight 256 x 256 glyphs fit") << big + QStringList{"一二三四五六七八"} << 65536 << QString();
+    QTest::newRow("both tables together") << big + QStringList{"一二三四五六七八A"} << 65536 + 16
+                                          << QStringLiteral("数据共65552字节");
+    QTest::newRow("half-width cell of its own") << QStringList{"--font", kUnifont, "--cell", "8x16", "--ascii-cell", "8x16",
+                                                               "-f", "bin", "A"}
+                                                << 16 << QString();
+}
+
+void ZandrelGenTest::warnsOnlyPastCodeMemory()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, bytes);
+    QFETCH(QString, warning);
+    const Run run = gen(QStringList{"glyph"} + arguments);
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.out.size(), bytes);
+    QVERIFY2(warning.isEmpty() ? run.err.isEmpty() : run.err.contains(warning), qPrintable(run.err));
 }
 
 void ZandrelGenTest::bdfFontMadeHere()

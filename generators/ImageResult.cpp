@@ -1,0 +1,83 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+#include "generators/CommandLine.h"
+#include "generators/OptionTable.h"
+#include "generators/Support.h"
+
+#include "core/Dither.h"
+#include "core/GlyphTable.h"
+
+namespace zandrel::generators {
+
+namespace {
+
+constexpr qint64 kMaxPictureFileBytes = 64 << 20;
+
+void makePicture(const PictureRequest &request, const PictureDecoderLoader &loadDecoder,
+                 Result &result)
+{
+    ImageTableOptions options;
+    options.format = request.format.value_or(kDefaultImageFormat);
+    options.name = identifierOf(request.name.value_or(QString::fromLatin1(kDefaultImageName)),
+                                QStringLiteral("name"))
+                       .toStdString();
+    const DisplayPreset *display = nullptr;
+    options.packing = packingOf(request.packing, &display);
+    options.compiler = cDialectOf(request.compiler.value_or(kDefaultCompiler));
+    options.lineEnd = lineEndOf(request.crlf);
+    PictureSize size;
+    if (request.size) {
+        checkExtent(request.size, QStringLiteral("size"));
+        size = {request.size->width, request.size->height, request.stretch};
+    } else if (display) {
+        size = {display->width, display->height, request.stretch};
+    } else if (request.stretch) {
+        refuseUsage(QStringLiteral("--stretch 须与 --size 或 --display 一起使用"),
+                    QStringLiteral("stretch"));
+    }
+    checkRange(request.threshold, imageCommandInfo(), QStringLiteral("threshold"));
+    const int threshold = request.threshold.value_or(kDefaultThreshold);
+    const Dither dither = request.dither.value_or(kDefaultDither);
+
+    std::vector<std::uint8_t> data;
+    if (!request.path.isEmpty())
+        data = readInputFile(request.path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
+    else
+        data.assign(request.bytes.begin(), request.bytes.end());
+
+    QString reason;
+    const DecodePictureFunction decode = loadDecoder ? loadDecoder(&reason) : nullptr;
+    if (!decode)
+        refuseInput(reason);
+    GreyImage picture;
+    std::string message;
+    if (!decode(data.data(), data.size(), &size, &picture, &message)) {
+        const QString what = QString::fromStdString(message);
+        refuseInput(request.path.isEmpty()
+                        ? QStringLiteral("图片：%1").arg(what)
+                        : QStringLiteral("图片文件“%1”：%2").arg(request.path, what));
+    }
+
+    const Bitmap bitmap = ditherToBitmap(picture, threshold, dither);
+    const auto dataBytes =
+        static_cast<qsizetype>(packedSize(bitmap.width(), bitmap.height(), options.packing.layout));
+    result.tables.push_back({QString::fromStdString(options.name), dataBytes});
+    if (options.format != ImageFormat::Preview && options.format != ImageFormat::Pbm)
+        warnPastCodeMemory(result, dataBytes);
+    std::string text;
+    if (options.format == ImageFormat::C51)
+        text = headerLine(commandLineOf(request), "//", options.lineEnd);
+    else if (options.format == ImageFormat::Asm51)
+        text = headerLine(commandLineOf(request), ";", options.lineEnd);
+    text += imageTableText(bitmap, options);
+    result.bytes = std::move(text);
+}
+
+} // namespace
+
+Result makePictureTable(const PictureRequest &request, const PictureDecoderLoader &loadDecoder)
+{
+    return madeOrRefused([&](Result &result) { makePicture(request, loadDecoder, result); });
+}
+
+} // namespace zandrel::generators
