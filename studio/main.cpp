@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "core/Version.h"
+#include "studio/StudioWindow.h"
+#include "ui/Application.h"
+
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    // The main window's application object, for its failure box; named as the studio.
+    zandrel::TApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Zandrel 代码工坊"));
+    application.setDesktopFileName(QString::fromLatin1(zandrel::kStudioApplicationId.data(),
+                                                       qsizetype(zandrel::kStudioApplicationId.size())));
+    zandrel::studio::StudioWindow window;
+    window.show();
+    // From the icon theme where installed; the window system takes it once the window shows.
+    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(zandrel::kStudioApplicationId.data(),
+                                                            qsizetype(zandrel::kStudioApplicationId.size())));
+    window.setWindowIcon(icon);
+    application.setWindowIcon(icon);
+    return application.exec();
+}
