@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTextBlock>
@@ -132,6 +133,25 @@ void showAsRefusal(QLabel *label)
     label->setPalette(palette);
 }
 
+// The options column is as wide as its widest field, so that nothing is cut off; it scrolls only
+// up and down.
+class OptionsArea : public QScrollArea
+{
+public:
+    QSize minimumSizeHint() const override
+    {
+        const QSize inner = widget() ? widget()->minimumSizeHint() : QSize();
+        return {inner.width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+                QScrollArea::minimumSizeHint().height()};
+    }
+    QSize sizeHint() const override
+    {
+        const QSize inner = widget() ? widget()->sizeHint() : QSize();
+        return {inner.width() + verticalScrollBar()->sizeHint().width() + 2 * frameWidth(),
+                QScrollArea::sizeHint().height()};
+    }
+};
+
 QString saveFailureReason(const QSaveFile &file, const QString &path)
 {
     const QFileInfo info(path);
@@ -155,7 +175,7 @@ GeneratorPage::GeneratorPage(const QString &settingsGroup, QWidget *parent)
     auto *optionsPane = new QWidget;
     options_ = new QFormLayout(optionsPane);
     options_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    auto *optionsScroll = new QScrollArea;
+    auto *optionsScroll = new OptionsArea;
     optionsScroll->setObjectName(QStringLiteral("OptionsArea"));
     optionsScroll->setWidget(optionsPane);
     optionsScroll->setWidgetResizable(true);
@@ -208,8 +228,8 @@ GeneratorPage::GeneratorPage(const QString &settingsGroup, QWidget *parent)
     connect(copyCommandButton_, &QPushButton::clicked, this, &GeneratorPage::copyCommandLine);
 
     auto *layout = new QHBoxLayout(this);
-    layout->addWidget(optionsScroll, 2);
-    layout->addLayout(right, 3);
+    layout->addWidget(optionsScroll);
+    layout->addLayout(right, 1);
 
     // A zero-timeout single shot restarted by every edit: a burst of edits, or a slider dragged
     // faster than results are made, makes one result when the events run out.
