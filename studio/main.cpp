@@ -5,6 +5,7 @@
 #include "studio/StudioWindow.h"
 #include "ui/Application.h"
 
+#include <QDirIterator>
 #include <QIcon>
 
 int main(int argc, char *argv[])
@@ -16,9 +17,14 @@ int main(int argc, char *argv[])
                                                        qsizetype(zandrel::kStudioApplicationId.size())));
     zandrel::studio::StudioWindow window;
     window.show();
-    // From the icon theme where installed; the window system takes it once the window shows.
-    const QIcon icon = QIcon::fromTheme(QString::fromLatin1(zandrel::kStudioApplicationId.data(),
-                                                            qsizetype(zandrel::kStudioApplicationId.size())));
+    // The hicolor sizes, embedded; the window system takes them once the window shows.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/studio-icon"), QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
+    }
     window.setWindowIcon(icon);
     application.setWindowIcon(icon);
     return application.exec();
