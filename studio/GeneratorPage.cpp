@@ -17,11 +17,13 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGuiApplication>
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -152,6 +154,16 @@ public:
     }
 };
 
+// A label as a screen reader should say it: without its accelerator and closing colon.
+QString spokenName(QString label)
+{
+    static const QRegularExpression accelerator(QStringLiteral("\\(&.\\)|&"));
+    label.remove(accelerator);
+    while (label.endsWith(QStringLiteral("：")) || label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label.trimmed();
+}
+
 QString saveFailureReason(const QSaveFile &file, const QString &path)
 {
     const QFileInfo info(path);
@@ -256,6 +268,10 @@ void GeneratorPage::addOption(const QString &label, QWidget *field, const QStrin
         }
     }
     name->setBuddy(buddy);
+    // Qt names a field by a buddy label beside it only; this one sits a level up, above the
+    // field's refusal line, so the name is given outright.
+    if (buddy->accessibleName().isEmpty())
+        buddy->setAccessibleName(spokenName(label));
     options_->addRow(name, withErrorLine(field, option));
     remember(field);
     watch(field);
@@ -329,8 +345,24 @@ void GeneratorPage::scheduleUpdate()
     updateTimer_->start();
 }
 
+void GeneratorPage::nameComboParts()
+{
+    // A combo box shows screen readers its list and, when editable, its text field as controls
+    // of their own, which Qt leaves unnamed: they take the box's name.
+    for (QComboBox *box : findChildren<QComboBox *>()) {
+        const QString name = box->accessibleName();
+        if (name.isEmpty())
+            continue;
+        box->view()->setAccessibleName(name);
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(name);
+    }
+}
+
 void GeneratorPage::updateNow()
 {
+    if (!made_)
+        nameComboParts();
     updateTimer_->stop();
     result_ = makeResult();
     made_ = true;

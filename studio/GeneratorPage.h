@@ -95,6 +95,7 @@ protected:
     QFormLayout *optionsLayout() const { return options_; }
 
 private:
+    void nameComboParts();
     void showPageResult();
     void clearRefusal();
     void markCharacter(int line, int column);

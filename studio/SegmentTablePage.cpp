@@ -42,6 +42,7 @@ SegmentTablePage::SegmentTablePage(QWidget *parent) : GeneratorPage(QStringLiter
         for (const char *name : kSegmentNames)
             box->addItem(QString::fromLatin1(name), QString::fromLatin1(name));
         box->setCurrentIndex(int(kWindowPinOrder[std::size_t(i)]));
+        box->setAccessibleName(QStringLiteral("位%1").arg(bit));
         auto *label = new QLabel(QStringLiteral("位%1").arg(bit));
         label->setBuddy(box);
         grid->addWidget(label, i / 4 * 2, i % 4);

@@ -8,6 +8,7 @@
 #include "studio/DelayPage.h"
 #include "studio/GlyphTablePage.h"
 #include "studio/PicturePage.h"
+#include "studio/PreviewAccessible.h"
 #include "studio/SegmentTablePage.h"
 #include "studio/StudioSettings.h"
 #include "studio/TimerPage.h"
@@ -23,6 +24,7 @@ namespace zandrel::studio {
 StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("StudioWindow"));
+    installPreviewAccessibility();
     setWindowTitle(QApplication::applicationName() + QStringLiteral(" - ") + QStringLiteral("版本:") +
                    QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
 

@@ -107,6 +107,7 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     baudTable_->horizontalHeader()->setStretchLastSection(true);
     baudTable_->setMinimumHeight(140);
     tableLabel->setBuddy(baudTable_);
+    baudTable_->setAccessibleName(QStringLiteral("波特率表"));
     previewLayout->addWidget(baudTable_);
     // Enter or a double click takes the row's rate, as does moving to it with the keys.
     connect(baudTable_, &QTableWidget::cellActivated, this, [this](int row, int) { baudRowChosen(row); });
