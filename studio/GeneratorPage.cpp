@@ -182,7 +182,7 @@ QString saveFailureReason(const QSaveFile &file, const QString &path)
 } // namespace
 
 GeneratorPage::GeneratorPage(const QString &settingsGroup, QWidget *parent)
-    : QWidget(parent), settingsGroup_(settingsGroup)
+    : QWidget(parent), settingsGroup_(settingsGroup), settings_(newStudioSettings(this))
 {
     auto *optionsPane = new QWidget;
     options_ = new QFormLayout(optionsPane);
@@ -334,9 +334,10 @@ void GeneratorPage::remember(QWidget *field)
     for (QWidget *leaf : valueFields(field)) {
         Q_ASSERT(!leaf->objectName().isEmpty());
         const QString key = settingsGroup_ + QLatin1Char('/') + leaf->objectName();
-        if (const QVariant stored = studioSettings().value(key); stored.isValid())
+        if (const QVariant stored = settings_->value(key); stored.isValid())
             setValueOf(leaf, stored);
-        onEdit(leaf, this, [leaf, key] { studioSettings().setValue(key, valueOf(leaf)); });
+        // Kept in memory on each edit; QSettings writes the file later, not per keystroke.
+        onEdit(leaf, this, [this, leaf, key] { settings_->setValue(key, valueOf(leaf)); });
     }
 }
 

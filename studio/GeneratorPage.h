@@ -17,6 +17,7 @@ class QFormLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSettings;
 class QTimer;
 class QVBoxLayout;
 
@@ -105,6 +106,7 @@ private:
     QWidget *withErrorLine(QWidget *field, const QString &option);
 
     QString settingsGroup_;
+    QSettings *settings_;
     QFormLayout *options_;
     QVBoxLayout *previewLayout_;
     QLabel *generalError_;

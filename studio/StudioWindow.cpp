@@ -45,9 +45,9 @@ StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
     pages_->addTab(decodePage_, QStringLiteral("字模还原"));
 
     resize(960, 640);
-    const QSettings settings = studioSettings();
-    restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
-    pages_->setCurrentIndex(settings.value(QStringLiteral("window/page"), 0).toInt());
+    const auto settings = studioSettings();
+    restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
+    pages_->setCurrentIndex(settings->value(QStringLiteral("window/page"), 0).toInt());
 }
 
 void StudioWindow::showEvent(QShowEvent *event)
@@ -62,9 +62,9 @@ void StudioWindow::showEvent(QShowEvent *event)
 
 void StudioWindow::closeEvent(QCloseEvent *event)
 {
-    QSettings settings = studioSettings();
-    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("window/page"), pages_->currentIndex());
+    const auto settings = studioSettings();
+    settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings->setValue(QStringLiteral("window/page"), pages_->currentIndex());
     QMainWindow::closeEvent(event);
 }
 

@@ -81,7 +81,7 @@ class StudioFrameTest : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { studioSettings().remove(QStringLiteral("fake")); }
+    void init() { studioSettings()->remove(QStringLiteral("fake")); }
 
     void burstOfEditsMakesOneResult();
     void refusalShowsUnderItsFieldAndDisablesTheButtons_data();
