@@ -270,7 +270,8 @@ void GlyphTablePage::showCurrentGlyph(int index)
     }
     QStringList bytes;
     for (const char byte : entry.bytes)
-        bytes += QStringLiteral("0x%1").arg(uint(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper().replace(QStringLiteral("0X"), QStringLiteral("0x"));
+        bytes += QStringLiteral("0x") +
+                 QStringLiteral("%1").arg(uint(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
     const QString info = QStringLiteral("第%1个 “%2” %3：%4")
                              .arg(index + 1)
                              .arg(entry.character, code, bytes.join(QLatin1Char(',')));

@@ -4,11 +4,14 @@
 #include "WidgetTestSupport.h"
 
 #include "studio/GlyphStrip.h"
+#include "studio/GlyphTablePage.h"
 #include "studio/PictureCompare.h"
 #include "studio/ScanOrderView.h"
 #include "studio/SegmentDigits.h"
 
+#include <QLabel>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <set>
@@ -60,6 +63,7 @@ private slots:
     void digitLightsTheCodesSegments();
     void scanOrderShowsBytesAndFirstBit_data();
     void scanOrderShowsBytesAndFirstBit();
+    void glyphPageNamesTheCurrentGlyph();
 };
 
 void StudioPreviewTest::glyphStripDrawsSharpCells()
@@ -209,6 +213,25 @@ void StudioPreviewTest::scanOrderShowsBytesAndFirstBit()
     QCOMPARE(colourOf(firstBit), ScanOrderView::kFirstBit);
     QCOMPARE(colourOf(secondByte), ScanOrderView::kOddByte);
     QCOMPARE(view.byteAt(secondByte.x(), secondByte.y()), 1);
+}
+
+void StudioPreviewTest::glyphPageNamesTheCurrentGlyph()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    GlyphTablePage page;
+    page.showGlyphs({{QStringLiteral("温"), smallGlyph(), QByteArray("\x4F\xC0", 2)},
+                     {QStringLiteral("A"), smallGlyph(), QByteArray("\x30", 1)},
+                     {QStringLiteral("€"), smallGlyph(), QByteArray("\x01", 1)}},
+                    3);
+    auto *info = page.findChild<QLabel *>(QStringLiteral("GlyphInfo"));
+    auto *strip = page.findChild<GlyphStrip *>();
+    QVERIFY(info && strip);
+    QCOMPARE(info->text(), QStringLiteral("第1个 “温” GB2312 CEC2：0x4F,0xC0"));
+    strip->setCurrentIndex(1);
+    QCOMPARE(info->text(), QStringLiteral("第2个 “A” ASCII 41：0x30"));
+    strip->setCurrentIndex(2);
+    QCOMPARE(info->text(), QStringLiteral("第3个 “€” 不在GB2312中：0x01"));
+    QCOMPARE(strip->accessibleDescription(), info->text());
 }
 
 ZANDREL_TEST_MAIN(StudioPreviewTest)
