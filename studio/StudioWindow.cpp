@@ -12,6 +12,7 @@
 #include "studio/SegmentTablePage.h"
 #include "studio/StudioSettings.h"
 #include "studio/TimerPage.h"
+#include "ui/Appearance.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +26,8 @@ StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("StudioWindow"));
     installPreviewAccessibility();
+    // The main window's font, so that the two programs read alike.
+    setFont(windowFont());
     setWindowTitle(QApplication::applicationName() + QStringLiteral(" - ") + QStringLiteral("版本:") +
                    QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
 
