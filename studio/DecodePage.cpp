@@ -33,7 +33,8 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     text_ = new QPlainTextEdit;
     text_->setObjectName(QStringLiteral("DecodeText"));
     text_->setTabChangesFocus(true);
-    text_->setPlaceholderText(QStringLiteral("粘贴字节：C（0x3F、十进制或0b…）、汇编（3FH、DB行）或十六进制；标号和注释会被忽略"));
+    text_->setPlaceholderText(QStringLiteral(
+        "粘贴字节：C（0x3F、十进制或0b…）、汇编（3FH、DB行）或十六进制；标号和注释会被忽略"));
     text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 6 + 12);
     addOption(QStringLiteral("字节(&T)："), text_, QStringLiteral("text"));
     setTextField(text_);
@@ -53,7 +54,8 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     optionsLayout()->addRow(clearBinary_);
     connect(clearBinary_, &QPushButton::clicked, this, [this] { setBinaryBytes({}); });
 
-    const ExtentFields size = makeExtentFields(QStringLiteral("DecodeSize"), QStringLiteral("字格"), false, 16, 16);
+    const ExtentFields size =
+        makeExtentFields(QStringLiteral("DecodeSize"), QStringLiteral("字格"), false, 16, 16);
     width_ = size.width;
     height_ = size.height;
     addOption(QStringLiteral("宽×高(&Z)："), size.row, QStringLiteral("size"));
@@ -78,7 +80,8 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumHeight(120);
     setPreview(scroll);
-    setSaveChoice(QStringLiteral("glyphs.pbm"), QStringLiteral("PBM图片 (*.pbm);;文本 (*.txt);;所有文件 (*)"));
+    setSaveChoice(QStringLiteral("glyphs.pbm"),
+                  QStringLiteral("PBM图片 (*.pbm);;文本 (*.txt);;所有文件 (*)"));
 }
 
 void DecodePage::setBinaryBytes(const QByteArray &bytes)
@@ -92,8 +95,9 @@ void DecodePage::setBinaryBytes(const QByteArray &bytes)
 
 void DecodePage::openBinary()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("打开bin文件"), QString(),
-                                                      QStringLiteral("二进制 (*.bin);;所有文件 (*)"));
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("打开bin文件"), QString(),
+                                     QStringLiteral("二进制 (*.bin);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     QFile file(path);
@@ -102,7 +106,8 @@ void DecodePage::openBinary()
         return;
     }
     if (file.size() > kLargestBinary) {
-        ShowError(QStringLiteral("文件“%1”超过1MB，不像是字模表。").arg(QDir::toNativeSeparators(path)));
+        ShowError(
+            QStringLiteral("文件“%1”超过1MB，不像是字模表。").arg(QDir::toNativeSeparators(path)));
         return;
     }
     binaryNote_->setText(QStringLiteral("使用文件“%1”的%2个字节")

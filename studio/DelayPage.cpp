@@ -60,7 +60,8 @@ DelayPage::DelayPage(QWidget *parent) : GeneratorPage(QStringLiteral("delay"), p
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     figures_->setWordWrap(true);
     setPreview(figures_);
-    setSaveChoice(QStringLiteral("delay.c"), QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;所有文件 (*)"));
+    setSaveChoice(QStringLiteral("delay.c"),
+                  QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;所有文件 (*)"));
 }
 
 QString DelayPage::timeText() const

@@ -7,6 +7,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,7 +18,6 @@
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QGuiApplication>
-#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,8 +40,7 @@ constexpr const char *kPendingChoice = "rememberedChoice";
 
 // Calls changed whenever the user edits field; a field without a value of its own (a row of
 // spin boxes) is watched through its children.
-template <typename Changed>
-void onEdit(QWidget *field, QObject *context, Changed changed)
+template <typename Changed> void onEdit(QWidget *field, QObject *context, Changed changed)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(field)) {
         QObject::connect(edit, &QLineEdit::textChanged, context, changed);

@@ -38,10 +38,10 @@ struct PageRefusal
 
 struct PageResult
 {
-    QByteArray bytes;      // as saved: text in its encoding, or raw bytes
-    QString code;          // as the code view shows it
-    QStringList warnings;  // for the status line; the result stands
-    QString commandLine;   // the command that writes the same bytes, for 复制命令行
+    QByteArray bytes;     // as saved: text in its encoding, or raw bytes
+    QString code;         // as the code view shows it
+    QStringList warnings; // for the status line; the result stands
+    QString commandLine;  // the command that writes the same bytes, for 复制命令行
     std::optional<PageRefusal> refusal; // when set, nothing else counts
 };
 

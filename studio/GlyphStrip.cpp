@@ -13,7 +13,7 @@
 namespace zandrel::studio {
 namespace {
 
-constexpr int kMargin = 4;  // device pixels around the strip and between glyphs
+constexpr int kMargin = 4; // device pixels around the strip and between glyphs
 constexpr int kGap = 8;
 const QColor kPaper(255, 255, 255);
 const QColor kInk(0, 0, 0);
@@ -109,7 +109,8 @@ QSize GlyphStrip::sizeHint() const
         height = std::max(height, glyph.height());
     const qreal ratio = devicePixelRatioF();
     const int width = glyphs_.empty() ? 0 : glyphOrigin(int(glyphs_.size())).x();
-    return {int(std::ceil((width + kMargin) / ratio)) + fontMetrics().horizontalAdvance(QStringLiteral("…共 00000 个")),
+    return {int(std::ceil((width + kMargin) / ratio)) +
+                fontMetrics().horizontalAdvance(QStringLiteral("…共 00000 个")),
             int(std::ceil((height * cellSize() + 1 + 2 * kMargin) / ratio))};
 }
 

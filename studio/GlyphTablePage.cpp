@@ -57,10 +57,11 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     connect(library_, &QCheckBox::toggled, text_, &QWidget::setDisabled);
     text_->setDisabled(library_->isChecked());
 
-    fontSource_ = makeChoiceBox(QStringLiteral("GlyphFontSourceBox"),
-                                {{QStringLiteral("内置字库（12、16、24像素）"), QStringLiteral("builtin")},
-                                 {QStringLiteral("已安装的字体"), QStringLiteral("family")},
-                                 {QStringLiteral("字体文件"), QStringLiteral("file")}});
+    fontSource_ =
+        makeChoiceBox(QStringLiteral("GlyphFontSourceBox"),
+                      {{QStringLiteral("内置字库（12、16、24像素）"), QStringLiteral("builtin")},
+                       {QStringLiteral("已安装的字体"), QStringLiteral("family")},
+                       {QStringLiteral("字体文件"), QStringLiteral("file")}});
     addOption(QStringLiteral("字体(&F)："), fontSource_, QStringLiteral("font"));
 
     family_ = new QComboBox;
@@ -104,7 +105,8 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     size_->setSuffix(QStringLiteral(" 像素"));
     addOption(QStringLiteral("字号(&Z)："), size_, QStringLiteral("size"));
 
-    const ExtentFields cell = makeExtentFields(QStringLiteral("GlyphCell"), QStringLiteral("全角字格"), true, 0, 0);
+    const ExtentFields cell =
+        makeExtentFields(QStringLiteral("GlyphCell"), QStringLiteral("全角字格"), true, 0, 0);
     cellWidth_ = cell.width;
     cellHeight_ = cell.height;
     addOption(QStringLiteral("全角字格："), cell.row, QStringLiteral("cell"));
@@ -134,18 +136,20 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     addOption(QStringLiteral("阴码/阳码："), invert_, QStringLiteral("invert"));
     const auto showScanOrder = [this] {
         scanOrder_->setPacking(layoutOf(choiceOf(layout_)),
-                               choiceOf(bitOrder_) == QLatin1String("lsb") ? BitOrder::Lsb : BitOrder::Msb);
+                               choiceOf(bitOrder_) == QLatin1String("lsb") ? BitOrder::Lsb
+                                                                           : BitOrder::Msb);
     };
     connect(layout_, &QComboBox::currentIndexChanged, this, showScanOrder);
     connect(bitOrder_, &QComboBox::currentIndexChanged, this, showScanOrder);
     showScanOrder();
 
-    format_ = makeChoiceBox(QStringLiteral("GlyphFormatBox"),
-                            {{QStringLiteral("C51数组"), QStringLiteral("c51")},
-                             {QStringLiteral("汇编 DB"), QStringLiteral("asm")},
-                             {QStringLiteral("结构体（带编码，便于查找）"), QStringLiteral("struct")},
-                             {QStringLiteral("二进制文件"), QStringLiteral("bin")},
-                             {QStringLiteral("字符画预览"), QStringLiteral("preview")}});
+    format_ =
+        makeChoiceBox(QStringLiteral("GlyphFormatBox"),
+                      {{QStringLiteral("C51数组"), QStringLiteral("c51")},
+                       {QStringLiteral("汇编 DB"), QStringLiteral("asm")},
+                       {QStringLiteral("结构体（带编码，便于查找）"), QStringLiteral("struct")},
+                       {QStringLiteral("二进制文件"), QStringLiteral("bin")},
+                       {QStringLiteral("字符画预览"), QStringLiteral("preview")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
     compiler_ = makeCompilerBox(QStringLiteral("Glyph"));
     addOption(QStringLiteral("编译器："), compiler_, QStringLiteral("compiler"));
@@ -156,9 +160,10 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     clip_ = new QCheckBox(QStringLiteral("裁去超出字格的部分"));
     clip_->setObjectName(QStringLiteral("GlyphClipBox"));
     addOptionRow(clip_, QStringLiteral("clip"));
-    encoding_ = makeChoiceBox(QStringLiteral("GlyphEncodingBox"),
-                              {{QStringLiteral("UTF-8"), QStringLiteral("utf-8")},
-                               {QStringLiteral("GB2312（Keil的中文注释）"), QStringLiteral("gb2312")}});
+    encoding_ =
+        makeChoiceBox(QStringLiteral("GlyphEncodingBox"),
+                      {{QStringLiteral("UTF-8"), QStringLiteral("utf-8")},
+                       {QStringLiteral("GB2312（Keil的中文注释）"), QStringLiteral("gb2312")}});
     addOption(QStringLiteral("注释编码："), encoding_, QStringLiteral("encoding"));
     crlf_ = makeCrlfBox(QStringLiteral("Glyph"));
     addOptionRow(crlf_, QStringLiteral("crlf"));
@@ -186,7 +191,9 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     previewLayout->addWidget(glyphInfo_);
     setPreview(preview);
     connect(strip_, &GlyphStrip::currentChanged, this, &GlyphTablePage::showCurrentGlyph);
-    setSaveChoice(QStringLiteral("hz.c"), QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 (*.bin);;所有文件 (*)"));
+    setSaveChoice(
+        QStringLiteral("hz.c"),
+        QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 (*.bin);;所有文件 (*)"));
 }
 
 void GlyphTablePage::fontSourceChanged()
@@ -264,14 +271,17 @@ void GlyphTablePage::showCurrentGlyph(int index)
     QString code = QStringLiteral("不在GB2312中");
     if (characters.size() == 1) {
         if (characters[0] < 0x80)
-            code = QStringLiteral("ASCII %1").arg(uint(characters[0]), 2, 16, QLatin1Char('0')).toUpper();
+            code = QStringLiteral("ASCII %1")
+                       .arg(uint(characters[0]), 2, 16, QLatin1Char('0'))
+                       .toUpper();
         else if (const auto gb = gb2312CodeOf(characters[0]))
             code = QStringLiteral("GB2312 %1").arg(*gb, 4, 16, QLatin1Char('0')).toUpper();
     }
     QStringList bytes;
     for (const char byte : entry.bytes)
-        bytes += QStringLiteral("0x") +
-                 QStringLiteral("%1").arg(uint(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
+        bytes +=
+            QStringLiteral("0x") +
+            QStringLiteral("%1").arg(uint(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
     const QString info = QStringLiteral("第%1个 “%2” %3：%4")
                              .arg(index + 1)
                              .arg(entry.character, code, bytes.join(QLatin1Char(',')));

@@ -16,11 +16,12 @@ namespace zandrel::studio {
 
 QComboBox *makeLayoutBox(const QString &prefix)
 {
-    return makeChoiceBox(prefix + QStringLiteral("LayoutBox"),
-                         {{QStringLiteral("逐行式（横向字节，一行接一行）"), QStringLiteral("row")},
-                          {QStringLiteral("逐列式（纵向字节，一列接一列）"), QStringLiteral("column")},
-                          {QStringLiteral("行列式（横向字节，先左8列的每一行）"), QStringLiteral("row-block")},
-                          {QStringLiteral("列行式（纵向字节，先上8行的每一列）"), QStringLiteral("page")}});
+    return makeChoiceBox(
+        prefix + QStringLiteral("LayoutBox"),
+        {{QStringLiteral("逐行式（横向字节，一行接一行）"), QStringLiteral("row")},
+         {QStringLiteral("逐列式（纵向字节，一列接一列）"), QStringLiteral("column")},
+         {QStringLiteral("行列式（横向字节，先左8列的每一行）"), QStringLiteral("row-block")},
+         {QStringLiteral("列行式（纵向字节，先上8行的每一列）"), QStringLiteral("page")}});
 }
 
 QComboBox *makeBitOrderBox(const QString &prefix)
@@ -32,28 +33,31 @@ QComboBox *makeBitOrderBox(const QString &prefix)
 
 QComboBox *makePadBox(const QString &prefix)
 {
-    return makeChoiceBox(prefix + QStringLiteral("PadBox"),
-                         {{QStringLiteral("右侧（不足8位的字节在低位补0）"), QStringLiteral("right")},
-                          {QStringLiteral("左侧（在高位补0，如HD44780）"), QStringLiteral("left")}});
+    return makeChoiceBox(
+        prefix + QStringLiteral("PadBox"),
+        {{QStringLiteral("右侧（不足8位的字节在低位补0）"), QStringLiteral("right")},
+         {QStringLiteral("左侧（在高位补0，如HD44780）"), QStringLiteral("left")}});
 }
 
 QComboBox *makeInvertBox(const QString &prefix)
 {
-    return makeChoiceBox(prefix + QStringLiteral("InvertBox"),
-                         {{QStringLiteral("阴码（点亮为1）"), QStringLiteral("false")},
-                          {QStringLiteral("阳码（点亮为0，每个字节取反）"), QStringLiteral("true")}});
+    return makeChoiceBox(
+        prefix + QStringLiteral("InvertBox"),
+        {{QStringLiteral("阴码（点亮为1）"), QStringLiteral("false")},
+         {QStringLiteral("阳码（点亮为0，每个字节取反）"), QStringLiteral("true")}});
 }
 
 QComboBox *makeDisplayBox(const QString &prefix)
 {
-    return makeChoiceBox(prefix + QStringLiteral("DisplayBox"),
-                         {{QStringLiteral("不指定"), QString()},
-                          {QStringLiteral("SSD1306（128×64 OLED）"), QStringLiteral("ssd1306")},
-                          {QStringLiteral("SH1106（128×64 OLED）"), QStringLiteral("sh1106")},
-                          {QStringLiteral("ST7565（128×64 LCD）"), QStringLiteral("st7565")},
-                          {QStringLiteral("PCD8544（84×48，诺基亚5110）"), QStringLiteral("pcd8544")},
-                          {QStringLiteral("ST7920（LCD12864图形）"), QStringLiteral("st7920")},
-                          {QStringLiteral("HD44780（LCD1602自定义字符）"), QStringLiteral("hd44780")}});
+    return makeChoiceBox(
+        prefix + QStringLiteral("DisplayBox"),
+        {{QStringLiteral("不指定"), QString()},
+         {QStringLiteral("SSD1306（128×64 OLED）"), QStringLiteral("ssd1306")},
+         {QStringLiteral("SH1106（128×64 OLED）"), QStringLiteral("sh1106")},
+         {QStringLiteral("ST7565（128×64 LCD）"), QStringLiteral("st7565")},
+         {QStringLiteral("PCD8544（84×48，诺基亚5110）"), QStringLiteral("pcd8544")},
+         {QStringLiteral("ST7920（LCD12864图形）"), QStringLiteral("st7920")},
+         {QStringLiteral("HD44780（LCD1602自定义字符）"), QStringLiteral("hd44780")}});
 }
 
 QComboBox *makeCompilerBox(const QString &prefix)
@@ -79,13 +83,14 @@ QComboBox *makeCrystalBox(const QString &prefix)
 
 QComboBox *makeCoreBox(const QString &prefix)
 {
-    return makeChoiceBox(prefix + QStringLiteral("CoreBox"),
-                         {{QStringLiteral("经典12T（8051/8052、STC89）"), QStringLiteral("12t")},
-                          {QStringLiteral("6T（X2模式）"), QStringLiteral("6t")},
-                          {QStringLiteral("STC12/STC11/STC10（1T，STC-Y3）"), QStringLiteral("stc12")},
-                          {QStringLiteral("STC15（1T，STC-Y5）"), QStringLiteral("stc15")},
-                          {QStringLiteral("STC8（1T，STC-Y6）"), QStringLiteral("stc8")},
-                          {QStringLiteral("通用1T（不设AUXR）"), QStringLiteral("clocks-1")}});
+    return makeChoiceBox(
+        prefix + QStringLiteral("CoreBox"),
+        {{QStringLiteral("经典12T（8051/8052、STC89）"), QStringLiteral("12t")},
+         {QStringLiteral("6T（X2模式）"), QStringLiteral("6t")},
+         {QStringLiteral("STC12/STC11/STC10（1T，STC-Y3）"), QStringLiteral("stc12")},
+         {QStringLiteral("STC15（1T，STC-Y5）"), QStringLiteral("stc15")},
+         {QStringLiteral("STC8（1T，STC-Y6）"), QStringLiteral("stc8")},
+         {QStringLiteral("通用1T（不设AUXR）"), QStringLiteral("clocks-1")}});
 }
 
 QLineEdit *makeNameEdit(const QString &prefix, const QString &placeholder)

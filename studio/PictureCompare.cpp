@@ -87,7 +87,8 @@ QRect PictureCompare::resultRect() const
 QSize PictureCompare::sizeHint() const
 {
     const QSize size = pictureSize();
-    const int zoom = size.isEmpty() ? 1 : std::clamp(256 / std::max(size.width(), size.height()), 1, 4);
+    const int zoom =
+        size.isEmpty() ? 1 : std::clamp(256 / std::max(size.width(), size.height()), 1, 4);
     return {2 * size.width() * zoom + kGap + 2 * kMargin, size.height() * zoom + 2 * kMargin};
 }
 

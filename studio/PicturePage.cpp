@@ -84,7 +84,8 @@ PicturePage::PicturePage(QWidget *parent) : GeneratorPage(QStringLiteral("image"
 
     display_ = makeDisplayBox(QStringLiteral("Picture"));
     addOption(QStringLiteral("显示屏(&D)："), display_, QStringLiteral("display"));
-    const ExtentFields size = makeExtentFields(QStringLiteral("PictureSize"), QStringLiteral("大小"), true, 128, 64);
+    const ExtentFields size =
+        makeExtentFields(QStringLiteral("PictureSize"), QStringLiteral("大小"), true, 128, 64);
     width_ = size.width;
     height_ = size.height;
     addOption(QStringLiteral("大小(&Z)："), size.row, QStringLiteral("size"));
@@ -114,11 +115,12 @@ PicturePage::PicturePage(QWidget *parent) : GeneratorPage(QStringLiteral("image"
     connect(thresholdValue_, &QSpinBox::valueChanged, threshold_, &QSlider::setValue);
     addOption(QStringLiteral("阈值(&H)："), thresholdRow, QStringLiteral("threshold"));
 
-    dither_ = makeChoiceBox(QStringLiteral("PictureDitherBox"),
-                            {{QStringLiteral("不抖动"), QStringLiteral("none")},
-                             {QStringLiteral("Floyd–Steinberg 误差扩散"), QStringLiteral("floyd-steinberg")},
-                             {QStringLiteral("Atkinson 误差扩散"), QStringLiteral("atkinson")},
-                             {QStringLiteral("Bayer 4×4 有序抖动"), QStringLiteral("bayer4")}});
+    dither_ = makeChoiceBox(
+        QStringLiteral("PictureDitherBox"),
+        {{QStringLiteral("不抖动"), QStringLiteral("none")},
+         {QStringLiteral("Floyd–Steinberg 误差扩散"), QStringLiteral("floyd-steinberg")},
+         {QStringLiteral("Atkinson 误差扩散"), QStringLiteral("atkinson")},
+         {QStringLiteral("Bayer 4×4 有序抖动"), QStringLiteral("bayer4")}});
     addOption(QStringLiteral("抖动(&T)："), dither_, QStringLiteral("dither"));
     invert_ = makeInvertBox(QStringLiteral("Picture"));
     addOption(QStringLiteral("阴码/阳码："), invert_, QStringLiteral("invert"));
@@ -154,13 +156,15 @@ PicturePage::PicturePage(QWidget *parent) : GeneratorPage(QStringLiteral("image"
             QTimer::singleShot(0, this, &PicturePage::showSource);
         } else {
             file_->clear();
-            fileNote_->setText(QStringLiteral("上次的图片“%1”已不存在").arg(QDir::toNativeSeparators(remembered)));
+            fileNote_->setText(
+                QStringLiteral("上次的图片“%1”已不存在").arg(QDir::toNativeSeparators(remembered)));
             fileNote_->show();
         }
     }
 
     setSaveChoice(QStringLiteral("image.c"),
-                  QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 (*.bin);;PBM图片 (*.pbm);;所有文件 (*)"));
+                  QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 "
+                                 "(*.bin);;PBM图片 (*.pbm);;所有文件 (*)"));
 }
 
 void PicturePage::setPictureFile(const QString &path)

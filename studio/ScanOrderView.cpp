@@ -50,15 +50,16 @@ void ScanOrderView::setPacking(BitmapLayout layout, BitOrder order)
         bytes[byte] = 0;
     }
     int first = 0;
-    while (first < kSide * kSide && !(byte_[std::size_t(first)] == 0 && bit_[std::size_t(first)] == 7))
+    while (first < kSide * kSide &&
+           !(byte_[std::size_t(first)] == 0 && bit_[std::size_t(first)] == 7))
         ++first;
     static const char *const kLayoutNames[] = {"逐行式", "逐列式", "行列式", "列行式"};
-    setAccessibleDescription(QStringLiteral("%1，%2：字节0的位7在第%3行第%4列")
-                                 .arg(QString::fromUtf8(kLayoutNames[int(layout)]),
-                                      order == BitOrder::Msb ? QStringLiteral("高位在前")
-                                                             : QStringLiteral("低位在前"))
-                                 .arg(first / kSide + 1)
-                                 .arg(first % kSide + 1));
+    setAccessibleDescription(
+        QStringLiteral("%1，%2：字节0的位7在第%3行第%4列")
+            .arg(QString::fromUtf8(kLayoutNames[int(layout)]),
+                 order == BitOrder::Msb ? QStringLiteral("高位在前") : QStringLiteral("低位在前"))
+            .arg(first / kSide + 1)
+            .arg(first % kSide + 1));
     update();
 }
 
@@ -80,16 +81,18 @@ void ScanOrderView::paintEvent(QPaintEvent *)
         for (int x = 0; x < kSide; ++x) {
             const int byte = byteAt(x, y);
             const QColor tint = byte == 0 && bitAt(x, y) == 7 ? kFirstBit
-                                : byte % 2 == 0                ? kEvenByte
-                                                               : kOddByte;
+                                : byte % 2 == 0               ? kEvenByte
+                                                              : kOddByte;
             painter.fillRect(cellRect(x, y), tint);
             sums[std::size_t(byte)] += QRectF(cellRect(x, y)).center() / 8;
         }
     }
     painter.setPen(QColor(150, 150, 150));
     for (int i = 0; i <= kSide; ++i) {
-        painter.drawLine(kMargin + i * kCell, kMargin, kMargin + i * kCell, kMargin + kSide * kCell);
-        painter.drawLine(kMargin, kMargin + i * kCell, kMargin + kSide * kCell, kMargin + i * kCell);
+        painter.drawLine(kMargin + i * kCell, kMargin, kMargin + i * kCell,
+                         kMargin + kSide * kCell);
+        painter.drawLine(kMargin, kMargin + i * kCell, kMargin + kSide * kCell,
+                         kMargin + i * kCell);
     }
     // The order the bytes are taken: a line through their middles, from a dot at byte 0.
     painter.setRenderHint(QPainter::Antialiasing);

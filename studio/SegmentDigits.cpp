@@ -20,14 +20,16 @@ QPolygonF horizontal(qreal x, qreal y, qreal length)
 {
     const qreal h = kThick / 2;
     return QPolygonF({QPointF(x, y), QPointF(x + h, y - h), QPointF(x + length - h, y - h),
-                      QPointF(x + length, y), QPointF(x + length - h, y + h), QPointF(x + h, y + h)});
+                      QPointF(x + length, y), QPointF(x + length - h, y + h),
+                      QPointF(x + h, y + h)});
 }
 
 QPolygonF vertical(qreal x, qreal y, qreal length)
 {
     const qreal h = kThick / 2;
     return QPolygonF({QPointF(x, y), QPointF(x + h, y + h), QPointF(x + h, y + length - h),
-                      QPointF(x, y + length), QPointF(x - h, y + length - h), QPointF(x - h, y + h)});
+                      QPointF(x, y + length), QPointF(x - h, y + length - h),
+                      QPointF(x - h, y + h)});
 }
 
 } // namespace
@@ -113,8 +115,9 @@ void SegmentDigits::paintEvent(QPaintEvent *)
         }
         if (i < labels_.size()) {
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(QRectF(kMargin + i * kPitch, kMargin + kDigitHeight, kDigitWidth, kLabelHeight),
-                             Qt::AlignCenter, labels_.at(i));
+            painter.drawText(
+                QRectF(kMargin + i * kPitch, kMargin + kDigitHeight, kDigitWidth, kLabelHeight),
+                Qt::AlignCenter, labels_.at(i));
             painter.setPen(Qt::NoPen);
         }
     }

@@ -21,7 +21,8 @@ const char *const kSegmentNames[] = {"A", "B", "C", "D", "E", "F", "G", "DP"};
 
 } // namespace
 
-SegmentTablePage::SegmentTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("segments"), parent)
+SegmentTablePage::SegmentTablePage(QWidget *parent)
+    : GeneratorPage(QStringLiteral("segments"), parent)
 {
     setObjectName(QStringLiteral("SegmentTablePage"));
 
@@ -57,10 +58,11 @@ SegmentTablePage::SegmentTablePage(QWidget *parent) : GeneratorPage(QStringLiter
     dp_ = new QCheckBox(QStringLiteral("每个段码都点亮小数点"));
     dp_->setObjectName(QStringLiteral("SegmentDpBox"));
     addOptionRow(dp_, QStringLiteral("dp"));
-    format_ = makeChoiceBox(QStringLiteral("SegmentFormatBox"),
-                            {{QStringLiteral("C51数组"), QStringLiteral("c51")},
-                             {QStringLiteral("汇编 DB"), QStringLiteral("asm")},
-                             {QStringLiteral("列表（字符、二进制、十六进制）"), QStringLiteral("list")}});
+    format_ =
+        makeChoiceBox(QStringLiteral("SegmentFormatBox"),
+                      {{QStringLiteral("C51数组"), QStringLiteral("c51")},
+                       {QStringLiteral("汇编 DB"), QStringLiteral("asm")},
+                       {QStringLiteral("列表（字符、二进制、十六进制）"), QStringLiteral("list")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
     name_ = makeNameEdit(QStringLiteral("Segment"), QStringLiteral("seg"));
     addOption(QStringLiteral("数组名(&N)："), name_, QStringLiteral("name"));
@@ -77,7 +79,9 @@ SegmentTablePage::SegmentTablePage(QWidget *parent) : GeneratorPage(QStringLiter
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumHeight(digits_->sizeHint().height() + 24);
     setPreview(scroll);
-    setSaveChoice(QStringLiteral("seg.c"), QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;文本 (*.txt);;所有文件 (*)"));
+    setSaveChoice(
+        QStringLiteral("seg.c"),
+        QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;文本 (*.txt);;所有文件 (*)"));
 }
 
 QString SegmentTablePage::pinsText() const

@@ -15,10 +15,10 @@ namespace zandrel::studio {
 // nothing, so the two cannot collide). Every instance in the process sees the others' changes.
 inline QSettings *newStudioSettings(QObject *parent = nullptr)
 {
-    return new QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zandrel"),
-                         QString::fromLatin1(kStudioApplicationId.data(),
-                                             qsizetype(kStudioApplicationId.size())),
-                         parent);
+    return new QSettings(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Zandrel"),
+        QString::fromLatin1(kStudioApplicationId.data(), qsizetype(kStudioApplicationId.size())),
+        parent);
 }
 
 // For a few reads or writes at once; it writes to disk when it goes.

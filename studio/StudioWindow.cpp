@@ -28,7 +28,8 @@ StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
     installPreviewAccessibility();
     // The main window's font, so that the two programs read alike.
     setFont(windowFont());
-    setWindowTitle(QApplication::applicationName() + QStringLiteral(" - ") + QStringLiteral("版本:") +
+    setWindowTitle(QApplication::applicationName() + QStringLiteral(" - ") +
+                   QStringLiteral("版本:") +
                    QString::fromLatin1(kVersion.data(), qsizetype(kVersion.size())));
 
     pages_ = new QTabWidget(this);

@@ -47,15 +47,17 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
                             {QStringLiteral("定时器1"), QStringLiteral("1")},
                             {QStringLiteral("定时器2"), QStringLiteral("2")}});
     addOption(QStringLiteral("定时器(&T)："), timer_, QStringLiteral("timer"));
-    baudTimer_ = makeChoiceBox(QStringLiteral("TimerBaudTimerBox"),
-                               {{QStringLiteral("定时器1"), QStringLiteral("1")},
-                                {QStringLiteral("定时器2"), QStringLiteral("2")},
-                                {QStringLiteral("独立波特率发生器 BRT（STC12）"), QStringLiteral("brt")}});
+    baudTimer_ =
+        makeChoiceBox(QStringLiteral("TimerBaudTimerBox"),
+                      {{QStringLiteral("定时器1"), QStringLiteral("1")},
+                       {QStringLiteral("定时器2"), QStringLiteral("2")},
+                       {QStringLiteral("独立波特率发生器 BRT（STC12）"), QStringLiteral("brt")}});
     addOption(QStringLiteral("波特率定时器："), baudTimer_, QStringLiteral("baud-timer"));
     // Texts follow the core (coreChanged); the spellings stay.
-    mode_ = makeChoiceBox(QStringLiteral("TimerModeBox"),
-                          {{QString(), QString()}, {QString(), QStringLiteral("0")},
-                           {QString(), QStringLiteral("1")}, {QString(), QStringLiteral("2")}});
+    mode_ = makeChoiceBox(QStringLiteral("TimerModeBox"), {{QString(), QString()},
+                                                           {QString(), QStringLiteral("0")},
+                                                           {QString(), QStringLiteral("1")},
+                                                           {QString(), QStringLiteral("2")}});
     addOption(QStringLiteral("方式(&O)："), mode_, QStringLiteral("mode"));
     smod_ = new QCheckBox(QStringLiteral("SMOD=1（波特率加倍）"));
     smod_->setObjectName(QStringLiteral("TimerSmodBox"));
@@ -110,9 +112,11 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     baudTable_->setAccessibleName(QStringLiteral("波特率表"));
     previewLayout->addWidget(baudTable_);
     // Enter or a double click takes the row's rate, as does moving to it with the keys.
-    connect(baudTable_, &QTableWidget::cellActivated, this, [this](int row, int) { baudRowChosen(row); });
+    connect(baudTable_, &QTableWidget::cellActivated, this,
+            [this](int row, int) { baudRowChosen(row); });
     setPreview(preview);
-    setSaveChoice(QStringLiteral("timer.c"), QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;所有文件 (*)"));
+    setSaveChoice(QStringLiteral("timer.c"),
+                  QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;所有文件 (*)"));
 }
 
 void TimerPage::purposeChanged()
@@ -132,7 +136,8 @@ void TimerPage::coreChanged()
     const bool stcModes = core == QLatin1String("stc15") || core == QLatin1String("stc8");
     const bool oneT = core.startsWith(QLatin1String("stc"));
     mode_->setItemText(0, QStringLiteral("自动（有16位自动重装时取它）"));
-    mode_->setItemText(1, stcModes ? QStringLiteral("方式0（16位自动重装）") : QStringLiteral("方式0（13位）"));
+    mode_->setItemText(1, stcModes ? QStringLiteral("方式0（16位自动重装）")
+                                   : QStringLiteral("方式0（13位）"));
     mode_->setItemText(2, QStringLiteral("方式1（16位）"));
     mode_->setItemText(3, QStringLiteral("方式2（8位自动重装）"));
     timerClock_->setEnabled(oneT);
@@ -145,8 +150,10 @@ void TimerPage::setBaudRows(const QList<BaudRow> &rows)
     baudTable_->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         const BaudRow &rate = rows.at(row);
-        const QStringList cells = {rate.rate, rate.setting, rate.reload, rate.actual, rate.error,
-                                   rate.usable ? QStringLiteral("可用") : QStringLiteral("不可用")};
+        const QStringList cells = {
+            rate.rate,   rate.setting,
+            rate.reload, rate.actual,
+            rate.error,  rate.usable ? QStringLiteral("可用") : QStringLiteral("不可用")};
         for (int column = 0; column < int(cells.size()); ++column) {
             auto *item = new QTableWidgetItem(cells.at(column));
             if (!rate.usable)

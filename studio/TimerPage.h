@@ -15,8 +15,8 @@ namespace zandrel::studio {
 // One row of the baud-rate table for the chosen crystal and core.
 struct BaudRow
 {
-    QString rate;     // as --baud takes it
-    QString setting;  // timer, mode, SMOD and timer clock as the table names them
+    QString rate;    // as --baud takes it
+    QString setting; // timer, mode, SMOD and timer clock as the table names them
     QString reload;
     QString actual;
     QString error;

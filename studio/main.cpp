@@ -13,8 +13,8 @@ int main(int argc, char *argv[])
     // The main window's application object, for its failure box; named as the studio.
     zandrel::TApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Zandrel 代码工坊"));
-    application.setDesktopFileName(QString::fromLatin1(zandrel::kStudioApplicationId.data(),
-                                                       qsizetype(zandrel::kStudioApplicationId.size())));
+    application.setDesktopFileName(QString::fromLatin1(
+        zandrel::kStudioApplicationId.data(), qsizetype(zandrel::kStudioApplicationId.size())));
     zandrel::studio::StudioWindow window;
     window.show();
     // The hicolor sizes, embedded; the window system takes them once the window shows.

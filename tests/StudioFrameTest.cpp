@@ -44,18 +44,31 @@ public:
     {
         ++made;
         if (name->text() == QLatin1String("bad"))
-            return {{}, {}, {}, {}, PageRefusal{QStringLiteral("名称不可用"), QStringLiteral("name")}};
+            return {
+                {}, {}, {}, {}, PageRefusal{QStringLiteral("名称不可用"), QStringLiteral("name")}};
         if (name->text() == QLatin1String("elsewhere"))
-            return {{}, {}, {}, {}, PageRefusal{QStringLiteral("别处的错误"), QStringLiteral("other")}};
+            return {
+                {}, {}, {}, {}, PageRefusal{QStringLiteral("别处的错误"), QStringLiteral("other")}};
         const QStringList lines = text->toPlainText().split(QLatin1Char('\n'));
         for (int line = 0; line < lines.size(); ++line) {
             const std::u32string characters = lines[line].toStdU32String();
             if (const auto at = characters.find(U'✗'); at != std::u32string::npos)
-                return {{}, {}, {}, {}, PageRefusal{QStringLiteral("字符不可用"), QStringLiteral("text"),
-                                                    line + 1, int(at) + 1}};
+                return {{},
+                        {},
+                        {},
+                        {},
+                        PageRefusal{QStringLiteral("字符不可用"), QStringLiteral("text"), line + 1,
+                                    int(at) + 1}};
         }
-        const QString code = QStringLiteral("%1[%2] %3").arg(name->text()).arg(count->value()).arg(text->toPlainText());
-        return {code.toUtf8(), code, {QStringLiteral("注意")}, QStringLiteral("fake ") + name->text(), {}};
+        const QString code = QStringLiteral("%1[%2] %3")
+                                 .arg(name->text())
+                                 .arg(count->value())
+                                 .arg(text->toPlainText());
+        return {code.toUtf8(),
+                code,
+                {QStringLiteral("注意")},
+                QStringLiteral("fake ") + name->text(),
+                {}};
     }
 
     QLineEdit *name;
@@ -64,8 +77,7 @@ public:
     int made = 0;
 };
 
-template <typename T>
-T *child(QWidget &page, const char *name)
+template <typename T> T *child(QWidget &page, const char *name)
 {
     auto *found = page.findChild<T *>(QString::fromLatin1(name));
     if (!found)
@@ -116,12 +128,26 @@ void StudioFrameTest::refusalShowsUnderItsFieldAndDisablesTheButtons_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("marked");
 
-    QTest::newRow("option under its field") << "bad" << "好" << "FakeNameEditRefusal" << "名称不可用" << "";
-    QTest::newRow("character marked in the text")
-        << "tab" << "温度\n好✗啊" << "FakeTextRefusal" << "字符不可用" << "✗";
-    QTest::newRow("character beyond the BMP counted once")
-        << "tab" << "𠀀✗" << "FakeTextRefusal" << "字符不可用" << "✗";
-    QTest::newRow("unknown field above the code") << "elsewhere" << "" << "RefusalLine" << "别处的错误" << "";
+    QTest::newRow("option under its field") << "bad"
+                                            << "好"
+                                            << "FakeNameEditRefusal"
+                                            << "名称不可用"
+                                            << "";
+    QTest::newRow("character marked in the text") << "tab"
+                                                  << "温度\n好✗啊"
+                                                  << "FakeTextRefusal"
+                                                  << "字符不可用"
+                                                  << "✗";
+    QTest::newRow("character beyond the BMP counted once") << "tab"
+                                                           << "𠀀✗"
+                                                           << "FakeTextRefusal"
+                                                           << "字符不可用"
+                                                           << "✗";
+    QTest::newRow("unknown field above the code") << "elsewhere"
+                                                  << ""
+                                                  << "RefusalLine"
+                                                  << "别处的错误"
+                                                  << "";
 }
 
 void StudioFrameTest::refusalShowsUnderItsFieldAndDisablesTheButtons()
@@ -173,9 +199,12 @@ void StudioFrameTest::saveWritesWholeOrSaysWhy_data()
     QTest::addColumn<QString>("relativePath");
     QTest::addColumn<QString>("reason"); // empty: written
 
-    QTest::newRow("written") << "out.c" << "";
-    QTest::newRow("missing folder") << "missing/out.c" << "文件夹不存在";
-    QTest::newRow("a folder of that name") << "folder" << "同名的文件夹已存在";
+    QTest::newRow("written") << "out.c"
+                             << "";
+    QTest::newRow("missing folder") << "missing/out.c"
+                                    << "文件夹不存在";
+    QTest::newRow("a folder of that name") << "folder"
+                                           << "同名的文件夹已存在";
 }
 
 void StudioFrameTest::saveWritesWholeOrSaysWhy()

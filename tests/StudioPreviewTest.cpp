@@ -149,10 +149,14 @@ void StudioPreviewTest::digitLightsTheCodesSegments_data()
     QTest::addColumn<QString>("pins");
     QTest::addColumn<QString>("lit"); // the segments that must be lit; the rest must not
 
-    QTest::newRow("0 common anode, window wiring") << 0xC0 << 0 << "DP,G,F,E,D,C,B,A" << "ABCDEF";
-    QTest::newRow("0 common cathode, window wiring") << 0x3F << 1 << "DP,G,F,E,D,C,B,A" << "ABCDEF";
-    QTest::newRow("1 with A on bit 7") << 0x60 << 1 << "A,B,C,D,E,F,G,DP" << "BC";
-    QTest::newRow("decimal point alone, anode") << 0x7F << 0 << "DP,G,F,E,D,C,B,A" << "P";
+    QTest::newRow("0 common anode, window wiring") << 0xC0 << 0 << "DP,G,F,E,D,C,B,A"
+                                                   << "ABCDEF";
+    QTest::newRow("0 common cathode, window wiring") << 0x3F << 1 << "DP,G,F,E,D,C,B,A"
+                                                     << "ABCDEF";
+    QTest::newRow("1 with A on bit 7") << 0x60 << 1 << "A,B,C,D,E,F,G,DP"
+                                       << "BC";
+    QTest::newRow("decimal point alone, anode") << 0x7F << 0 << "DP,G,F,E,D,C,B,A"
+                                                << "P";
 }
 
 void StudioPreviewTest::digitLightsTheCodesSegments()
@@ -172,7 +176,8 @@ void StudioPreviewTest::digitLightsTheCodesSegments()
     const QString letters = QStringLiteral("ABCDEFGP");
     for (int s = 0; s < 8; ++s) {
         const QPointF middle = digits.segmentShape(1, Segment(s)).boundingRect().center() * ratio;
-        const QColor expected = lit.contains(letters[s]) ? SegmentDigits::kLit : SegmentDigits::kUnlit;
+        const QColor expected =
+            lit.contains(letters[s]) ? SegmentDigits::kLit : SegmentDigits::kUnlit;
         QVERIFY2(image.pixelColor(middle.toPoint()) == expected, qPrintable(QString(letters[s])));
     }
 }
@@ -184,11 +189,16 @@ void StudioPreviewTest::scanOrderShowsBytesAndFirstBit_data()
     QTest::addColumn<QPoint>("firstBit");   // the cell of bit 7 of byte 0
     QTest::addColumn<QPoint>("secondByte"); // a cell of byte 1
 
-    QTest::newRow("row msb") << int(BitmapLayout::Row) << int(BitOrder::Msb) << QPoint(0, 0) << QPoint(8, 0);
-    QTest::newRow("row lsb") << int(BitmapLayout::Row) << int(BitOrder::Lsb) << QPoint(7, 0) << QPoint(8, 0);
-    QTest::newRow("column msb") << int(BitmapLayout::Column) << int(BitOrder::Msb) << QPoint(0, 0) << QPoint(0, 8);
-    QTest::newRow("row-block msb") << int(BitmapLayout::RowBlock) << int(BitOrder::Msb) << QPoint(0, 0) << QPoint(0, 1);
-    QTest::newRow("page lsb") << int(BitmapLayout::Page) << int(BitOrder::Lsb) << QPoint(0, 7) << QPoint(1, 0);
+    QTest::newRow("row msb") << int(BitmapLayout::Row) << int(BitOrder::Msb) << QPoint(0, 0)
+                             << QPoint(8, 0);
+    QTest::newRow("row lsb") << int(BitmapLayout::Row) << int(BitOrder::Lsb) << QPoint(7, 0)
+                             << QPoint(8, 0);
+    QTest::newRow("column msb") << int(BitmapLayout::Column) << int(BitOrder::Msb) << QPoint(0, 0)
+                                << QPoint(0, 8);
+    QTest::newRow("row-block msb")
+        << int(BitmapLayout::RowBlock) << int(BitOrder::Msb) << QPoint(0, 0) << QPoint(0, 1);
+    QTest::newRow("page lsb") << int(BitmapLayout::Page) << int(BitOrder::Lsb) << QPoint(0, 7)
+                              << QPoint(1, 0);
 }
 
 void StudioPreviewTest::scanOrderShowsBytesAndFirstBit()
@@ -203,7 +213,8 @@ void StudioPreviewTest::scanOrderShowsBytesAndFirstBit()
     const qreal ratio = view.devicePixelRatioF();
     // A cell's corner, clear of the grid and of the line through the bytes.
     const auto colourOf = [&](QPoint cell) {
-        return image.pixelColor((view.cellRect(cell.x(), cell.y()).topLeft() + QPoint(2, 2)) * ratio);
+        return image.pixelColor((view.cellRect(cell.x(), cell.y()).topLeft() + QPoint(2, 2)) *
+                                ratio);
     };
     int redCells = 0;
     for (int y = 0; y < ScanOrderView::kSide; ++y)
