@@ -8,11 +8,14 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 PREFIX ?= /usr/local
 
-.PHONY: run test build deps deps-extra deps-windows configure install package bench fuzz test-asan clean \
+.PHONY: run run-studio test build deps deps-extra deps-windows configure install package bench fuzz test-asan clean \
         windows test-windows package-windows
 
 run: build
 	./$(BUILD)/zandrel
+
+run-studio: build
+	./$(BUILD)/zandrel-studio
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

@@ -15,7 +15,9 @@ calculations of 8051 programming: one byte as bit boxes, binary, decimal and
 hexadecimal; the port code of a seven-segment digit for common-anode or
 common-cathode wiring; the 16 x 16 dot matrix of a GB2312 character as a C51
 array or an assembler DB line; and the 8051 instruction set, narrowed as you
-type and searchable.")
+type and searchable. Beside it, zandrel-gen makes whole code tables for build
+scripts, and the code studio, zandrel-studio, gives each of its generators a
+window page with a live preview.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-2.0-or-later.txt)
 # Packages hold programs stripped; the build tree keeps its debug information.
 set(CPACK_STRIP_FILES ON)

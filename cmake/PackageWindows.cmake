@@ -28,7 +28,7 @@ find_program(ZANDREL_PE_STRIP NAMES ${ZANDREL_MINGW_TRIPLE}-strip x86_64-w64-min
 # The DLLs and plug-ins are copied stripped; cmake/InstallWindowsRuntime.cmake does the work at
 # install time, when the programs exist.
 install(CODE "
-  set(zandrel_executables \"$<TARGET_FILE:zandrel>;$<TARGET_FILE:zandrel-gen>\")
+  set(zandrel_executables \"$<TARGET_FILE:zandrel>;$<TARGET_FILE:zandrel-gen>;$<TARGET_FILE:zandrel-studio>\")
   set(zandrel_plugins \"${plugin_files}\")
   set(zandrel_dll_dirs \"${ZANDREL_QT_BIN_DIR};${ZANDREL_MINGW_DLL_DIRS}\")
   set(zandrel_objdump \"${ZANDREL_PE_OBJDUMP}\")

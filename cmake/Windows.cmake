@@ -33,13 +33,17 @@ if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
   endforeach()
 endif()
 
-# zandrel_windows_resource(TARGET DESCRIPTION): the program's icon and its version resource
-# (file and product version, product name, description, copyright), as Explorer shows them.
+# zandrel_windows_resource(TARGET DESCRIPTION [ICON]): the program's icon (Zandrel's unless
+# another is named) and its version resource (file and product version, product name,
+# description, copyright), as Explorer shows them.
 function(zandrel_windows_resource target description)
   set(ZANDREL_RC_FILE_NAME $<TARGET_FILE_NAME:${target}>)
   set(ZANDREL_RC_INTERNAL_NAME ${target})
   set(ZANDREL_RC_DESCRIPTION ${description})
   set(ZANDREL_RC_ICON ${PROJECT_SOURCE_DIR}/desktop/windows/zandrel.ico)
+  if(ARGC GREATER 2)
+    set(ZANDREL_RC_ICON ${ARGV2})
+  endif()
   if(NOT PROJECT_VERSION_PATCH)
     set(PROJECT_VERSION_PATCH 0)
   endif()

@@ -36,7 +36,10 @@ fi
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/zandrel ./usr/share/applications/$id.desktop \
             ./usr/share/metainfo/$id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/$id.svg \
-            ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/doc/zandrel/GPL-2.0-or-later.txt; do
+            ./usr/share/icons/hicolor/48x48/apps/$id.png ./usr/share/doc/zandrel/GPL-2.0-or-later.txt \
+            ./usr/bin/zandrel-studio ./usr/share/applications/${id}Studio.desktop \
+            ./usr/share/metainfo/${id}Studio.metainfo.xml \
+            ./usr/share/icons/hicolor/48x48/apps/${id}Studio.png; do
   grep -qxF "$path" <<<"$files" || fail "package lacks $path"
 done
 outside=$(grep -v '^\./usr/' <<<"$files" | grep -vx './' || true)

@@ -4,9 +4,9 @@
 #
 # Installs the build into a temporary DESTDIR and checks the tree: the program, the desktop entry
 # and the metainfo (both passed by their real validators), every icon, and the licence.
-#   InstallTreeTest.sh BUILD_DIR APP_ID VERSION
+#   InstallTreeTest.sh BUILD_DIR APP_ID VERSION [PROGRAM]   (the program zandrel by default)
 set -euo pipefail
-build=$1 id=$2 version=$3
+build=$1 id=$2 version=$3 program=${4:-zandrel}
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -14,7 +14,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
 usr=$root/usr
 
-[[ -x $usr/bin/zandrel ]] || fail "no program in bin/"
+[[ -x $usr/bin/$program ]] || fail "no $program in bin/"
 # zandrel-gen finds its picture module in the installed tree, not the build's.
 printf 'P1\n2 1\n1 0\n' > "$root/dot.pbm"
 out=$(cd / && "$usr/bin/zandrel-gen" image "$root/dot.pbm" -f preview 2>&1) || fail "installed zandrel-gen image: $out"
@@ -40,7 +40,7 @@ if grep -qE '^(E|W):' <<<"$out"; then fail "appstreamcli: $out"; fi
 
 # The entry, the metainfo and the icon agree on the application ID and the version.
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry does not name icon $id"
-grep -qx "Exec=zandrel" "$desktop" || fail "desktop entry does not start zandrel"
+grep -qx "Exec=$program" "$desktop" || fail "desktop entry does not start $program"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "launchable"
 grep -q "<release version=\"$version\" date=\"[0-9]\{4\}-[0-9][0-9]-[0-9][0-9]\"/>" "$metainfo" \
   || fail "metainfo does not release $version with a date"

@@ -14,7 +14,7 @@ trap 'rm -rf "$folder" "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$folder" --strip >"$scratch/install.log" 2>&1 || { cat "$scratch/install.log"; fail "install"; }
-for f in zandrel.exe zandrel-gen.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
+for f in zandrel.exe zandrel-gen.exe zandrel-studio.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll platforms/qwindows.dll \
          styles/qwindowsvistastyle.dll imageformats/qgif.dll imageformats/qjpeg.dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll \
          说明.txt licenses/Zandrel/GPL-2.0-or-later.txt licenses/Qt/LGPL-3.0-only.txt licenses/Qt/SOURCE.txt \
          licenses/Qt/build-qt-windows licenses/MinGW-runtime/GPL-3.0.txt; do
@@ -44,11 +44,13 @@ echo "$checked imports, all in the folder or Windows'"
 
 # The window program has no console; the command-line program has one.
 # (grep reads all of objdump's output: with -q it would stop early and fail the pipe.)
-grep 'Subsystem.*(Windows GUI)' <<<"$("$objdump" -p "$folder/zandrel.exe")" >/dev/null || fail "zandrel.exe is not a GUI program"
+for exe in zandrel.exe zandrel-studio.exe; do
+  grep 'Subsystem.*(Windows GUI)' <<<"$("$objdump" -p "$folder/$exe")" >/dev/null || fail "$exe is not a GUI program"
+done
 grep 'Subsystem.*(Windows CUI)' <<<"$("$objdump" -p "$folder/zandrel-gen.exe")" >/dev/null || fail "zandrel-gen.exe is not a console program"
 
 # Icon in every size, and the version resource (its strings are UTF-16).
-for exe in zandrel.exe zandrel-gen.exe; do
+for exe in zandrel.exe zandrel-gen.exe zandrel-studio.exe; do
   wrestool -x -t14 "$folder/$exe" >"$scratch/icon.ico"
   sizes=$(icotool -l "$scratch/icon.ico" | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | sort -n | xargs)
   [[ $sizes == "16 24 32 48 64 128 256" ]] || fail "$exe icon sizes: '$sizes'"

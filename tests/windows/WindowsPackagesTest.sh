@@ -26,7 +26,7 @@ zip=$out/zandrel-$version-win64.zip setup=$out/zandrel-$version-win64-setup.exe
 [[ -f $zip && -f $setup ]] || fail "cpack made: $(ls "$out")"
 top=zandrel-$version-win64
 listing=$(unzip -Z1 "$zip")
-for f in zandrel.exe zandrel-gen.exe Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll 说明.txt licenses/Qt/SOURCE.txt; do
+for f in zandrel.exe zandrel-gen.exe zandrel-studio.exe Qt6Widgets.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll 说明.txt licenses/Qt/SOURCE.txt; do
   grep -qxF "$top/$f" <<<"$listing" || fail "the ZIP lacks $top/$f"
 done
 echo "ZIP: $(grep -vc '/$' <<<"$listing") files in $top/"
@@ -53,6 +53,8 @@ diff -u "$out/zipped.txt" "$out/installed.txt" || fail "the installer installs o
 [[ -f $installed/uninstall.exe ]] || fail "no uninstaller"
 shortcut=$out/prefix/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zandrel.lnk
 [[ -f $shortcut ]] || fail "no Start-menu shortcut"
+studio_shortcut=$out/prefix/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zandrel\ 代码工坊.lnk
+[[ -f $studio_shortcut ]] || fail "no Start-menu shortcut for the code studio"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zandrel'
 entry=$(wine reg query "$key" 2>/dev/null | tr -d '\r')
 for value in "DisplayName    REG_SZ    Zandrel" "DisplayVersion    REG_SZ    $version" \
@@ -81,5 +83,6 @@ if [[ -d $installed ]]; then
   fail "the uninstaller left the folder"
 fi
 [[ ! -e $shortcut ]] || fail "the uninstaller left the shortcut"
+[[ ! -e $studio_shortcut ]] || fail "the uninstaller left the code studio's shortcut"
 if wine reg query "$key" >/dev/null 2>&1; then fail "the uninstaller left the Apps and features entry"; fi
 echo "uninstalled: no file, shortcut or entry left"

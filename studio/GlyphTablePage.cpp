@@ -1,0 +1,305 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "studio/GlyphTablePage.h"
+
+#include "core/Gb2312.h"
+#include "studio/GlyphStrip.h"
+#include "studio/PageOptions.h"
+#include "studio/ScanOrderView.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace zandrel::studio {
+namespace {
+
+BitmapLayout layoutOf(const QString &spelling)
+{
+    if (spelling == QLatin1String("column"))
+        return BitmapLayout::Column;
+    if (spelling == QLatin1String("row-block"))
+        return BitmapLayout::RowBlock;
+    if (spelling == QLatin1String("page"))
+        return BitmapLayout::Page;
+    return BitmapLayout::Row;
+}
+
+} // namespace
+
+GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("glyph"), parent)
+{
+    setObjectName(QStringLiteral("GlyphTablePage"));
+
+    text_ = new QPlainTextEdit;
+    text_->setObjectName(QStringLiteral("GlyphText"));
+    text_->setTabChangesFocus(true);
+    text_->setPlaceholderText(QStringLiteral("要取模的文字，可以多行"));
+    text_->setPlainText(QStringLiteral("温度"));
+    text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 4 + 12);
+    addOption(QStringLiteral("文字(&T)："), text_, QStringLiteral("text"));
+    setTextField(text_);
+
+    library_ = new QCheckBox(QStringLiteral("整个字库（GB2312的1至87区）"));
+    library_->setObjectName(QStringLiteral("GlyphLibraryBox"));
+    addOptionRow(library_, QStringLiteral("library"));
+    connect(library_, &QCheckBox::toggled, text_, &QWidget::setDisabled);
+    text_->setDisabled(library_->isChecked());
+
+    fontSource_ =
+        makeChoiceBox(QStringLiteral("GlyphFontSourceBox"),
+                      {{QStringLiteral("内置字库（12、16、24像素）"), QStringLiteral("builtin")},
+                       {QStringLiteral("已安装的字体"), QStringLiteral("family")},
+                       {QStringLiteral("字体文件"), QStringLiteral("file")}});
+    addOption(QStringLiteral("字体(&F)："), fontSource_, QStringLiteral("font"));
+
+    family_ = new QComboBox;
+    family_->setObjectName(QStringLiteral("GlyphFamilyBox"));
+    addOption(QStringLiteral("字体名称："), family_, QString());
+    chineseOnly_ = new QCheckBox(QStringLiteral("只列出中文字体"));
+    chineseOnly_->setObjectName(QStringLiteral("GlyphChineseOnlyBox"));
+    chineseOnly_->setChecked(true);
+    addOptionRow(chineseOnly_, QString());
+    style_ = new QComboBox;
+    style_->setObjectName(QStringLiteral("GlyphStyleBox"));
+    addOption(QStringLiteral("字形："), style_, QString());
+    strikes_ = new QLabel;
+    strikes_->setObjectName(QStringLiteral("GlyphStrikeSizes"));
+    strikes_->setWordWrap(true);
+    optionsLayout()->addRow(QStringLiteral("点阵字号："), strikes_);
+
+    auto *fileRow = new QWidget;
+    fileRow->setObjectName(QStringLiteral("GlyphFontFileRow"));
+    auto *fileLayout = new QHBoxLayout(fileRow);
+    fileLayout->setContentsMargins(0, 0, 0, 0);
+    fontFile_ = new QLineEdit;
+    fontFile_->setObjectName(QStringLiteral("GlyphFontFileEdit"));
+    fontFile_->setAccessibleName(QStringLiteral("字体文件"));
+    fontFileButton_ = new QPushButton(QStringLiteral("浏览…"));
+    fontFileButton_->setObjectName(QStringLiteral("GlyphFontFileButton"));
+    fontFileButton_->setAccessibleName(QStringLiteral("选择字体文件"));
+    fileLayout->addWidget(fontFile_, 1);
+    fileLayout->addWidget(fontFileButton_);
+    addOption(QStringLiteral("字体文件："), fileRow, QStringLiteral("font-file"));
+    connect(fontFileButton_, &QPushButton::clicked, this, &GlyphTablePage::chooseFontFile);
+    face_ = new QSpinBox;
+    face_->setObjectName(QStringLiteral("GlyphFaceSpin"));
+    face_->setRange(0, 255);
+    addOption(QStringLiteral("字体序号："), face_, QStringLiteral("face"));
+
+    size_ = new QSpinBox;
+    size_->setObjectName(QStringLiteral("GlyphSizeSpin"));
+    size_->setRange(1, 256);
+    size_->setValue(16);
+    size_->setSuffix(QStringLiteral(" 像素"));
+    addOption(QStringLiteral("字号(&Z)："), size_, QStringLiteral("size"));
+
+    const ExtentFields cell =
+        makeExtentFields(QStringLiteral("GlyphCell"), QStringLiteral("全角字格"), true, 0, 0);
+    cellWidth_ = cell.width;
+    cellHeight_ = cell.height;
+    addOption(QStringLiteral("全角字格："), cell.row, QStringLiteral("cell"));
+    const ExtentFields asciiCell =
+        makeExtentFields(QStringLiteral("GlyphAsciiCell"), QStringLiteral("半角字格"), true, 0, 0);
+    asciiCellWidth_ = asciiCell.width;
+    asciiCellHeight_ = asciiCell.height;
+    addOption(QStringLiteral("半角字格："), asciiCell.row, QStringLiteral("ascii-cell"));
+
+    display_ = makeDisplayBox(QStringLiteral("Glyph"));
+    addOption(QStringLiteral("显示屏(&D)："), display_, QStringLiteral("display"));
+
+    auto *layoutRow = new QWidget;
+    layoutRow->setObjectName(QStringLiteral("GlyphLayoutRow"));
+    auto *layoutRowLayout = new QHBoxLayout(layoutRow);
+    layoutRowLayout->setContentsMargins(0, 0, 0, 0);
+    layout_ = makeLayoutBox(QStringLiteral("Glyph"));
+    scanOrder_ = new ScanOrderView;
+    layoutRowLayout->addWidget(layout_, 1, Qt::AlignTop);
+    layoutRowLayout->addWidget(scanOrder_);
+    addOption(QStringLiteral("取模方式(&Y)："), layoutRow, QStringLiteral("layout"));
+    bitOrder_ = makeBitOrderBox(QStringLiteral("Glyph"));
+    addOption(QStringLiteral("字节位序(&B)："), bitOrder_, QStringLiteral("bit-order"));
+    pad_ = makePadBox(QStringLiteral("Glyph"));
+    addOption(QStringLiteral("补位："), pad_, QStringLiteral("pad"));
+    invert_ = makeInvertBox(QStringLiteral("Glyph"));
+    addOption(QStringLiteral("阴码/阳码："), invert_, QStringLiteral("invert"));
+    const auto showScanOrder = [this] {
+        scanOrder_->setPacking(layoutOf(choiceOf(layout_)),
+                               choiceOf(bitOrder_) == QLatin1String("lsb") ? BitOrder::Lsb
+                                                                           : BitOrder::Msb);
+    };
+    connect(layout_, &QComboBox::currentIndexChanged, this, showScanOrder);
+    connect(bitOrder_, &QComboBox::currentIndexChanged, this, showScanOrder);
+    showScanOrder();
+
+    format_ =
+        makeChoiceBox(QStringLiteral("GlyphFormatBox"),
+                      {{QStringLiteral("C51数组"), QStringLiteral("c51")},
+                       {QStringLiteral("汇编 DB"), QStringLiteral("asm")},
+                       {QStringLiteral("结构体（带编码，便于查找）"), QStringLiteral("struct")},
+                       {QStringLiteral("二进制文件"), QStringLiteral("bin")},
+                       {QStringLiteral("字符画预览"), QStringLiteral("preview")}});
+    addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
+    compiler_ = makeCompilerBox(QStringLiteral("Glyph"));
+    addOption(QStringLiteral("编译器："), compiler_, QStringLiteral("compiler"));
+    name_ = makeNameEdit(QStringLiteral("Glyph"), QStringLiteral("默认为 hz 加字格高度，如 hz16"));
+    addOption(QStringLiteral("数组名(&N)："), name_, QStringLiteral("name"));
+    asciiName_ = makeNameEdit(QStringLiteral("GlyphAscii"), QStringLiteral("默认为 数组名_ascii"));
+    addOption(QStringLiteral("半角数组名："), asciiName_, QStringLiteral("ascii-name"));
+    clip_ = new QCheckBox(QStringLiteral("裁去超出字格的部分"));
+    clip_->setObjectName(QStringLiteral("GlyphClipBox"));
+    addOptionRow(clip_, QStringLiteral("clip"));
+    encoding_ =
+        makeChoiceBox(QStringLiteral("GlyphEncodingBox"),
+                      {{QStringLiteral("UTF-8"), QStringLiteral("utf-8")},
+                       {QStringLiteral("GB2312（Keil的中文注释）"), QStringLiteral("gb2312")}});
+    addOption(QStringLiteral("注释编码："), encoding_, QStringLiteral("encoding"));
+    crlf_ = makeCrlfBox(QStringLiteral("Glyph"));
+    addOptionRow(crlf_, QStringLiteral("crlf"));
+
+    connect(fontSource_, &QComboBox::currentIndexChanged, this, &GlyphTablePage::fontSourceChanged);
+    connect(family_, &QComboBox::currentIndexChanged, this, &GlyphTablePage::familyChanged);
+    connect(chineseOnly_, &QCheckBox::toggled, this, &GlyphTablePage::loadFontFamilies);
+    fontSourceChanged();
+
+    auto *preview = new QWidget;
+    auto *previewLayout = new QVBoxLayout(preview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    strip_ = new GlyphStrip;
+    auto *stripScroll = new QScrollArea;
+    stripScroll->setObjectName(QStringLiteral("GlyphStripArea"));
+    stripScroll->setWidget(strip_);
+    stripScroll->setWidgetResizable(true);
+    stripScroll->setFocusPolicy(Qt::NoFocus);
+    stripScroll->setMinimumHeight(120);
+    previewLayout->addWidget(stripScroll);
+    glyphInfo_ = new QLabel;
+    glyphInfo_->setObjectName(QStringLiteral("GlyphInfo"));
+    glyphInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    glyphInfo_->setWordWrap(true);
+    previewLayout->addWidget(glyphInfo_);
+    setPreview(preview);
+    connect(strip_, &GlyphStrip::currentChanged, this, &GlyphTablePage::showCurrentGlyph);
+    setSaveChoice(
+        QStringLiteral("hz.c"),
+        QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 (*.bin);;所有文件 (*)"));
+}
+
+void GlyphTablePage::fontSourceChanged()
+{
+    const QString source = choiceOf(fontSource_);
+    const bool family = source == QLatin1String("family");
+    const bool file = source == QLatin1String("file");
+    for (QWidget *field : std::initializer_list<QWidget *>{family_, chineseOnly_, style_})
+        field->setEnabled(family);
+    for (QWidget *field : std::initializer_list<QWidget *>{fontFile_, fontFileButton_, face_})
+        field->setEnabled(file);
+}
+
+void GlyphTablePage::loadFontFamilies()
+{
+    const QString chosen = takeRememberedChoice(family_);
+    const QStringList families = QFontDatabase::families(
+        chineseOnly_->isChecked() ? QFontDatabase::SimplifiedChinese : QFontDatabase::Any);
+    const QSignalBlocker blocker(family_);
+    family_->clear();
+    family_->addItems(families);
+    family_->setCurrentIndex(std::max(0, int(families.indexOf(chosen))));
+    familyChanged();
+}
+
+void GlyphTablePage::familyChanged()
+{
+    const QString family = family_->currentText();
+    const QString chosenStyle = takeRememberedChoice(style_);
+    style_->clear();
+    strikes_->clear();
+    if (family.isEmpty())
+        return;
+    const QStringList styles = QFontDatabase::styles(family);
+    style_->addItems(styles);
+    style_->setCurrentIndex(std::max(0, int(styles.indexOf(chosenStyle))));
+    // The sizes a bitmap font draws crisply; a scalable font has none of its own.
+    QStringList sizes;
+    for (const int size : QFontDatabase::pointSizes(family, style_->currentText()))
+        sizes += QString::number(size);
+    strikes_->setText(QFontDatabase::isBitmapScalable(family) || sizes.isEmpty() ||
+                              QFontDatabase::isSmoothlyScalable(family)
+                          ? QStringLiteral("矢量字体，任意字号")
+                          : sizes.join(QStringLiteral("、")));
+}
+
+void GlyphTablePage::chooseFontFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("选择字体文件"), fontFile_->text(),
+        QStringLiteral("字体 (*.ttf *.ttc *.otf *.otc *.bdf *.pcf *.pcf.gz);;所有文件 (*)"));
+    if (!path.isEmpty())
+        fontFile_->setText(path);
+}
+
+void GlyphTablePage::showGlyphs(std::vector<GlyphPreviewEntry> entries, qsizetype total)
+{
+    entries_ = std::move(entries);
+    std::vector<Bitmap> bitmaps;
+    bitmaps.reserve(entries_.size());
+    for (const GlyphPreviewEntry &entry : entries_)
+        bitmaps.push_back(entry.bitmap);
+    strip_->setGlyphs(std::move(bitmaps), total);
+}
+
+void GlyphTablePage::showCurrentGlyph(int index)
+{
+    if (index < 0 || index >= int(entries_.size())) {
+        glyphInfo_->clear();
+        strip_->setAccessibleDescription(QString());
+        return;
+    }
+    const GlyphPreviewEntry &entry = entries_[std::size_t(index)];
+    const std::u32string characters = entry.character.toStdU32String();
+    QString code = QStringLiteral("不在GB2312中");
+    if (characters.size() == 1) {
+        if (characters[0] < 0x80)
+            code = QStringLiteral("ASCII %1")
+                       .arg(uint(characters[0]), 2, 16, QLatin1Char('0'))
+                       .toUpper();
+        else if (const auto gb = gb2312CodeOf(characters[0]))
+            code = QStringLiteral("GB2312 %1").arg(*gb, 4, 16, QLatin1Char('0')).toUpper();
+    }
+    QStringList bytes;
+    for (const char byte : entry.bytes)
+        bytes +=
+            QStringLiteral("0x") +
+            QStringLiteral("%1").arg(uint(std::uint8_t(byte)), 2, 16, QLatin1Char('0')).toUpper();
+    const QString info = QStringLiteral("第%1个 “%2” %3：%4")
+                             .arg(index + 1)
+                             .arg(entry.character, code, bytes.join(QLatin1Char(',')));
+    glyphInfo_->setText(info);
+    strip_->setAccessibleDescription(info);
+}
+
+PageResult GlyphTablePage::makeResult()
+{
+    // To connect: a GlyphRequest from the fields above, made with the generators' layer; the
+    // strip then gets each table entry's bitmap and bytes through showGlyphs.
+    return unconnectedResult();
+}
+
+void GlyphTablePage::showResult(const PageResult &result)
+{
+    if (result.refusal || result.bytes.isEmpty())
+        showGlyphs({}, 0);
+}
+
+} // namespace zandrel::studio

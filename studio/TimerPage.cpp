@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "studio/TimerPage.h"
+
+#include "studio/PageOptions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace zandrel::studio {
+
+TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), parent)
+{
+    setObjectName(QStringLiteral("TimerPage"));
+
+    crystal_ = makeCrystalBox(QStringLiteral("Timer"));
+    addOption(QStringLiteral("晶振(MHz)(&X)："), crystal_, QStringLiteral("crystal"));
+    core_ = makeCoreBox(QStringLiteral("Timer"));
+    addOption(QStringLiteral("内核(&K)："), core_, QStringLiteral("core"));
+    purpose_ = makeChoiceBox(QStringLiteral("TimerPurposeBox"),
+                             {{QStringLiteral("定时"), QStringLiteral("interval")},
+                              {QStringLiteral("串口波特率"), QStringLiteral("baud")}});
+    addOption(QStringLiteral("用途(&U)："), purpose_, QString());
+    interval_ = new QLineEdit(QStringLiteral("1ms"));
+    interval_->setObjectName(QStringLiteral("TimerIntervalEdit"));
+    interval_->setPlaceholderText(QStringLiteral("带单位 us、ms 或 s，例如 50ms"));
+    addOption(QStringLiteral("定时时间(&I)："), interval_, QStringLiteral("interval"));
+    baud_ = new QComboBox;
+    baud_->setObjectName(QStringLiteral("TimerBaudBox"));
+    baud_->setEditable(true);
+    baud_->setInsertPolicy(QComboBox::NoInsert);
+    baud_->addItems({QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                     QStringLiteral("9600"), QStringLiteral("14400"), QStringLiteral("19200"),
+                     QStringLiteral("28800"), QStringLiteral("38400"), QStringLiteral("57600"),
+                     QStringLiteral("115200"), QStringLiteral("230400"), QStringLiteral("460800")});
+    baud_->setCurrentIndex(3);
+    addOption(QStringLiteral("波特率(&R)："), baud_, QStringLiteral("baud"));
+    timer_ = makeChoiceBox(QStringLiteral("TimerTimerBox"),
+                           {{QStringLiteral("定时器0"), QStringLiteral("0")},
+                            {QStringLiteral("定时器1"), QStringLiteral("1")},
+                            {QStringLiteral("定时器2"), QStringLiteral("2")}});
+    addOption(QStringLiteral("定时器(&T)："), timer_, QStringLiteral("timer"));
+    baudTimer_ =
+        makeChoiceBox(QStringLiteral("TimerBaudTimerBox"),
+                      {{QStringLiteral("定时器1"), QStringLiteral("1")},
+                       {QStringLiteral("定时器2"), QStringLiteral("2")},
+                       {QStringLiteral("独立波特率发生器 BRT（STC12）"), QStringLiteral("brt")}});
+    addOption(QStringLiteral("波特率定时器："), baudTimer_, QStringLiteral("baud-timer"));
+    // Texts follow the core (coreChanged); the spellings stay.
+    mode_ = makeChoiceBox(QStringLiteral("TimerModeBox"), {{QString(), QString()},
+                                                           {QString(), QStringLiteral("0")},
+                                                           {QString(), QStringLiteral("1")},
+                                                           {QString(), QStringLiteral("2")}});
+    addOption(QStringLiteral("方式(&O)："), mode_, QStringLiteral("mode"));
+    smod_ = new QCheckBox(QStringLiteral("SMOD=1（波特率加倍）"));
+    smod_->setObjectName(QStringLiteral("TimerSmodBox"));
+    addOptionRow(smod_, QStringLiteral("smod"));
+    timerClock_ = makeChoiceBox(QStringLiteral("TimerClockBox"),
+                                {{QStringLiteral("自动（误差小者，相同时取1T）"), QString()},
+                                 {QStringLiteral("1T"), QStringLiteral("1t")},
+                                 {QStringLiteral("12T"), QStringLiteral("12t")}});
+    addOption(QStringLiteral("计数时钟："), timerClock_, QStringLiteral("timer-clock"));
+    format_ = makeChoiceBox(QStringLiteral("TimerFormatBox"),
+                            {{QStringLiteral("初始化函数"), QStringLiteral("init")},
+                             {QStringLiteral("数值列表"), QStringLiteral("list")},
+                             {QStringLiteral("汇编指令"), QStringLiteral("asm")},
+                             {QStringLiteral("C51语句"), QStringLiteral("c51")}});
+    addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
+    compiler_ = makeCompilerBox(QStringLiteral("Timer"));
+    addOption(QStringLiteral("编译器："), compiler_, QStringLiteral("compiler"));
+    declareSfr_ = new QCheckBox(QStringLiteral("声明头文件缺少的寄存器（AUXR、T2H、T2L、BRT）"));
+    declareSfr_->setObjectName(QStringLiteral("TimerDeclareSfrBox"));
+    addOptionRow(declareSfr_, QStringLiteral("declare-sfr"));
+    crlf_ = makeCrlfBox(QStringLiteral("Timer"));
+    addOptionRow(crlf_, QStringLiteral("crlf"));
+
+    connect(purpose_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
+    connect(core_, &QComboBox::currentIndexChanged, this, &TimerPage::coreChanged);
+    purposeChanged();
+    coreChanged();
+
+    auto *preview = new QWidget;
+    auto *previewLayout = new QVBoxLayout(preview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
+    figures_ = new QLabel;
+    figures_->setObjectName(QStringLiteral("TimerFigures"));
+    figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    figures_->setWordWrap(true);
+    previewLayout->addWidget(figures_);
+    auto *tableLabel = new QLabel(QStringLiteral("波特率表(&A)："));
+    previewLayout->addWidget(tableLabel);
+    baudTable_ = new QTableWidget(0, 6);
+    baudTable_->setObjectName(QStringLiteral("TimerBaudTable"));
+    baudTable_->setHorizontalHeaderLabels({QStringLiteral("波特率"), QStringLiteral("设置"),
+                                           QStringLiteral("重装值"), QStringLiteral("实际"),
+                                           QStringLiteral("误差"), QStringLiteral("可用")});
+    baudTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    baudTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    baudTable_->setSelectionMode(QAbstractItemView::SingleSelection);
+    baudTable_->setTabKeyNavigation(false);
+    baudTable_->verticalHeader()->hide();
+    baudTable_->horizontalHeader()->setStretchLastSection(true);
+    baudTable_->setMinimumHeight(140);
+    tableLabel->setBuddy(baudTable_);
+    baudTable_->setAccessibleName(QStringLiteral("波特率表"));
+    previewLayout->addWidget(baudTable_);
+    // Enter or a double click takes the row's rate, as does moving to it with the keys.
+    connect(baudTable_, &QTableWidget::cellActivated, this,
+            [this](int row, int) { baudRowChosen(row); });
+    setPreview(preview);
+    setSaveChoice(QStringLiteral("timer.c"),
+                  QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;所有文件 (*)"));
+}
+
+void TimerPage::purposeChanged()
+{
+    const bool baud = choiceOf(purpose_) == QLatin1String("baud");
+    interval_->setEnabled(!baud);
+    timer_->setEnabled(!baud);
+    baud_->setEnabled(baud);
+    baudTimer_->setEnabled(baud);
+    smod_->setEnabled(baud);
+}
+
+void TimerPage::coreChanged()
+{
+    // STC15 and STC8 count mode 0 as 16-bit auto-reload, not the classic 13-bit mode.
+    const QString core = choiceOf(core_);
+    const bool stcModes = core == QLatin1String("stc15") || core == QLatin1String("stc8");
+    const bool oneT = core.startsWith(QLatin1String("stc"));
+    mode_->setItemText(0, QStringLiteral("自动（有16位自动重装时取它）"));
+    mode_->setItemText(1, stcModes ? QStringLiteral("方式0（16位自动重装）")
+                                   : QStringLiteral("方式0（13位）"));
+    mode_->setItemText(2, QStringLiteral("方式1（16位）"));
+    mode_->setItemText(3, QStringLiteral("方式2（8位自动重装）"));
+    timerClock_->setEnabled(oneT);
+    declareSfr_->setEnabled(oneT);
+}
+
+void TimerPage::setBaudRows(const QList<BaudRow> &rows)
+{
+    baudRows_ = rows;
+    baudTable_->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        const BaudRow &rate = rows.at(row);
+        const QStringList cells = {
+            rate.rate,   rate.setting,
+            rate.reload, rate.actual,
+            rate.error,  rate.usable ? QStringLiteral("可用") : QStringLiteral("不可用")};
+        for (int column = 0; column < int(cells.size()); ++column) {
+            auto *item = new QTableWidgetItem(cells.at(column));
+            if (!rate.usable)
+                item->setForeground(QColor(0xA0, 0x00, 0x00));
+            baudTable_->setItem(row, column, item);
+        }
+    }
+}
+
+void TimerPage::setFigures(const QString &figures)
+{
+    figures_->setText(figures);
+}
+
+void TimerPage::baudRowChosen(int row)
+{
+    if (row < 0 || row >= int(baudRows_.size()))
+        return;
+    purpose_->setCurrentIndex(purpose_->findData(QStringLiteral("baud")));
+    baud_->setEditText(baudRows_.at(row).rate);
+}
+
+PageResult TimerPage::makeResult()
+{
+    // To connect: a TimerRequest from the fields (the purpose decides between --interval and
+    // --baud), made with the generators' layer; the table is the same request with --baud-table
+    // for the crystal and core, through setBaudRows, and setFigures names the reload values.
+    return unconnectedResult();
+}
+
+void TimerPage::showResult(const PageResult &result)
+{
+    if (result.refusal || result.bytes.isEmpty())
+        figures_->clear();
+}
+
+} // namespace zandrel::studio

@@ -1,0 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "core/Version.h"
+#include "studio/StudioWindow.h"
+#include "ui/Application.h"
+
+#include <QDirIterator>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    // The main window's application object, for its failure box; named as the studio.
+    zandrel::TApplication application(argc, argv);
+    application.setApplicationName(QStringLiteral("Zandrel 代码工坊"));
+    application.setDesktopFileName(QString::fromLatin1(
+        zandrel::kStudioApplicationId.data(), qsizetype(zandrel::kStudioApplicationId.size())));
+    zandrel::studio::StudioWindow window;
+    window.show();
+    // The hicolor sizes, embedded; the window system takes them once the window shows.
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/studio-icon"), QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
+    }
+    window.setWindowIcon(icon);
+    application.setWindowIcon(icon);
+    return application.exec();
+}
