@@ -479,13 +479,9 @@ const CommandInfo &delayCommandInfo()
         QStringLiteral(
             "生成一个软件延时函数：嵌套的DJNZ计数循环加NOP补齐，从调用它的LCALL到RET结束共占最接近"
             "所求时间的整数个机器周期；--core stc12、stc15、stc8 时按该内核指令集的时钟数计，"
-            "精确到时钟。\n"
-            "经典内核（12T，X2模式为6T）：LCALL、RET、DJNZ Rn,rel 各2个机器周期，"
-            "MOV Rn,#data 和 NOP 各1个。\n") +
+            "精确到时钟。\n") +
             fromView(delayTimingHelp()) +
-            QStringLiteral("。\n"
-                           "C代码须由把计数循环编译为DJNZ的编译器编译（Keil C51、SDCC），"
-                           "计数变量放在寄存器中。\n"
+            QStringLiteral("，如 Keil C51 和 SDCC。\n"
                            "输出的第一行是生成它的命令。"),
         {
             {QStringLiteral("crystal"), {}, QStringLiteral("MHz"), kCrystalText},
