@@ -39,11 +39,10 @@ void makeDelayFunction(const DelayRequest &request, Result &result)
                 ? QStringLiteral("每周期%1个时钟").arg(facts.clocks)
                 : QString::fromUtf8(facts.name.data(), static_cast<qsizetype>(facts.name.size())) +
                       QStringLiteral("内核");
-        refuseInput(
-            QStringLiteral("延时%1超出范围：晶振%2MHz、%3时，可生成%4us至10s的延时")
-                .arg(*request.time, *request.crystal, where)
-                .arg(shortestDelaySeconds(settings) * 1e6, 0, 'f', 2),
-            QStringLiteral("time"));
+        refuseInput(QStringLiteral("延时%1超出范围：晶振%2MHz、%3时，可生成%4us至10s的延时")
+                        .arg(*request.time, *request.crystal, where)
+                        .arg(shortestDelaySeconds(settings) * 1e6, 0, 'f', 2),
+                    QStringLiteral("time"));
     }
 
     const std::string eol = lineEndOf(request.crlf);

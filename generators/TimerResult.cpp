@@ -71,21 +71,22 @@ void refuseInterval(const TimerRequest &request, const TimerSettings &settings,
     const int decimals = wanted.unit == QLatin1String("s") ? 6 : 3;
     const double cycle = clocks / (crystal * 1e6);
     if (wanted.seconds * 2 < cycle)
-        refuseInput(
-            QStringLiteral("定时%1短于一个机器周期：晶振%2MHz、每周期%3个时钟时，一个机器周期为%4%5")
-                .arg(*request.interval, crystalText)
-                .arg(clocks)
-                .arg(cycle * wanted.scale, 0, 'f', decimals)
-                .arg(wanted.unit),
-            QStringLiteral("interval"));
-    refuseInput(QStringLiteral("定时%1超出方式%2的范围：晶振%3MHz、每周期%4个时钟时，最长可定时%5%6")
-                    .arg(*request.interval)
-                    .arg(static_cast<int>(mode))
-                    .arg(crystalText)
-                    .arg(clocks)
-                    .arg(longestInterval(crystal, clocks, mode) * wanted.scale, 0, 'f', decimals)
-                    .arg(wanted.unit),
-                QStringLiteral("interval"));
+        refuseInput(QStringLiteral(
+                        "定时%1短于一个机器周期：晶振%2MHz、每周期%3个时钟时，一个机器周期为%4%5")
+                        .arg(*request.interval, crystalText)
+                        .arg(clocks)
+                        .arg(cycle * wanted.scale, 0, 'f', decimals)
+                        .arg(wanted.unit),
+                    QStringLiteral("interval"));
+    refuseInput(
+        QStringLiteral("定时%1超出方式%2的范围：晶振%3MHz、每周期%4个时钟时，最长可定时%5%6")
+            .arg(*request.interval)
+            .arg(static_cast<int>(mode))
+            .arg(crystalText)
+            .arg(clocks)
+            .arg(longestInterval(crystal, clocks, mode) * wanted.scale, 0, 'f', decimals)
+            .arg(wanted.unit),
+        QStringLiteral("interval"));
 }
 
 void refuseBaud(const TimerRequest &request, const TimerSettings &settings,
@@ -123,8 +124,9 @@ void makeTimer(const TimerRequest &request, Result &result)
     const bool interval = request.interval.has_value();
     const bool baud = request.baud.has_value();
     if (interval + baud + request.baudTable != 1)
-        refuseUsage(QStringLiteral("--interval 和 --baud 须给出且只给出一个（或只给出 --baud-table）"),
-                    QStringLiteral("interval"));
+        refuseUsage(
+            QStringLiteral("--interval 和 --baud 须给出且只给出一个（或只给出 --baud-table）"),
+            QStringLiteral("interval"));
     TimerSettings settings = settingsOf(request, core, crystal);
     if (const std::optional<std::string> error = timerUsageError(settings)) {
         const QString message = QString::fromStdString(*error);
@@ -180,9 +182,9 @@ void makeTimer(const TimerRequest &request, Result &result)
                                    .arg(actual, *request.baud,
                                         signedPercent(setup.reload.errorPercent));
         if (format == TimerFormat::Init)
-            init = timerInitText(settings, setup,
-                                 baudHeading(plainNumber(rate).toStdString(), settings, setup),
-                                 eol);
+            init =
+                timerInitText(settings, setup,
+                              baudHeading(plainNumber(rate).toStdString(), settings, setup), eol);
     }
 
     std::string header;
