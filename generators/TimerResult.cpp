@@ -22,12 +22,16 @@ QString signedPercent(double value)
     return QString::fromStdString(signedFixed(value)) + QLatin1Char('%');
 }
 
-// The option a usage message of the core names first, for the field at fault.
-QString optionNamedIn(const QString &message)
+// The field at fault: the first option the message names that the request gives (a message may
+// name another as the remedy), or else the core, which lacks what was asked.
+QString optionAtFault(const QString &message, const TimerRequest &request)
 {
     static const QRegularExpression option(QStringLiteral("--([a-z-]+)"));
-    const QRegularExpressionMatch m = option.match(message);
-    return m.hasMatch() ? m.captured(1) : QStringLiteral("core");
+    const QStringList given = argumentsOf(request);
+    for (const QRegularExpressionMatch &m : option.globalMatch(message))
+        if (given.contains(m.captured(0)))
+            return m.captured(1);
+    return QStringLiteral("core");
 }
 
 TimerSettings settingsOf(const TimerRequest &request, CpuCore core, double crystal)
@@ -130,7 +134,7 @@ void makeTimer(const TimerRequest &request, Result &result)
     TimerSettings settings = settingsOf(request, core, crystal);
     if (const std::optional<std::string> error = timerUsageError(settings)) {
         const QString message = QString::fromStdString(*error);
-        refuseUsage(message, optionNamedIn(message));
+        refuseUsage(message, optionAtFault(message, request));
     }
     const std::string eol = lineEndOf(request.crlf);
     if (request.baudTable) {
