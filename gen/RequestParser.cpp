@@ -250,12 +250,18 @@ TimerRequest readTimer(const OptionReader &options)
 {
     TimerRequest request;
     request.crystal = options.text("crystal");
+    request.core = options.choice<CpuCore>("core");
     request.clocks = options.choice<int>("clocks");
     request.interval = options.text("interval");
+    request.timer = options.integer("timer");
     request.mode = options.choice<TimerMode>("mode");
     request.baud = options.text("baud");
+    request.baudTable = options.flag("baud-table");
+    request.baudTimer = options.choice<BaudTimer>("baud-timer");
     request.smod = options.flag("smod");
+    request.timerClock = options.choice<TimerClock>("timer-clock");
     request.format = options.choice<TimerFormat>("format");
+    request.declareSfr = options.flag("declare-sfr");
     request.compiler = options.choice<CCompiler>("compiler");
     request.crlf = options.flag("crlf");
     return request;
@@ -266,6 +272,7 @@ DelayRequest readDelay(const OptionReader &options)
     DelayRequest request;
     request.crystal = options.text("crystal");
     request.time = options.text("time");
+    request.core = options.choice<CpuCore>("core");
     request.clocks = options.choice<int>("clocks");
     request.format = options.choice<DelayFormat>("format");
     request.compiler = options.choice<CCompiler>("compiler");

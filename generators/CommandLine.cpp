@@ -212,12 +212,18 @@ QStringList argumentsOf(const TimerRequest &request)
 {
     Given given;
     given.text("crystal", request.crystal);
+    given.choice("core", request.core);
     given.number("clocks", request.clocks);
     given.text("interval", request.interval);
+    given.number("timer", request.timer);
     given.choice("mode", request.mode);
     given.text("baud", request.baud);
+    given.flag("baud-table", request.baudTable);
+    given.choice("baud-timer", request.baudTimer);
     given.flag("smod", request.smod);
+    given.choice("timer-clock", request.timerClock);
     given.choice("format", request.format);
+    given.flag("declare-sfr", request.declareSfr);
     given.choice("compiler", request.compiler);
     given.flag("crlf", request.crlf);
     return given.arguments(timerCommandInfo(), {});
@@ -228,6 +234,7 @@ QStringList argumentsOf(const DelayRequest &request)
     Given given;
     given.text("crystal", request.crystal);
     given.text("time", request.time);
+    given.choice("core", request.core);
     given.number("clocks", request.clocks);
     given.choice("format", request.format);
     given.choice("compiler", request.compiler);

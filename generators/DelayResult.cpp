@@ -15,7 +15,7 @@ namespace {
 void makeDelayFunction(const DelayRequest &request, Result &result)
 {
     const double crystal = crystalOf(request.crystal);
-    const int clocks = request.clocks.value_or(kDefaultClocks);
+    const CpuCore core = coreOf(request.core, request.clocks);
     const bool asmForm = request.format.value_or(kDefaultDelayFormat) == DelayFormat::Asm;
     const CCompiler compiler = request.compiler.value_or(kDefaultCompiler);
     if (!request.time)
@@ -26,21 +26,24 @@ void makeDelayFunction(const DelayRequest &request, Result &result)
                    wanted.unit;
     if (request.name)
         name = identifierOf(*request.name, QStringLiteral("name"));
-    if (clocks == 1)
-        refuseInput(
-            QStringLiteral("不支持 --clocks 1：1T内核的指令时序因系列而异（DJNZ、LCALL、RET "
-                           "的周期数各不相同），"
-                           "按12T时序计数的延时在其上不准"),
-            QStringLiteral("clocks"));
+    const DelaySettings settings{core, crystal, wanted.seconds};
+    if (const std::optional<std::string> error = delayUsageError(settings))
+        refuseInput(QString::fromStdString(*error), QStringLiteral("clocks"));
 
-    const std::optional<DelayPlan> plan = delayFor(crystal, clocks, wanted.seconds);
-    if (!plan)
-        refuseInput(
-            QStringLiteral("延时%1超出范围：晶振%2MHz、每周期%3个时钟时，可生成%4us至10s的延时")
-                .arg(*request.time, *request.crystal)
-                .arg(clocks)
-                .arg(shortestDelaySeconds(crystal, clocks) * 1e6, 0, 'f', 2),
-            QStringLiteral("time"));
+    const std::optional<DelayPlan> plan = delayFor(settings);
+    if (!plan) {
+        const CoreFacts &facts = coreFacts(core);
+        // The classic core names its machine cycle; STC's count clocks.
+        const QString where =
+            facts.name.empty()
+                ? QStringLiteral("每周期%1个时钟").arg(facts.clocks)
+                : QString::fromUtf8(facts.name.data(), static_cast<qsizetype>(facts.name.size())) +
+                      QStringLiteral("内核");
+        refuseInput(QStringLiteral("延时%1超出范围：晶振%2MHz、%3时，可生成%4us至10s的延时")
+                        .arg(*request.time, *request.crystal, where)
+                        .arg(shortestDelaySeconds(settings) * 1e6, 0, 'f', 2),
+                    QStringLiteral("time"));
+    }
 
     const std::string eol = lineEndOf(request.crlf);
     std::string text = headerLine(commandLineOf(request), asmForm ? ";" : "//", eol) +

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "generators/OptionTable.h"
 
+#include "core/CpuCore.h"
 #include "core/DisplayPreset.h"
+#include "core/TimerSetup.h"
 
 #include <QStringList>
 
@@ -104,6 +106,40 @@ std::vector<Choice> clockChoices()
 }
 
 const QString kCrystalText = QStringLiteral("晶振频率，单位MHz，大于0且不超过100，例如 11.0592");
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+OptionInfo coreOption()
+{
+    return {QStringLiteral("core"),
+            {},
+            QStringLiteral("内核"),
+            fromView(coreHelp()) + QStringLiteral("。不与 --clocks 同用"),
+            {},
+            {choice("12t", CpuCore::Classic12T), choice("6t", CpuCore::Classic6T),
+             choice("stc12", CpuCore::Stc12), choice("stc15", CpuCore::Stc15),
+             choice("stc8", CpuCore::Stc8)}};
+}
+
+// Timer 0's and 1's modes differ between the cores: STC15 and STC8 reload 16 bits in mode 0.
+QString modeDescription()
+{
+    auto modes = [](CpuCore core) {
+        QStringList names;
+        for (const std::string &name : timerModeNames(core))
+            names << QString::fromStdString(name);
+        return names.join(QStringLiteral("、"));
+    };
+    return QStringLiteral("定时器0和1的方式，随内核而不同：\n"
+                          "    12t、6t、stc12：%1\n"
+                          "    stc15、stc8：%2（方式3不提供）\n"
+                          "默认：有16位自动重装的内核（stc15、stc8）为方式0；其他内核定时为方式1，"
+                          "波特率为方式2。定时器2和BRT只有一种方式，不用此选项")
+        .arg(modes(CpuCore::Classic12T), modes(CpuCore::Stc15));
+}
 
 } // namespace
 
@@ -338,17 +374,25 @@ const CommandInfo &timerCommandInfo()
 {
     static const CommandInfo command{
         QStringLiteral("timer"),
-        QStringLiteral("--crystal MHZ (--interval 时间 | --baud 波特率) [选项]"),
-        QStringLiteral("8051定时器的定时或波特率重装值"),
+        QStringLiteral("--crystal MHZ (--interval 时间 | --baud 波特率 | --baud-table) [选项]"),
+        QStringLiteral("8051定时器的定时或波特率重装值，含8052的定时器2和STC的1T内核"),
         QStringLiteral(
-            "计算8051定时器的重装值：定时用定时器0，波特率用定时器1的方式2（串口方式1和3）。\n"
+            "计算8051定时器的重装值：定时默认用定时器0，波特率默认用定时器1（串口方式1和3）。\n"
+            "定时器2：12t、6t 为8052及其兼容芯片的定时器2（T2CON、RCAP2L/RCAP2H），"
+            "stc15、stc8 为STC的定时器2（T2H、T2L，总是16位自动重装）；stc12 用BRT产生波特率。\n"
+            "在1T内核上，定时器按系统时钟（1T）或其12分频（12T）计数，由AUXR选择：取误差较小的一个，"
+            "相同时取1T；list 输出和 init 的注释说明用的是哪一个。\n"
+            "AUXR、T2H、T2L、BRT 等寄存器不在 reg51.h 和 8051.h 中：输出的注释指出定义它们的"
+            "芯片头文件，--declare-sfr 则写出它们的声明。\n"
             "asm、c51、init 格式的第一行是生成它的命令。"),
         {
             {QStringLiteral("crystal"), {}, QStringLiteral("MHz"), kCrystalText},
+            coreOption(),
             withDefault({QStringLiteral("clocks"),
                          {},
                          QStringLiteral("时钟数"),
-                         QStringLiteral("每个机器周期的振荡周期数：12、6（X2模式）或 1（1T内核）"),
+                         QStringLiteral("每个机器周期的振荡周期数：12、6（X2模式）或 1（不带AUXR的"
+                                        "通用1T内核，不用于 init）；12 即 --core 12t，6 即 6t"),
                          {},
                          clockChoices()},
                         kDefaultClocks),
@@ -356,32 +400,71 @@ const CommandInfo &timerCommandInfo()
              {},
              QStringLiteral("时间"),
              QStringLiteral("定时时间，带单位 us、ms 或 s，例如 50ms")},
-            withDefault({QStringLiteral("mode"),
-                         {},
-                         QStringLiteral("方式"),
-                         QStringLiteral("定时器方式：0（13位）、1（16位）或 2（8位自动重装）"),
-                         {},
-                         {choice("0", TimerMode::Mode0), choice("1", TimerMode::Mode1),
-                          choice("2", TimerMode::Mode2)}},
-                        static_cast<int>(kDefaultTimerMode)),
+            {QStringLiteral("timer"),
+             {},
+             QStringLiteral("定时器"),
+             QStringLiteral("--interval 用的定时器：0、1 或 2（12t、6t 为8052及其兼容芯片的定时器2，"
+                            "stc15、stc8 为STC的定时器2）"),
+             QStringLiteral("0"),
+             {},
+             false,
+             0,
+             2},
+            {QStringLiteral("mode"), {}, QStringLiteral("方式"), modeDescription(), {},
+             {choice("0", TimerMode::Mode0), choice("1", TimerMode::Mode1),
+              choice("2", TimerMode::Mode2)}},
             {QStringLiteral("baud"),
              {},
              QStringLiteral("波特率"),
              QStringLiteral("串口波特率，例如 9600")},
-            {QStringLiteral("smod"), {}, {}, QStringLiteral("SMOD = 1，波特率加倍")},
+            {QStringLiteral("baud-table"),
+             {},
+             {},
+             QStringLiteral("列出各标准波特率（1200至115200，1T内核另有230400和460800）的重装值、"
+                            "实际波特率和误差；未给出的方式、SMOD和定时器时钟取误差最小的，"
+                            "误差超过2%的标为不可用。只与 --crystal 同用，不用 --baud 或 "
+                            "--interval")},
+            withDefault({QStringLiteral("baud-timer"),
+                         {},
+                         QStringLiteral("定时器"),
+                         QStringLiteral("产生波特率的定时器：1、2（12t、6t 为8052的定时器2，"
+                                        "stc15、stc8 为STC的定时器2）或 brt（stc12 的BRT）"),
+                         {},
+                         {choice("1", BaudTimer::Timer1), choice("2", BaudTimer::Timer2),
+                          choice("brt", BaudTimer::Brt)}},
+                        static_cast<int>(BaudTimer::Timer1)),
+            {QStringLiteral("smod"),
+             {},
+             {},
+             QStringLiteral("SMOD = 1，波特率加倍；只用于与SMOD有关的波特率：定时器1的8位自动重装"
+                            "方式和BRT")},
+            {QStringLiteral("timer-clock"),
+             {},
+             QStringLiteral("时钟"),
+             QStringLiteral("1t（系统时钟）或 12t（系统时钟/12）：在 stc12、stc15、stc8 上指定定时器"
+                            "的时钟（T0x12、T1x12、T2x12、BRTx12）；默认取误差较小的，相同时取1t"),
+             {},
+             {choice("1t", TimerClock::OneT), choice("12t", TimerClock::TwelveT)}},
             withDefault(
                 {QStringLiteral("format"),
                  QStringLiteral("f"),
                  QStringLiteral("格式"),
                  QStringLiteral(
-                     "list、asm（另加 MOV 指令）、c51（另加赋值语句）或 init（完整的C初始化函数 "
-                     "Timer0_Init 或 Uart_Init，不用于1T内核）"),
+                     "list、asm（另加 MOV 指令）、c51（另加赋值语句）或 init（完整的C初始化函数，"
+                     "如 Timer0_Init 或 Uart_Init，不用于 --clocks 1）；AUXR 的设置在各格式中都有"),
                  {},
                  {choice("list", TimerFormat::List), choice("asm", TimerFormat::Asm),
                   choice("c51", TimerFormat::C51), choice("init", TimerFormat::Init)}},
                 static_cast<int>(kDefaultTimerFormat)),
+            {QStringLiteral("declare-sfr"),
+             {},
+             {},
+             QStringLiteral("写出 reg51.h、8051.h 没有的寄存器的声明（Keil：sfr AUXR = 0x8E;，"
+                            "SDCC：__sfr __at(0x8E) AUXR;，A51：AUXR DATA 08EH，sdas8051："
+                            "AUXR = 0x8E），按 --compiler 选择写法；只用于 asm、c51 和 init")},
             compilerOption(QStringLiteral(
-                "keil 或 sdcc：asm 格式的十六进制写法（0FDH 或 0xFD）；C代码两者相同")),
+                "keil 或 sdcc：asm 格式的十六进制写法（0FDH 或 0xFD）和 --declare-sfr 的写法；"
+                "其他C代码两者相同")),
         },
     };
     return command;
@@ -392,26 +475,27 @@ const CommandInfo &delayCommandInfo()
     static const CommandInfo command{
         QStringLiteral("delay"),
         QStringLiteral("--crystal MHZ --time 时间 [选项]"),
-        QStringLiteral("精确到机器周期的软件延时函数"),
+        QStringLiteral("精确到机器周期（1T内核为时钟）的软件延时函数"),
         QStringLiteral(
             "生成一个软件延时函数：嵌套的DJNZ计数循环加NOP补齐，从调用它的LCALL到RET结束共占最接近"
-            "所求时间的整数个机器周期。\n"
-            "按12T内核（X2模式为6T）的指令时序计算：LCALL、RET、DJNZ Rn,rel 各2个机器周期，"
-            "MOV Rn,#data 和 NOP 各1个。\n"
-            "C代码须由把计数循环编译为DJNZ的编译器编译（Keil C51、SDCC），计数变量放在寄存器中。\n"
-            "输出的第一行是生成它的命令。"),
+            "所求时间的整数个机器周期；--core stc12、stc15、stc8 时按该内核指令集的时钟数计，"
+            "精确到时钟。\n") +
+            fromView(delayTimingHelp()) +
+            QStringLiteral("，如 Keil C51 和 SDCC。\n"
+                           "输出的第一行是生成它的命令。"),
         {
             {QStringLiteral("crystal"), {}, QStringLiteral("MHz"), kCrystalText},
             {QStringLiteral("time"),
              {},
              QStringLiteral("时间"),
              QStringLiteral("延时时间，带单位 us、ms 或 s，最长10s，例如 10ms")},
+            coreOption(),
             withDefault(
                 {QStringLiteral("clocks"),
                  {},
                  QStringLiteral("时钟数"),
                  QStringLiteral("每个机器周期的振荡周期数：12 或 6（X2模式）；1（1T内核）被拒绝，"
-                                "因为各系列1T内核的指令时序互不相同"),
+                                "因为各系列1T内核的指令时序互不相同，请用 --core"),
                  {},
                  clockChoices()},
                 kDefaultClocks),

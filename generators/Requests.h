@@ -4,10 +4,12 @@
 
 #include "core/Bitmap.h"
 #include "core/CodeText.h"
+#include "core/CpuCore.h"
 #include "core/Dither.h"
 #include "core/GlyphTable.h"
 #include "core/SegmentCode.h"
 #include "core/TimerReload.h"
+#include "core/TimerSetup.h"
 
 #include <QByteArray>
 #include <QString>
@@ -105,12 +107,18 @@ enum class TimerFormat { List, Asm, C51, Init };
 struct TimerRequest
 {
     std::optional<QString> crystal; // MHz
-    std::optional<int> clocks;      // 12, 6 or 1
+    std::optional<CpuCore> core;
+    std::optional<int> clocks; // 12, 6 or 1: another way to name 12t, 6t and the generic 1T core
     std::optional<QString> interval;
-    std::optional<TimerMode> mode;
+    std::optional<int> timer; // 0, 1 or 2, of an interval
     std::optional<QString> baud;
+    bool baudTable = false;             // every standard rate instead of one
+    std::optional<BaudTimer> baudTimer; // of --baud and --baud-table
+    std::optional<TimerMode> mode;
     bool smod = false;
+    std::optional<TimerClock> timerClock; // 1T or 12T, where AUXR chooses
     std::optional<TimerFormat> format;
+    bool declareSfr = false; // declare the registers reg51.h and 8051.h lack
     std::optional<CCompiler> compiler;
     bool crlf = false;
 
@@ -123,6 +131,7 @@ struct DelayRequest
 {
     std::optional<QString> crystal;
     std::optional<QString> time;
+    std::optional<CpuCore> core;
     std::optional<int> clocks;
     std::optional<DelayFormat> format;
     std::optional<CCompiler> compiler;

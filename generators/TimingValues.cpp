@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "generators/TimingValues.h"
 
+#include "generators/OptionTable.h"
 #include "generators/Refusal.h"
 
 #include <QRegularExpression>
@@ -29,6 +30,19 @@ double crystalOf(const std::optional<QString> &crystal)
         refuseUsage(QStringLiteral("--crystal 的值“%1”无效：应大于0且不超过100").arg(*crystal),
                     option);
     return megahertz;
+}
+
+CpuCore coreOf(const std::optional<CpuCore> &core, const std::optional<int> &clocks)
+{
+    if (core && clocks)
+        refuseUsage(QStringLiteral("--clocks 和 --core 不能同时给出"), QStringLiteral("core"));
+    if (core)
+        return *core;
+    const std::optional<CpuCore> named = coreOfClocks(clocks.value_or(kDefaultClocks));
+    if (!named)
+        refuseUsage(QStringLiteral("--clocks 的值“%1”无效：应为 12、6 或 1").arg(*clocks),
+                    QStringLiteral("clocks"));
+    return *named;
 }
 
 TimeValue timeOf(const QString &value, const QString &option)

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/CpuCore.h"
+
 #include <QString>
 
 #include <optional>
@@ -24,6 +26,10 @@ struct TimeValue
     QString unit;  // "us", "ms" or "s"
     double scale;  // units per second
 };
+
+// The core of --core, or of --clocks (12 when neither is given): two ways to say one thing,
+// refused together.
+CpuCore coreOf(const std::optional<CpuCore> &core, const std::optional<int> &clocks);
 
 // A time with its unit: "50ms", "2.5 us", "1s".
 TimeValue timeOf(const QString &value, const QString &option);

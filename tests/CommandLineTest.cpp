@@ -243,6 +243,50 @@ void CommandLineTest::readsBackAsTheSameRequest_data()
                                 << QStringLiteral(
                                        "zandrel-gen timer --crystal 12 --baud 4800 --smod");
 
+    TimerRequest oneT;
+    oneT.crystal = QStringLiteral("11.0592");
+    oneT.core = CpuCore::Stc15;
+    oneT.interval = QStringLiteral("1ms");
+    oneT.timer = 1;
+    oneT.mode = TimerMode::Mode0;
+    oneT.timerClock = TimerClock::TwelveT;
+    oneT.format = TimerFormat::Asm;
+    oneT.declareSfr = true;
+    QTest::newRow("timer on a 1T core")
+        << AnyRequest(oneT) << AnyRequest(oneT)
+        << QStringLiteral("zandrel-gen timer --crystal 11.0592 --core stc15 --interval 1ms "
+                          "--timer 1 --mode 0 --timer-clock 12t --format asm --declare-sfr");
+
+    TimerRequest table;
+    table.crystal = QStringLiteral("11.0592");
+    table.core = CpuCore::Stc12;
+    table.baudTable = true;
+    table.baudTimer = BaudTimer::Brt;
+    table.smod = true;
+    table.timerClock = TimerClock::OneT;
+    QTest::newRow("timer baud table")
+        << AnyRequest(table) << AnyRequest(table)
+        << QStringLiteral("zandrel-gen timer --crystal 11.0592 --core stc12 --baud-table "
+                          "--baud-timer brt --smod --timer-clock 1t");
+
+    TimerRequest timer2;
+    timer2.crystal = QStringLiteral("11.0592");
+    timer2.core = CpuCore::Classic6T;
+    timer2.baud = QStringLiteral("115200");
+    timer2.baudTimer = BaudTimer::Timer2;
+    QTest::newRow("timer 8052 baud")
+        << AnyRequest(timer2) << AnyRequest(timer2)
+        << QStringLiteral("zandrel-gen timer --crystal 11.0592 --core 6t --baud 115200 "
+                          "--baud-timer 2");
+
+    DelayRequest stcDelay;
+    stcDelay.crystal = QStringLiteral("24");
+    stcDelay.time = QStringLiteral("10us");
+    stcDelay.core = CpuCore::Stc8;
+    QTest::newRow("delay on a 1T core")
+        << AnyRequest(stcDelay) << AnyRequest(stcDelay)
+        << QStringLiteral("zandrel-gen delay --crystal 24 --time 10us --core stc8");
+
     DelayRequest delay;
     delay.crystal = QStringLiteral("12");
     delay.time = QStringLiteral("2.5ms");

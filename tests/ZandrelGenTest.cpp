@@ -193,6 +193,51 @@ void ZandrelGenTest::exitStatusAndMessage_data()
                                       << QStringLiteral("4.34us至10s");
     QTest::newRow("delay on a 1T core") << QStringList{"delay", "--crystal", "24", "--time", "1ms", "--clocks", "1"} << none << 2
                                         << QStringLiteral("--clocks 1");
+    QTest::newRow("clocks and core") << QStringList{"timer", "--crystal", "12", "--clocks", "12", "--core", "stc8", "--interval", "1ms"}
+                                     << none << 1 << QStringLiteral("--clocks 和 --core 不能同时给出");
+    QTest::newRow("delay clocks and core") << QStringList{"delay", "--crystal", "12", "--time", "1ms", "--clocks", "6", "--core", "6t"}
+                                           << none << 1 << QStringLiteral("--clocks 和 --core 不能同时给出");
+    QTest::newRow("unknown core") << QStringList{"timer", "--crystal", "12", "--core", "stc89", "--interval", "1ms"} << none << 1
+                                  << QStringLiteral("12t、6t、stc12、stc15、stc8");
+    QTest::newRow("smod without effect") << QStringList{"timer", "--crystal", "11.0592", "--core", "stc8", "--baud", "9600", "--smod"}
+                                         << none << 1 << QStringLiteral("--smod 在此无效");
+    QTest::newRow("timer 2 on STC12") << QStringList{"timer", "--crystal", "12", "--core", "stc12", "--interval", "1ms", "--timer", "2"}
+                                      << none << 1 << QStringLiteral("STC12没有定时器2");
+    QTest::newRow("timer clock on the classic core") << QStringList{"timer", "--crystal", "12", "--interval", "1ms", "--timer-clock", "1t"}
+                                                     << none << 1 << QStringLiteral("--timer-clock");
+    QTest::newRow("baud table and baud") << QStringList{"timer", "--crystal", "12", "--baud-table", "--baud", "9600"} << none << 1
+                                         << QStringLiteral("--baud-table");
+    QTest::newRow("baud table in a format") << QStringList{"timer", "--crystal", "12", "--baud-table", "-f", "c51"} << none << 1
+                                            << QStringLiteral("--baud-table 只输出一张表");
+    QTest::newRow("declared registers in a list") << QStringList{"timer", "--crystal", "12", "--interval", "1ms", "--declare-sfr"}
+                                                  << none << 1 << QStringLiteral("--declare-sfr 只用于");
+    QTest::newRow("BRT beyond STC12") << QStringList{"timer", "--crystal", "12", "--core", "stc8", "--baud", "9600", "--baud-timer", "brt"}
+                                      << none << 1 << QStringLiteral("--baud-timer brt 只用于 --core stc12");
+    QTest::newRow("interval beyond a 1T timer") << QStringList{"timer", "--crystal", "12", "--core", "stc15", "--interval", "1s"}
+                                                << none << 2 << QStringLiteral("最长可定时65536.000us");
+    QTest::newRow("init on --clocks 1 points to --core")
+        << QStringList{"timer", "--crystal", "24", "--interval", "1ms", "--clocks", "1", "--format", "init"} << none << 2
+        << QStringLiteral("--core stc12、stc15 或 stc8");
+    QTest::newRow("delay on STC8") << QStringList{"delay", "--crystal", "11.0592", "--time", "1ms", "--core", "stc8", "-f", "asm"} << none
+                                   << 0 << QStringLiteral("; Delay1ms：@11.0592MHz STC8（STC-Y6）11059个时钟 = 999.98us（-0.02us）\n");
+    QTest::newRow("delay on STC12 in C") << QStringList{"delay", "--crystal", "11.0592", "--time", "1ms", "--core", "stc12"} << none << 0
+                                         << QStringLiteral("void Delay1ms(void)  //@11.0592MHz STC12（STC-Y3）11059个时钟");
+    QTest::newRow("delay below the shortest on STC15") << QStringList{"delay", "--crystal", "24", "--time", "0.1us", "--core", "stc15"}
+                                                       << none << 2 << QStringLiteral("晶振24MHz、STC15内核时，可生成");
+    QTest::newRow("8052 baud table") << QStringList{"timer", "--crystal", "11.0592", "--baud-table", "--baud-timer", "2"} << none << 0
+                                     << QStringLiteral("115200  T2    -    -    12T   0xFFFD  115200.0   +0.00%\n");
+    QTest::newRow("unusable rate marked") << QStringList{"timer", "--crystal", "12", "--baud-table"} << none << 0
+                                          << QStringLiteral("9600    T1    2    1    12T   0xF9    8928.6     -6.99% 不可用\n");
+    QTest::newRow("timer help names the cores")
+        << QStringList{"timer", "--help"} << none << 0 << QStringLiteral("stc12（STC12、STC11、STC10，1T，指令集STC-Y3）");
+    QTest::newRow("timer help warns of the families") << QStringList{"timer", "--help"} << none << 0
+                                                      << QStringLiteral("STC15的部分小型号没有定时器1");
+    QTest::newRow("timer help lists each core's modes") << QStringList{"timer", "--help"} << none << 0
+                                                        << QStringLiteral("stc15、stc8：方式0：16位自动重装");
+    QTest::newRow("timer help names the 8052") << QStringList{"timer", "--help"} << none << 0
+                                               << QStringLiteral("8052及其兼容芯片的定时器2");
+    QTest::newRow("delay help states its assumption") << QStringList{"delay", "--help"} << none << 0
+                                                      << QStringLiteral("C代码假定编译器把计数变量放在寄存器中");
     QTest::newRow("init on a 1T core") << QStringList{"timer", "--crystal", "24", "--baud", "9600", "--clocks", "1", "--format", "init"}
                                        << none << 2 << QStringLiteral("--format init");
     QTest::newRow("GBK input read as UTF-8") << QStringList{"glyph", "--input", "-"} << QByteArray("\xB2\xE2") << 2
@@ -496,6 +541,98 @@ void ZandrelGenTest::timerReloads_data()
         << QStringList{"--crystal", "12", "--clocks", "6", "--interval", "2.5ms", "--mode", "0", "--format", "asm"}
         << QByteArray("; zandrel-gen timer --crystal 12 --clocks 6 --interval 2.5ms --mode 0 --format asm\n"
                       "TH0=0x63\nTL0=0x18\nactual=2.500ms\nerror=+0.00%\nMOV TH0,#63H\nMOV TL0,#18H\n") << QString();
+    // The set-up functions give the register writes of the makers' published examples; 115200
+    // baud at 11.0592 MHz comes exactly from the 8052's Timer 2 and from each 1T core.
+    QTest::newRow("published 115200bps, STC8 Timer 1 in 1T")
+        << QStringList{"--crystal", "11.0592", "--core", "stc8", "--baud", "115200", "--format", "init"}
+        << QByteArray("// zandrel-gen timer --crystal 11.0592 --core stc8 --baud 115200 --format init\n"
+                      "//AUXR不在 reg51.h 和 8051.h 中：请包含 STC8H.h 等芯片头文件，或自行声明\n"
+                      "void Uart_Init(void)  //115200bps@11.0592MHz STC8，定时器时钟1T\n"
+                      "{\n"
+                      "    SCON = 0x50;    //串口方式1：8位数据，允许接收\n"
+                      "    AUXR |= 0x40;   //定时器1时钟1T（系统时钟）\n"
+                      "    AUXR &= 0xFE;   //串口1用定时器1产生波特率\n"
+                      "    TMOD &= 0x0F;   //定时器1：方式0，16位自动重装\n"
+                      "    TL1 = 0xE8;     //重装值低8位\n"
+                      "    TH1 = 0xFF;     //重装值高8位，决定波特率\n"
+                      "    ET1 = 0;        //禁止定时器1中断\n"
+                      "    TR1 = 1;        //启动定时器1\n"
+                      "}\n") << QString();
+    QTest::newRow("published 1 ms, STC15 Timer 0 in 1T")
+        << QStringList{"--crystal", "11.0592", "--core", "stc15", "--interval", "1ms", "--format", "init"}
+        << QByteArray("// zandrel-gen timer --crystal 11.0592 --core stc15 --interval 1ms --format init\n"
+                      "//AUXR不在 reg51.h 和 8051.h 中：请包含 STC15F2K60S2.h 等芯片头文件，或自行声明\n"
+                      "void Timer0_Init(void)  //1毫秒@11.0592MHz STC15，定时器时钟1T，实际999.98微秒（-0.02微秒）\n"
+                      "{\n"
+                      "    AUXR |= 0x80;   //定时器0时钟1T（系统时钟）\n"
+                      "    TMOD &= 0xF0;   //定时器0：方式0，16位自动重装\n"
+                      "    TL0 = 0xCD;     //计数初值低8位，也是重装值\n"
+                      "    TH0 = 0xD4;     //计数初值高8位，也是重装值\n"
+                      "    TF0 = 0;        //清除溢出标志\n"
+                      "    TR0 = 1;        //启动定时器0\n"
+                      "}\n") << QString();
+    QTest::newRow("published 38400bps, STC12 BRT")
+        << QStringList{"--crystal", "11.0592", "--core", "stc12", "--baud", "38400", "--baud-timer", "brt", "--format", "init"}
+        << QByteArray("// zandrel-gen timer --crystal 11.0592 --core stc12 --baud 38400 --baud-timer brt --format init\n"
+                      "//AUXR、BRT不在 reg51.h 和 8051.h 中：请包含 STC12C5A60S2.h 等芯片头文件，或自行声明\n"
+                      "void Uart_Init(void)  //38400bps@11.0592MHz STC12，定时器时钟1T\n"
+                      "{\n"
+                      "    PCON &= 0x7F;   //SMOD清零，波特率不加倍\n"
+                      "    SCON = 0x50;    //串口方式1：8位数据，允许接收\n"
+                      "    AUXR |= 0x04;   //BRT时钟1T（系统时钟）\n"
+                      "    BRT = 0xF7;     //重装值，决定波特率\n"
+                      "    AUXR |= 0x01;   //串口1用BRT产生波特率\n"
+                      "    AUXR |= 0x10;   //启动BRT\n"
+                      "}\n") << QString();
+    QTest::newRow("115200bps, 8052 Timer 2")
+        << QStringList{"--crystal", "11.0592", "--baud", "115200", "--baud-timer", "2", "--format", "c51"}
+        << QByteArray("// zandrel-gen timer --crystal 11.0592 --baud 115200 --baud-timer 2 --format c51\n"
+                      "//T2CON、RCAP2L、RCAP2H、TL2、TH2不在 reg51.h 和 8051.h 中：请包含 reg52.h 或 8052.h 等芯片头文件，或自行声明\n"
+                      "RCAP2H=0xFF\n"
+                      "RCAP2L=0xFD\n"
+                      "TH2=0xFF\n"
+                      "TL2=0xFD\n"
+                      "actual=115200.0\n"
+                      "error=+0.00%\n"
+                      "RCAP2H = 0xFF;\n"
+                      "RCAP2L = 0xFD;\n"
+                      "TH2 = 0xFF;\n"
+                      "TL2 = 0xFD;\n") << QString();
+    QTest::newRow("115200bps, STC12 BRT")
+        << QStringList{"--crystal", "11.0592", "--core", "stc12", "--baud", "115200", "--baud-timer", "brt", "--format", "asm"}
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --core stc12 --baud 115200 --baud-timer brt --format asm\n"
+                      ";AUXR、BRT不在 reg51.h 和 8051.h 中：请包含 STC12C5A60S2.h 等芯片头文件，或自行声明\n"
+                      "BRT=0xFD\n"
+                      "AUXR|=0x04\n"
+                      "timer-clock=1T\n"
+                      "actual=115200.0\n"
+                      "error=+0.00%\n"
+                      "ORL AUXR,#04H\n"
+                      "MOV BRT,#0FDH\n") << QString();
+    QTest::newRow("115200bps, STC15 Timer 2, sdas8051")
+        << QStringList{"--crystal", "11.0592", "--core", "stc15", "--baud", "115200", "--baud-timer", "2", "--format", "asm", "--compiler", "sdcc"}
+        << QByteArray("; zandrel-gen timer --crystal 11.0592 --core stc15 --baud 115200 --baud-timer 2 --format asm --compiler sdcc\n"
+                      ";AUXR、T2H、T2L不在 reg51.h 和 8051.h 中：请包含 STC15F2K60S2.h 等芯片头文件，或自行声明\n"
+                      "T2H=0xFF\n"
+                      "T2L=0xE8\n"
+                      "AUXR|=0x01\n"
+                      "AUXR|=0x04\n"
+                      "timer-clock=1T\n"
+                      "actual=115200.0\n"
+                      "error=+0.00%\n"
+                      "ORL AUXR,#0x01\n"
+                      "ORL AUXR,#0x04\n"
+                      "MOV T2H,#0xFF\n"
+                      "MOV T2L,#0xE8\n") << QString();
+    QTest::newRow("9600bps, STC8 Timer 1 forced to 12T")
+        << QStringList{"--crystal", "11.0592", "--core", "stc8", "--baud", "9600", "--timer-clock", "12t"}
+        << QByteArray("TH1=0xFF\n"
+                      "TL1=0xE8\n"
+                      "AUXR&=0xBF\n"
+                      "AUXR&=0xFE\n"
+                      "timer-clock=12T\n"
+                      "actual=9600.0\n"
+                      "error=+0.00%\n") << QString();
 }
 
 void ZandrelGenTest::timerReloads()
