@@ -25,6 +25,17 @@ void refuseInput(const QString &message, const QString &option)
     throw Refusal{Refusal::Kind::Refused, message, option};
 }
 
+namespace {
+
+Result refused(const Refusal &refusal)
+{
+    Result result;
+    result.refusal = refusal;
+    return result;
+}
+
+} // namespace
+
 Result madeOrRefused(const std::function<void(Result &)> &make)
 {
     Result result;
@@ -32,12 +43,11 @@ Result madeOrRefused(const std::function<void(Result &)> &make)
         make(result);
         return result;
     } catch (const Refusal &refusal) {
-        return Result{{}, {}, {}, refusal};
+        return refused(refusal);
     } catch (const Error &error) {
-        return Result{
-            {}, {}, {}, Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())}};
+        return refused(Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())});
     } catch (const std::bad_alloc &) {
-        return Result{{}, {}, {}, Refusal{Refusal::Kind::Refused, QStringLiteral("内存不足")}};
+        return refused(Refusal{Refusal::Kind::Refused, QStringLiteral("内存不足")});
     }
 }
 
