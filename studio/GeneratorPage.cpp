@@ -443,7 +443,8 @@ void GeneratorPage::copyCode()
 
 void GeneratorPage::copyCommandLine()
 {
-    QGuiApplication::clipboard()->setText(result_.commandLine);
+    if (const QString line = commandLineToCopy(); !line.isEmpty())
+        QGuiApplication::clipboard()->setText(line);
 }
 
 void GeneratorPage::saveClicked()

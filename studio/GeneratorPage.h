@@ -94,6 +94,9 @@ protected:
     void scheduleUpdate();
 
     QFormLayout *optionsLayout() const { return options_; }
+    QPushButton *copyCommandButton() const { return copyCommandButton_; }
+    // The command line 复制命令行 copies; empty copies nothing.
+    virtual QString commandLineToCopy() { return result_.commandLine; }
 
 private:
     void nameComboParts();
