@@ -86,6 +86,10 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     connect(core_, &QComboBox::currentIndexChanged, this, &TimerPage::coreChanged);
     purposeChanged();
     coreChanged();
+    // Made by the generators once their requests carry the 1T cores' options.
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{timer_, baudTimer_, timerClock_, declareSfr_})
+        field->setToolTip(QStringLiteral("尚未接入生成器：只能用默认值"));
 
     auto *preview = new QWidget;
     auto *previewLayout = new QVBoxLayout(preview);
@@ -207,10 +211,21 @@ PageResult TimerPage::makeResult()
         return {{}, {}, {}, {},
                 PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
                             QStringLiteral("core")}};
+    const bool baud = choiceOf(purpose_) == QLatin1String("baud");
+    const auto notYet = [](const QString &option) {
+        return PageResult{{}, {}, {}, {},
+                          PageRefusal{QStringLiteral("此选项尚未接入生成器，现只能用默认值"), option}};
+    };
+    if (!baud && choiceOf(timer_) != QLatin1String("0"))
+        return notYet(QStringLiteral("timer"));
+    if (baud && choiceOf(baudTimer_) != QLatin1String("1"))
+        return notYet(QStringLiteral("baud-timer"));
+    if (declareSfr_->isChecked())
+        return notYet(QStringLiteral("declare-sfr"));
     TimerRequest request;
     request.crystal = crystal_->currentText().trimmed();
     request.clocks = unlessDefault(*clocks, kDefaultClocks);
-    if (choiceOf(purpose_) == QLatin1String("baud")) {
+    if (baud) {
         request.baud = baud_->currentText().trimmed();
         request.smod = smod_->isChecked();
     } else {
