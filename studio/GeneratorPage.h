@@ -57,8 +57,8 @@ public:
     void updateNow();
     const PageResult &result() const { return result_; }
 
-    // Writes the result's bytes to path whole, or not at all; a failure is shown in a message
-    // box, as the user asked for the save. True when written.
+    // Writes the result's bytes to path whole, or not at all (nothing when there are none); a
+    // failure is shown in a message box, as the user asked for the save. True when written.
     bool saveTo(const QString &path);
 
     // The field an option's refusal is shown under, or nullptr.
