@@ -376,7 +376,8 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
         }
         const std::size_t start = table.bytes.size();
         packBitmap(table.cell, packing, table.bytes);
-        table.bitmaps.push_back({character.ucs4, table.cell,
+        table.bitmaps.push_back({character.ucs4,
+                                 table.cell,
                                  {table.bytes.begin() + std::ptrdiff_t(start), table.bytes.end()}});
         table.entries.push_back(
             {character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});

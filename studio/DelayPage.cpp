@@ -84,7 +84,10 @@ PageResult DelayPage::makeResult()
     const std::optional<int> clocks = clocksOfCore(choiceOf(core_));
     // To be connected: the STC cores wait for the request to carry --core.
     if (!clocks)
-        return {{}, {}, {}, {},
+        return {{},
+                {},
+                {},
+                {},
                 PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
                             QStringLiteral("core")}};
     DelayRequest request;
@@ -104,8 +107,7 @@ void DelayPage::showResult(const PageResult &result)
     if (result.refusal || result.bytes.isEmpty())
         figures_->clear();
     else
-        setFigures(result.warnings.isEmpty() ? QString()
-                                             : result.warnings.join(QLatin1Char('\n')));
+        setFigures(result.warnings.isEmpty() ? QString() : result.warnings.join(QLatin1Char('\n')));
 }
 
 } // namespace zandrel::studio

@@ -367,7 +367,8 @@ PageResult GlyphTablePage::makeResult()
         box->setEnabled(!byDisplay);
     if (!byDisplay) {
         request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
-        request.packing.bitOrder = chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+        request.packing.bitOrder =
+            chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
         request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
     }
     request.packing.invert = choiceOf(invert_) == QLatin1String("true");
@@ -387,7 +388,7 @@ PageResult GlyphTablePage::makeResult()
                             QByteArray(reinterpret_cast<const char *>(glyph.bytes.data()),
                                        qsizetype(glyph.bytes.size()))});
     }
-    const CodeKind kind = request.format == GlyphTableFormat::Bin ? CodeKind::Raw
+    const CodeKind kind = request.format == GlyphTableFormat::Bin    ? CodeKind::Raw
                           : request.encoding == TextEncoding::Gb2312 ? CodeKind::Gb2312
                                                                      : CodeKind::Utf8;
     return pageResultOf(std::move(result), request, kind);

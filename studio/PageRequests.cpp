@@ -55,7 +55,8 @@ QString hexDump(const std::string &bytes)
                 text += QLatin1Char('\n');
             text += QStringLiteral("%1:").arg(uint(i), 6, 16, QLatin1Char('0')).toUpper();
         }
-        text += QStringLiteral(" %1").arg(uint(std::uint8_t(bytes[i])), 2, 16, QLatin1Char('0'))
+        text += QStringLiteral(" %1")
+                    .arg(uint(std::uint8_t(bytes[i])), 2, 16, QLatin1Char('0'))
                     .toUpper();
     }
     return text;

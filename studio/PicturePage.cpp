@@ -3,17 +3,15 @@
 
 #include "studio/PicturePage.h"
 
+#include "readers/Picture.h"
 #include "studio/PageOptions.h"
 #include "studio/PageRequests.h"
-#include "readers/Picture.h"
-#include "ui/MessageBoxes.h"
 #include "studio/PictureCompare.h"
+#include "ui/MessageBoxes.h"
 
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
-#include <QMessageBox>
-#include <QSaveFile>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
@@ -27,8 +25,10 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -276,13 +276,15 @@ PageResult PicturePage::makeResult()
     request.packing.display = textOrNothing(choiceOf(display_));
     const bool byDisplay = request.packing.display.has_value();
     // A display gives the size, layout, bit order and padding; the fields would override them.
-    for (QWidget *field : std::initializer_list<QWidget *>{width_, height_, layout_, bitOrder_, pad_})
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{width_, height_, layout_, bitOrder_, pad_})
         field->setEnabled(!byDisplay);
     if (!byDisplay) {
         if (const auto width = valueOrAuto(width_), height = valueOrAuto(height_); width && height)
             request.size = Extent{*width, *height};
         request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
-        request.packing.bitOrder = chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+        request.packing.bitOrder =
+            chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
         request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
     }
     request.stretch = choiceOf(fit_) == QLatin1String("stretch");
@@ -299,7 +301,8 @@ PageResult PicturePage::makeResult()
     if (!result.bitmaps.empty())
         bitmap_ = std::move(result.bitmaps.front().bitmap);
     const bool raw = request.format == ImageFormat::Bin || request.format == ImageFormat::Pbm;
-    PageResult page = pageResultOf(std::move(result), request, raw ? CodeKind::Raw : CodeKind::Utf8);
+    PageResult page =
+        pageResultOf(std::move(result), request, raw ? CodeKind::Raw : CodeKind::Utf8);
     // A pasted picture has no file for the command to name.
     if (pictureFile_.isEmpty())
         page.commandLine.clear();
@@ -320,13 +323,14 @@ QString PicturePage::commandLineToCopy()
 {
     if (!pictureFile_.isEmpty() || pictureBytes_.isEmpty())
         return result().commandLine;
-    if (QMessageBox::question(this, QStringLiteral("复制命令行"),
-                              QStringLiteral("粘贴的图片还没有文件，命令行无法引用它。先把它保存为文件吗？")) !=
+    if (QMessageBox::question(
+            this, QStringLiteral("复制命令行"),
+            QStringLiteral("粘贴的图片还没有文件，命令行无法引用它。先把它保存为文件吗？")) !=
         QMessageBox::Yes)
         return {};
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("保存图片"),
-                                                      QStringLiteral("image.png"),
-                                                      QStringLiteral("PNG图片 (*.png)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("保存图片"), QStringLiteral("image.png"),
+                                     QStringLiteral("PNG图片 (*.png)"));
     if (path.isEmpty())
         return {};
     QSaveFile file(path);

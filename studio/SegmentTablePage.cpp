@@ -113,7 +113,8 @@ PageResult SegmentTablePage::makeResult()
     // Left out when it is the default; an empty list is given, to be refused.
     if (chars_->text() != QLatin1String(kDefaultSegmentChars))
         request.chars = chars_->text();
-    request.common = chosen<SegmentWiring>(common_, segmentsCommandInfo(), QStringLiteral("common"));
+    request.common =
+        chosen<SegmentWiring>(common_, segmentsCommandInfo(), QStringLiteral("common"));
     // The default wiring is left out, so that the command line stays short.
     if (const QString pins = pinsText(); pins != QLatin1String(kDefaultPins))
         request.pins = pins;
@@ -121,7 +122,8 @@ PageResult SegmentTablePage::makeResult()
     request.format =
         chosen<SegmentTableFormat>(format_, segmentsCommandInfo(), QStringLiteral("format"));
     request.name = textOrNothing(name_->text());
-    request.compiler = chosen<CCompiler>(compiler_, segmentsCommandInfo(), QStringLiteral("compiler"));
+    request.compiler =
+        chosen<CCompiler>(compiler_, segmentsCommandInfo(), QStringLiteral("compiler"));
     request.crlf = crlf_->isChecked();
     Result result = makeSegmentTable(request);
     codes_ = std::move(result.codes);

@@ -208,13 +208,20 @@ PageResult TimerPage::makeResult()
     // To be connected: the STC cores, their timers, BRT, timer clock and SFR declarations wait
     // for the request to carry --core, --timer, --baud-timer, --timer-clock and --declare-sfr.
     if (!clocks)
-        return {{}, {}, {}, {},
+        return {{},
+                {},
+                {},
+                {},
                 PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
                             QStringLiteral("core")}};
     const bool baud = choiceOf(purpose_) == QLatin1String("baud");
     const auto notYet = [](const QString &option) {
-        return PageResult{{}, {}, {}, {},
-                          PageRefusal{QStringLiteral("此选项尚未接入生成器，现只能用默认值"), option}};
+        return PageResult{
+            {},
+            {},
+            {},
+            {},
+            PageRefusal{QStringLiteral("此选项尚未接入生成器，现只能用默认值"), option}};
     };
     if (!baud && choiceOf(timer_) != QLatin1String("0"))
         return notYet(QStringLiteral("timer"));
@@ -242,8 +249,7 @@ PageResult TimerPage::makeResult()
         TimerRequest list = request;
         list.format = TimerFormat::List;
         list.crlf = false;
-        const Result figures =
-            list.format == request.format ? result : makeTimerSetting(list);
+        const Result figures = list.format == request.format ? result : makeTimerSetting(list);
         figuresText_ = QString::fromStdString(figures.bytes).trimmed();
     }
     return withCoreField(pageResultOf(std::move(result), request, CodeKind::Utf8));
