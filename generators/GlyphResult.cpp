@@ -249,7 +249,7 @@ std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
         face = installed->face;
     }
     std::vector<std::uint8_t> data =
-        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
+        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes, QStringLiteral("font"));
     try {
         auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.

@@ -337,8 +337,11 @@ PageResult GlyphTablePage::makeResult()
     request.library = library_->isChecked();
     if (!request.library)
         request.texts = text_->toPlainText().split(QLatin1Char('\n'));
-    request.size = unlessDefault(size_->value(), kDefaultGlyphSize);
     const QString source = choiceOf(fontSource_);
+    // A font of bitmaps only picks a size of its own when none is given: the spin box's wins.
+    request.size = source == QLatin1String("builtin")
+                       ? unlessDefault(size_->value(), kDefaultGlyphSize)
+                       : std::optional<int>(size_->value());
     if (source == QLatin1String("family")) {
         // Named by family, as a user types it on the command line; an unlisted one is refused.
         FontName name{family_->currentText().toStdString(), {}};
@@ -391,7 +394,12 @@ PageResult GlyphTablePage::makeResult()
     const CodeKind kind = request.format == GlyphTableFormat::Bin    ? CodeKind::Raw
                           : request.encoding == TextEncoding::Gb2312 ? CodeKind::Gb2312
                                                                      : CodeKind::Utf8;
-    return pageResultOf(std::move(result), request, kind);
+    PageResult page = pageResultOf(std::move(result), request, kind);
+    // A font file's refusal belongs under the file's field, not under the choice of source.
+    if (page.refusal && page.refusal->option == QLatin1String("font") &&
+        source == QLatin1String("file"))
+        page.refusal->option = QStringLiteral("font-file");
+    return page;
 }
 
 void GlyphTablePage::showResult(const PageResult &result)
