@@ -16,6 +16,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <unordered_set>
 
@@ -187,6 +189,7 @@ struct Table
     int baseline = 0;
     std::vector<GlyphTableEntry> entries;
     std::vector<std::uint8_t> bytes;
+    std::vector<PackedBitmap> bitmaps;
 };
 
 // A --font that names no file but looks like a family ("WenQuanYi Micro Hei",
@@ -246,7 +249,7 @@ std::unique_ptr<GlyphSource> openFont(const GlyphRequest &request, int &size)
         face = installed->face;
     }
     std::vector<std::uint8_t> data =
-        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes);
+        readInputFile(path, QStringLiteral("字体文件"), kMaxFontFileBytes, QStringLiteral("font"));
     try {
         auto font = std::make_unique<FontFile>(std::move(data), face);
         // A font of bitmaps only is drawn at its own size unless another is asked for.
@@ -371,7 +374,11 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
                     .arg(table.options.width)
                     .arg(table.options.height));
         }
+        const std::size_t start = table.bytes.size();
         packBitmap(table.cell, packing, table.bytes);
+        table.bitmaps.push_back({character.ucs4,
+                                 table.cell,
+                                 {table.bytes.begin() + std::ptrdiff_t(start), table.bytes.end()}});
         table.entries.push_back(
             {character.gb2312, withLabels ? labelOf(character, gb2312Labels) : std::string()});
     }
@@ -385,6 +392,8 @@ void makeGlyphs(const GlyphRequest &request, Result &result)
         }
     if (format != GlyphTableFormat::Preview)
         warnPastCodeMemory(result, dataBytes);
+    for (Table &table : tables)
+        std::move(table.bitmaps.begin(), table.bitmaps.end(), std::back_inserter(result.bitmaps));
 
     // Raw bytes of one table are the output as they are.
     if (format == GlyphTableFormat::Bin &&

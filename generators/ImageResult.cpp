@@ -62,6 +62,9 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     const auto dataBytes =
         static_cast<qsizetype>(packedSize(bitmap.width(), bitmap.height(), options.packing.layout));
     result.tables.push_back({QString::fromStdString(options.name), dataBytes});
+    PackedBitmap packed{0, bitmap, {}};
+    packBitmap(bitmap, options.packing, packed.bytes);
+    result.bitmaps.push_back(std::move(packed));
     if (options.format != ImageFormat::Preview && options.format != ImageFormat::Pbm)
         warnPastCodeMemory(result, dataBytes);
     std::string text;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,12 +26,25 @@ struct TableSize
     qsizetype bytes = 0; // its data bytes
 };
 
+// One bitmap of the output and its data bytes as packed, so that a preview shows what the bytes
+// hold from the same run instead of drawing it again.
+struct PackedBitmap
+{
+    char32_t character = 0; // a glyph's character; 0 for a picture
+    Bitmap bitmap;
+    std::vector<std::uint8_t> bytes;
+};
+
 struct Result
 {
     std::string bytes;              // the output as written: text in its encoding, or raw bytes
     std::vector<TableSize> tables;  // of glyph and picture tables
     QStringList warnings;           // for standard error or beside the preview; the output stands
     std::optional<Refusal> refusal; // when set, the rest is empty: nothing is to be written
+    // For a preview drawn from the same run: the glyphs in the tables' order, or the picture;
+    // a segment table's codes, one a character.
+    std::vector<PackedBitmap> bitmaps;
+    std::vector<std::uint8_t> codes;
 };
 
 // Data bytes past which one output no longer fits an 8051's code memory.

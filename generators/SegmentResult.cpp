@@ -45,6 +45,9 @@ void makeSegments(const SegmentRequest &request, Result &result)
             throw refusal;
         }
         ascii += static_cast<char>(c);
+        const auto lit = static_cast<SegmentSet>(*segmentsOfChar(static_cast<char>(c)) |
+                                                 (request.dp ? 1u << int(Segment::DP) : 0u));
+        result.codes.push_back(segmentCode(lit, wiring, *pins));
     }
 
     const std::string lineEnd = lineEndOf(request.crlf);

@@ -25,6 +25,17 @@ void refuseInput(const QString &message, const QString &option)
     throw Refusal{Refusal::Kind::Refused, message, option};
 }
 
+namespace {
+
+Result refused(const Refusal &refusal)
+{
+    Result result;
+    result.refusal = refusal;
+    return result;
+}
+
+} // namespace
+
 Result madeOrRefused(const std::function<void(Result &)> &make)
 {
     Result result;
@@ -32,12 +43,11 @@ Result madeOrRefused(const std::function<void(Result &)> &make)
         make(result);
         return result;
     } catch (const Refusal &refusal) {
-        return Result{{}, {}, {}, refusal};
+        return refused(refusal);
     } catch (const Error &error) {
-        return Result{
-            {}, {}, {}, Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())}};
+        return refused(Refusal{Refusal::Kind::Refused, QString::fromStdString(error.what())});
     } catch (const std::bad_alloc &) {
-        return Result{{}, {}, {}, Refusal{Refusal::Kind::Refused, QStringLiteral("内存不足")}};
+        return refused(Refusal{Refusal::Kind::Refused, QStringLiteral("内存不足")});
     }
 }
 
@@ -116,13 +126,15 @@ QByteArray decodeInput(QByteArray bytes, bool gb2312, const QString &source)
 
 } // namespace
 
-std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit)
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit,
+                                        const QString &option)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        refuseInput(QStringLiteral("无法打开%1“%2”：%3").arg(what, path, file.errorString()));
+        refuseInput(QStringLiteral("无法打开%1“%2”：%3").arg(what, path, file.errorString()),
+                    option);
     if (file.size() > limit)
-        refuseInput(QStringLiteral("%1“%2”大于%3 MiB").arg(what, path).arg(limit >> 20));
+        refuseInput(QStringLiteral("%1“%2”大于%3 MiB").arg(what, path).arg(limit >> 20), option);
     // One byte more than the file should hold: a file that grows while it is read is caught too.
     std::vector<std::uint8_t> data(static_cast<std::size_t>(file.size()) + 1);
     qint64 size = 0;
@@ -130,13 +142,15 @@ std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what
         got = file.read(reinterpret_cast<char *>(data.data()) + size,
                         static_cast<qint64>(data.size()) - size);
         if (got < 0)
-            refuseInput(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()));
+            refuseInput(QStringLiteral("无法读取%1“%2”：%3").arg(what, path, file.errorString()),
+                        option);
         if (got == 0)
             break;
     }
     if (size > limit || size == static_cast<qint64>(data.size()))
         refuseInput(
-            QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20));
+            QStringLiteral("%1“%2”在读取时改变了，或大于%3 MiB").arg(what, path).arg(limit >> 20),
+            option);
     data.resize(static_cast<std::size_t>(size));
     return data;
 }

@@ -29,9 +29,10 @@ struct InputText
 // The texts of a glyph request: from --input FILE, standard input's bytes, or the arguments.
 std::vector<InputText> inputTextsOf(const GlyphRequest &request);
 
-// The whole file at path, refused (naming it as what) when it cannot be read or is larger than
-// limit bytes.
-std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit);
+// The whole file at path, refused (naming it as what, and the option that gave it) when it
+// cannot be read or is larger than limit bytes.
+std::vector<std::uint8_t> readInputFile(const QString &path, const QString &what, qint64 limit,
+                                        const QString &option = {});
 
 // The value of a name option, refused unless it is a C identifier.
 QString identifierOf(const QString &value, const QString &option);

@@ -11,7 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <string>
+#include <type_traits>
 
 namespace zandrel {
 namespace {
@@ -101,5 +103,21 @@ GreyImage decodePicture(std::span<const std::uint8_t> bytes, const PictureSize &
     }
     return grey;
 }
+
+bool decodePictureTo(const std::uint8_t *data, std::size_t size, const PictureSize *wanted,
+                     GreyImage *picture, std::string *message)
+{
+    try {
+        *picture = decodePicture(std::span(data, size), *wanted);
+        return true;
+    } catch (const Error &error) {
+        *message = error.what();
+    } catch (const std::bad_alloc &) {
+        *message = "图片太大，内存不足";
+    }
+    return false;
+}
+
+static_assert(std::is_same_v<decltype(&decodePictureTo), DecodePictureFunction>);
 
 } // namespace zandrel

@@ -32,3 +32,9 @@ using DecodePictureFunction = bool (*)(const std::uint8_t *data, std::size_t siz
                                        const zandrel::PictureSize *wanted,
                                        zandrel::GreyImage *picture, std::string *message);
 inline constexpr const char *kDecodePictureSymbol = "zandrelDecodePicture";
+
+namespace zandrel {
+// decodePicture in that form, for a program that links the reader instead of loading the module.
+bool decodePictureTo(const std::uint8_t *data, std::size_t size, const PictureSize *wanted,
+                     GreyImage *picture, std::string *message);
+} // namespace zandrel

@@ -1,7 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Zandrel developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 // The loadable module that decodes pictures for zandrel-gen.
-#include "core/Error.h"
 #include "readers/Picture.h"
 
 #include <QLoggingCategory>
@@ -17,15 +16,7 @@ extern "C" Q_DECL_EXPORT bool zandrelDecodePicture(const std::uint8_t *data, std
     // The refusal is the one message zandrel-gen prints; Qt's own line about a rejected size
     // would only repeat it in other words.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.warning=false"));
-    try {
-        *picture = zandrel::decodePicture(std::span(data, size), *wanted);
-        return true;
-    } catch (const zandrel::Error &error) {
-        *message = error.what();
-    } catch (const std::bad_alloc &) {
-        *message = "图片太大，内存不足";
-    }
-    return false;
+    return zandrel::decodePictureTo(data, size, wanted, picture, message);
 }
 
 static_assert(std::is_same_v<decltype(&zandrelDecodePicture), DecodePictureFunction>);

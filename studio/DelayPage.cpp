@@ -4,6 +4,8 @@
 #include "studio/DelayPage.h"
 
 #include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
+#include "studio/TimerPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,15 +79,35 @@ void DelayPage::setFigures(const QString &figures)
 
 PageResult DelayPage::makeResult()
 {
-    // To connect: a DelayRequest (time from timeText()) made with the generators' layer;
-    // setFigures then names the clock count and the error.
-    return unconnectedResult();
+    using namespace generators;
+    const CommandInfo &command = delayCommandInfo();
+    const std::optional<int> clocks = clocksOfCore(choiceOf(core_));
+    // To be connected: the STC cores wait for the request to carry --core.
+    if (!clocks)
+        return {{},
+                {},
+                {},
+                {},
+                PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
+                            QStringLiteral("core")}};
+    DelayRequest request;
+    request.crystal = crystal_->currentText().trimmed();
+    request.time = timeText();
+    request.clocks = unlessDefault(*clocks, kDefaultClocks);
+    request.format = chosen<DelayFormat>(format_, command, QStringLiteral("format"));
+    request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
+    request.name = textOrNothing(name_->text());
+    request.crlf = crlf_->isChecked();
+    return withCoreField(pageResultOf(makeDelay(request), request, CodeKind::Utf8));
 }
 
 void DelayPage::showResult(const PageResult &result)
 {
+    // The clock count and error are in the code's comment and the warnings.
     if (result.refusal || result.bytes.isEmpty())
         figures_->clear();
+    else
+        setFigures(result.warnings.isEmpty() ? QString() : result.warnings.join(QLatin1Char('\n')));
 }
 
 } // namespace zandrel::studio

@@ -443,7 +443,8 @@ void GeneratorPage::copyCode()
 
 void GeneratorPage::copyCommandLine()
 {
-    QGuiApplication::clipboard()->setText(result_.commandLine);
+    if (const QString line = commandLineToCopy(); !line.isEmpty())
+        QGuiApplication::clipboard()->setText(line);
 }
 
 void GeneratorPage::saveClicked()
@@ -456,6 +457,9 @@ void GeneratorPage::saveClicked()
 
 bool GeneratorPage::saveTo(const QString &path)
 {
+    // A refusal has nothing to save, and an empty file would pass for a result.
+    if (result_.refusal || result_.bytes.isEmpty())
+        return false;
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(result_.bytes) == result_.bytes.size() &&
         file.commit())

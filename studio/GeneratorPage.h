@@ -57,8 +57,8 @@ public:
     void updateNow();
     const PageResult &result() const { return result_; }
 
-    // Writes the result's bytes to path whole, or not at all; a failure is shown in a message
-    // box, as the user asked for the save. True when written.
+    // Writes the result's bytes to path whole, or not at all (nothing when there are none); a
+    // failure is shown in a message box, as the user asked for the save. True when written.
     bool saveTo(const QString &path);
 
     // The field an option's refusal is shown under, or nullptr.
@@ -94,6 +94,9 @@ protected:
     void scheduleUpdate();
 
     QFormLayout *optionsLayout() const { return options_; }
+    QPushButton *copyCommandButton() const { return copyCommandButton_; }
+    // The command line 复制命令行 copies; empty copies nothing.
+    virtual QString commandLineToCopy() { return result_.commandLine; }
 
 private:
     void nameComboParts();

@@ -4,14 +4,15 @@
 #include "studio/GlyphTablePage.h"
 
 #include "core/Gb2312.h"
+#include "readers/FontCatalog.h"
 #include "studio/GlyphStrip.h"
 #include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
 #include "studio/ScanOrderView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
-#include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -170,6 +171,7 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
 
     connect(fontSource_, &QComboBox::currentIndexChanged, this, &GlyphTablePage::fontSourceChanged);
     connect(family_, &QComboBox::currentIndexChanged, this, &GlyphTablePage::familyChanged);
+    connect(style_, &QComboBox::currentIndexChanged, this, &GlyphTablePage::styleChanged);
     connect(chineseOnly_, &QCheckBox::toggled, this, &GlyphTablePage::loadFontFamilies);
     fontSourceChanged();
 
@@ -209,9 +211,21 @@ void GlyphTablePage::fontSourceChanged()
 
 void GlyphTablePage::loadFontFamilies()
 {
+    // Listed once, with each font's hanzi counted; the filter only picks among them again.
+    if (!fontsListed_) {
+        fonts_ = listInstalledFonts();
+        fontsListed_ = true;
+    }
     const QString chosen = takeRememberedChoice(family_);
-    const QStringList families = QFontDatabase::families(
-        chineseOnly_->isChecked() ? QFontDatabase::SimplifiedChinese : QFontDatabase::Any);
+    QStringList families;
+    for (const InstalledFont &font : fonts_) {
+        if (font.damaged || font.family.empty() || (chineseOnly_->isChecked() && font.hanzi <= 0))
+            continue;
+        const QString family = QString::fromStdString(font.family);
+        if (families.isEmpty() || families.constLast() != family)
+            families += family;
+    }
+    families.removeDuplicates();
     const QSignalBlocker blocker(family_);
     family_->clear();
     family_->addItems(families);
@@ -219,25 +233,51 @@ void GlyphTablePage::loadFontFamilies()
     familyChanged();
 }
 
+const InstalledFont *GlyphTablePage::chosenFont() const
+{
+    const std::string family = family_->currentText().toStdString();
+    const std::string style = style_->currentText().toStdString();
+    for (const InstalledFont &font : fonts_)
+        if (font.family == family && font.style == style)
+            return &font;
+    return nullptr;
+}
+
 void GlyphTablePage::familyChanged()
 {
     const QString family = family_->currentText();
     const QString chosenStyle = takeRememberedChoice(style_);
+    const QSignalBlocker blocker(style_);
     style_->clear();
     strikes_->clear();
     if (family.isEmpty())
         return;
-    const QStringList styles = QFontDatabase::styles(family);
+    QStringList styles;
+    for (const InstalledFont &font : fonts_)
+        if (QString::fromStdString(font.family) == family)
+            styles += QString::fromStdString(font.style);
+    styles.removeDuplicates();
     style_->addItems(styles);
     style_->setCurrentIndex(std::max(0, int(styles.indexOf(chosenStyle))));
+    styleChanged();
+}
+
+void GlyphTablePage::styleChanged()
+{
     // The sizes a bitmap font draws crisply; a scalable font has none of its own.
+    strikes_->clear();
+    const InstalledFont *font = chosenFont();
+    if (!font)
+        return;
     QStringList sizes;
-    for (const int size : QFontDatabase::pointSizes(family, style_->currentText()))
+    for (const int size : font->strikes)
         sizes += QString::number(size);
-    strikes_->setText(QFontDatabase::isBitmapScalable(family) || sizes.isEmpty() ||
-                              QFontDatabase::isSmoothlyScalable(family)
-                          ? QStringLiteral("矢量字体，任意字号")
-                          : sizes.join(QStringLiteral("、")));
+    QString text = sizes.isEmpty() ? QStringLiteral("矢量字体，任意字号")
+                                   : sizes.join(QStringLiteral("、")) + QStringLiteral(" 像素");
+    if (font->hanzi >= 0)
+        text += QStringLiteral("；含GB2312汉字%1个").arg(font->hanzi);
+    strikes_->setText(text);
+    scheduleUpdate();
 }
 
 void GlyphTablePage::chooseFontFile()
@@ -291,15 +331,87 @@ void GlyphTablePage::showCurrentGlyph(int index)
 
 PageResult GlyphTablePage::makeResult()
 {
-    // To connect: a GlyphRequest from the fields above, made with the generators' layer; the
-    // strip then gets each table entry's bitmap and bytes through showGlyphs.
-    return unconnectedResult();
+    using namespace generators;
+    const CommandInfo &command = glyphCommandInfo();
+    GlyphRequest request;
+    request.library = library_->isChecked();
+    if (!request.library)
+        request.texts = text_->toPlainText().split(QLatin1Char('\n'));
+    const QString source = choiceOf(fontSource_);
+    // A font of bitmaps only picks a size of its own when none is given: the spin box's wins.
+    request.size = source == QLatin1String("builtin")
+                       ? unlessDefault(size_->value(), kDefaultGlyphSize)
+                       : std::optional<int>(size_->value());
+    if (source == QLatin1String("family")) {
+        // Named by family, as a user types it on the command line; an unlisted one is refused.
+        FontName name{family_->currentText().toStdString(), {}};
+        if (const InstalledFont *font = chosenFont(); font && style_->currentIndex() > 0)
+            name.style = font->style;
+        request.font = QString::fromStdString(fontNameText(name));
+    } else if (source == QLatin1String("file")) {
+        request.font = fontFile_->text();
+        if (face_->value() != kDefaultFace)
+            request.face = face_->value();
+    }
+    if (const auto width = valueOrAuto(cellWidth_), height = valueOrAuto(cellHeight_);
+        width && height)
+        request.cell = Extent{*width, *height};
+    if (const auto width = valueOrAuto(asciiCellWidth_), height = valueOrAuto(asciiCellHeight_);
+        width && height)
+        request.asciiCell = Extent{*width, *height};
+    request.clip = clip_->isChecked();
+    request.format = chosen<GlyphTableFormat>(format_, command, QStringLiteral("format"));
+    request.name = textOrNothing(name_->text());
+    request.asciiName = textOrNothing(asciiName_->text());
+    request.packing.display = textOrNothing(choiceOf(display_));
+    // A display decides the layout, bit order and padding itself; the boxes would override it.
+    const bool byDisplay = request.packing.display.has_value();
+    for (QWidget *box : std::initializer_list<QWidget *>{layout_, bitOrder_, pad_})
+        box->setEnabled(!byDisplay);
+    if (!byDisplay) {
+        request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
+        request.packing.bitOrder =
+            chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+        request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
+    }
+    request.packing.invert = choiceOf(invert_) == QLatin1String("true");
+    request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
+    request.encoding = chosen<TextEncoding>(encoding_, command, QStringLiteral("encoding"));
+    request.crlf = crlf_->isChecked();
+
+    Result result = makeGlyphTable(request);
+    // The strip shows the glyphs of this very run, each once as in the table.
+    entries_.clear();
+    total_ = qsizetype(result.bitmaps.size());
+    const std::size_t shown = std::min<std::size_t>(result.bitmaps.size(), kShownGlyphs);
+    entries_.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        PackedBitmap &glyph = result.bitmaps[i];
+        entries_.push_back({QString::fromUcs4(&glyph.character, 1), std::move(glyph.bitmap),
+                            QByteArray(reinterpret_cast<const char *>(glyph.bytes.data()),
+                                       qsizetype(glyph.bytes.size()))});
+    }
+    const CodeKind kind = request.format == GlyphTableFormat::Bin    ? CodeKind::Raw
+                          : request.encoding == TextEncoding::Gb2312 ? CodeKind::Gb2312
+                                                                     : CodeKind::Utf8;
+    PageResult page = pageResultOf(std::move(result), request, kind);
+    // A font file's refusal belongs under the file's field, not under the choice of source.
+    if (page.refusal && page.refusal->option == QLatin1String("font") &&
+        source == QLatin1String("file"))
+        page.refusal->option = QStringLiteral("font-file");
+    return page;
 }
 
 void GlyphTablePage::showResult(const PageResult &result)
 {
-    if (result.refusal || result.bytes.isEmpty())
+    if (result.refusal || result.bytes.isEmpty()) {
         showGlyphs({}, 0);
+        return;
+    }
+    const int current = strip_->currentIndex();
+    showGlyphs(std::move(entries_), total_);
+    if (current >= 0 && current < int(entries_.size()))
+        strip_->setCurrentIndex(current);
 }
 
 } // namespace zandrel::studio

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Bitmap.h"
+#include "readers/FontCatalog.h"
 #include "studio/GeneratorPage.h"
 
 #include <vector>
@@ -49,6 +50,8 @@ protected:
 private:
     void fontSourceChanged();
     void familyChanged();
+    void styleChanged();
+    const InstalledFont *chosenFont() const;
     void showCurrentGlyph(int index);
     void chooseFontFile();
 
@@ -83,6 +86,11 @@ private:
     GlyphStrip *strip_;
     QLabel *glyphInfo_;
     std::vector<GlyphPreviewEntry> entries_;
+    qsizetype total_ = 0;
+    std::vector<InstalledFont> fonts_;
+    bool fontsListed_ = false;
+    // Glyphs the strip draws at most: a whole library is shown by its first ones.
+    static constexpr std::size_t kShownGlyphs = 512;
 };
 
 } // namespace zandrel::studio

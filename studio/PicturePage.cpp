@@ -3,8 +3,11 @@
 
 #include "studio/PicturePage.h"
 
+#include "readers/Picture.h"
 #include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
 #include "studio/PictureCompare.h"
+#include "ui/MessageBoxes.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -22,8 +25,10 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSlider>
 #include <QSpinBox>
 #include <QTimer>
@@ -259,16 +264,84 @@ void PicturePage::showSource()
 
 PageResult PicturePage::makeResult()
 {
-    // To connect: a PictureRequest (pictureFile_, or pictureBytes_ without a file) from the fields
-    // above, made with the generators' layer and the picture reader linked in; the preview then
-    // gets the bitmap back from the bytes through compare_->setResult.
-    return unconnectedResult();
+    using namespace generators;
+    bitmap_.reset();
+    if (pictureFile_.isEmpty() && pictureBytes_.isEmpty())
+        return {{}, {}, {QStringLiteral("打开、拖入或粘贴一张图片")}, {}, {}};
+    const CommandInfo &command = imageCommandInfo();
+    PictureRequest request;
+    request.path = pictureFile_;
+    if (pictureFile_.isEmpty())
+        request.bytes = pictureBytes_;
+    request.packing.display = textOrNothing(choiceOf(display_));
+    const bool byDisplay = request.packing.display.has_value();
+    // A display gives the size, layout, bit order and padding; the fields would override them.
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{width_, height_, layout_, bitOrder_, pad_})
+        field->setEnabled(!byDisplay);
+    if (!byDisplay) {
+        if (const auto width = valueOrAuto(width_), height = valueOrAuto(height_); width && height)
+            request.size = Extent{*width, *height};
+        request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
+        request.packing.bitOrder =
+            chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+        request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
+    }
+    request.stretch = choiceOf(fit_) == QLatin1String("stretch");
+    request.threshold = unlessDefault(thresholdValue_->value(), kDefaultThreshold);
+    request.dither = chosen<Dither>(dither_, command, QStringLiteral("dither"));
+    request.packing.invert = choiceOf(invert_) == QLatin1String("true");
+    request.format = chosen<ImageFormat>(format_, command, QStringLiteral("format"));
+    request.name = textOrNothing(name_->text());
+    request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
+    request.crlf = crlf_->isChecked();
+
+    // The reader is linked in: the loader only hands its function over.
+    Result result = makePictureTable(request, [](QString *) { return &decodePictureTo; });
+    if (!result.bitmaps.empty())
+        bitmap_ = std::move(result.bitmaps.front().bitmap);
+    const bool raw = request.format == ImageFormat::Bin || request.format == ImageFormat::Pbm;
+    PageResult page =
+        pageResultOf(std::move(result), request, raw ? CodeKind::Raw : CodeKind::Utf8);
+    // A pasted picture has no file for the command to name.
+    if (pictureFile_.isEmpty())
+        page.commandLine.clear();
+    return page;
 }
 
 void PicturePage::showResult(const PageResult &result)
 {
-    if (result.refusal || result.bytes.isEmpty())
+    if (result.refusal || result.bytes.isEmpty() || !bitmap_)
         compare_->clearResult();
+    else
+        compare_->setResult(*bitmap_);
+    // The command line of a pasted picture is copied once the picture is saved.
+    copyCommandButton()->setEnabled(!result.refusal && !result.bytes.isEmpty());
+}
+
+QString PicturePage::commandLineToCopy()
+{
+    if (!pictureFile_.isEmpty() || pictureBytes_.isEmpty())
+        return result().commandLine;
+    if (QMessageBox::question(
+            this, QStringLiteral("复制命令行"),
+            QStringLiteral("粘贴的图片还没有文件，命令行无法引用它。先把它保存为文件吗？")) !=
+        QMessageBox::Yes)
+        return {};
+    const QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("保存图片"), QStringLiteral("image.png"),
+                                     QStringLiteral("PNG图片 (*.png)"));
+    if (path.isEmpty())
+        return {};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pictureBytes_) != pictureBytes_.size() ||
+        !file.commit()) {
+        ShowError(QStringLiteral("无法保存图片“%1”。").arg(QDir::toNativeSeparators(path)));
+        return {};
+    }
+    setPictureFile(path);
+    updateNow();
+    return result().commandLine;
 }
 
 } // namespace zandrel::studio

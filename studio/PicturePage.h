@@ -2,7 +2,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 
+#include "core/Bitmap.h"
 #include "studio/GeneratorPage.h"
+
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -36,6 +39,7 @@ public:
 protected:
     PageResult makeResult() override;
     void showResult(const PageResult &result) override;
+    QString commandLineToCopy() override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -64,6 +68,7 @@ private:
     PictureCompare *compare_;
     QString pictureFile_;
     QByteArray pictureBytes_;
+    std::optional<Bitmap> bitmap_; // of the last result
 };
 
 } // namespace zandrel::studio

@@ -4,6 +4,7 @@
 #include "studio/SegmentTablePage.h"
 
 #include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
 #include "studio/SegmentDigits.h"
 
 #include <QCheckBox>
@@ -107,15 +108,37 @@ void SegmentTablePage::showCodes(std::vector<std::uint8_t> codes, const QStringL
 
 PageResult SegmentTablePage::makeResult()
 {
-    // To connect: a SegmentRequest (pins from pinsText()) made with the generators' layer; the
-    // digits then get the table's codes through showCodes.
-    return unconnectedResult();
+    using namespace generators;
+    SegmentRequest request;
+    // Left out when it is the default; an empty list is given, to be refused.
+    if (chars_->text() != QLatin1String(kDefaultSegmentChars))
+        request.chars = chars_->text();
+    request.common =
+        chosen<SegmentWiring>(common_, segmentsCommandInfo(), QStringLiteral("common"));
+    // The default wiring is left out, so that the command line stays short.
+    if (const QString pins = pinsText(); pins != QLatin1String(kDefaultPins))
+        request.pins = pins;
+    request.dp = dp_->isChecked();
+    request.format =
+        chosen<SegmentTableFormat>(format_, segmentsCommandInfo(), QStringLiteral("format"));
+    request.name = textOrNothing(name_->text());
+    request.compiler =
+        chosen<CCompiler>(compiler_, segmentsCommandInfo(), QStringLiteral("compiler"));
+    request.crlf = crlf_->isChecked();
+    Result result = makeSegmentTable(request);
+    codes_ = std::move(result.codes);
+    labels_.clear();
+    for (const uint c : chars_->text().toUcs4())
+        labels_ += QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1);
+    return pageResultOf(std::move(result), request, CodeKind::Utf8);
 }
 
 void SegmentTablePage::showResult(const PageResult &result)
 {
     if (result.refusal || result.bytes.isEmpty())
         showCodes({}, {});
+    else
+        showCodes(codes_, labels_);
 }
 
 } // namespace zandrel::studio

@@ -46,6 +46,8 @@ private:
     QComboBox *compiler_;
     QCheckBox *crlf_;
     SegmentDigits *digits_;
+    std::vector<std::uint8_t> codes_; // of the last result, with their characters
+    QStringList labels_;
 };
 
 } // namespace zandrel::studio

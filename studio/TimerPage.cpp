@@ -4,6 +4,7 @@
 #include "studio/TimerPage.h"
 
 #include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,6 +86,10 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     connect(core_, &QComboBox::currentIndexChanged, this, &TimerPage::coreChanged);
     purposeChanged();
     coreChanged();
+    // Made by the generators once their requests carry the 1T cores' options.
+    for (QWidget *field :
+         std::initializer_list<QWidget *>{timer_, baudTimer_, timerClock_, declareSfr_})
+        field->setToolTip(QStringLiteral("尚未接入生成器：只能用默认值"));
 
     auto *preview = new QWidget;
     auto *previewLayout = new QVBoxLayout(preview);
@@ -176,18 +181,86 @@ void TimerPage::baudRowChosen(int row)
     baud_->setEditText(baudRows_.at(row).rate);
 }
 
+std::optional<int> clocksOfCore(const QString &core)
+{
+    if (core == QLatin1String("12t"))
+        return 12;
+    if (core == QLatin1String("6t"))
+        return 6;
+    if (core == QLatin1String("clocks-1"))
+        return 1;
+    return std::nullopt;
+}
+
+PageResult withCoreField(PageResult result)
+{
+    // --clocks is chosen with the core.
+    if (result.refusal && result.refusal->option == QLatin1String("clocks"))
+        result.refusal->option = QStringLiteral("core");
+    return result;
+}
+
 PageResult TimerPage::makeResult()
 {
-    // To connect: a TimerRequest from the fields (the purpose decides between --interval and
-    // --baud), made with the generators' layer; the table is the same request with --baud-table
-    // for the crystal and core, through setBaudRows, and setFigures names the reload values.
-    return unconnectedResult();
+    using namespace generators;
+    const CommandInfo &command = timerCommandInfo();
+    const std::optional<int> clocks = clocksOfCore(choiceOf(core_));
+    // To be connected: the STC cores, their timers, BRT, timer clock and SFR declarations wait
+    // for the request to carry --core, --timer, --baud-timer, --timer-clock and --declare-sfr.
+    if (!clocks)
+        return {{},
+                {},
+                {},
+                {},
+                PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
+                            QStringLiteral("core")}};
+    const bool baud = choiceOf(purpose_) == QLatin1String("baud");
+    const auto notYet = [](const QString &option) {
+        return PageResult{
+            {},
+            {},
+            {},
+            {},
+            PageRefusal{QStringLiteral("此选项尚未接入生成器，现只能用默认值"), option}};
+    };
+    if (!baud && choiceOf(timer_) != QLatin1String("0"))
+        return notYet(QStringLiteral("timer"));
+    if (baud && choiceOf(baudTimer_) != QLatin1String("1"))
+        return notYet(QStringLiteral("baud-timer"));
+    if (declareSfr_->isChecked())
+        return notYet(QStringLiteral("declare-sfr"));
+    TimerRequest request;
+    request.crystal = crystal_->currentText().trimmed();
+    request.clocks = unlessDefault(*clocks, kDefaultClocks);
+    if (baud) {
+        request.baud = baud_->currentText().trimmed();
+        request.smod = smod_->isChecked();
+    } else {
+        request.interval = interval_->text().trimmed();
+    }
+    request.mode = chosen<TimerMode>(mode_, command, QStringLiteral("mode"));
+    request.format = chosen<TimerFormat>(format_, command, QStringLiteral("format"));
+    request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
+    request.crlf = crlf_->isChecked();
+    Result result = makeTimerSetting(request);
+    // The reload values, the actual interval or rate and its error: the same request's list.
+    figuresText_.clear();
+    if (!result.refusal) {
+        TimerRequest list = request;
+        list.format = TimerFormat::List;
+        list.crlf = false;
+        const Result figures = list.format == request.format ? result : makeTimerSetting(list);
+        figuresText_ = QString::fromStdString(figures.bytes).trimmed();
+    }
+    return withCoreField(pageResultOf(std::move(result), request, CodeKind::Utf8));
 }
 
 void TimerPage::showResult(const PageResult &result)
 {
     if (result.refusal || result.bytes.isEmpty())
         figures_->clear();
+    else
+        setFigures(figuresText_);
 }
 
 } // namespace zandrel::studio

@@ -10,6 +10,8 @@ class QLabel;
 class QLineEdit;
 class QTableWidget;
 
+#include <optional>
+
 namespace zandrel::studio {
 
 // One row of the baud-rate table for the chosen crystal and core.
@@ -25,6 +27,11 @@ struct BaudRow
 
 // 定时器: a timer's reload for an interval or a baud rate, with its set-up code, beside the
 // baud-rate table of the crystal.
+// The --clocks of a core of the list; nothing for a core of its own (STC), not connected yet.
+std::optional<int> clocksOfCore(const QString &core);
+// A refusal of --clocks shown under the core.
+PageResult withCoreField(PageResult result);
+
 class TimerPage : public GeneratorPage
 {
     Q_OBJECT
@@ -58,6 +65,7 @@ private:
     QComboBox *format_;
     QComboBox *compiler_;
     QCheckBox *declareSfr_;
+    QString figuresText_; // of the last result
     QCheckBox *crlf_;
     QLabel *figures_;
     QTableWidget *baudTable_;

@@ -1,0 +1,278 @@
+// SPDX-FileCopyrightText: 2026 The Zandrel developers
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+#include "studio/DelayPage.h"
+#include "studio/GlyphTablePage.h"
+#include "studio/PicturePage.h"
+#include "studio/SegmentTablePage.h"
+#include "studio/StudioSettings.h"
+#include "studio/TimerPage.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using namespace zandrel::studio;
+
+// Each page, set through its controls, makes the bytes zandrel-gen makes of the same options,
+// and its copied command line, run by the shell, makes them again.
+class StudioPagesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void pageMakesTheCommandsBytes_data();
+    void pageMakesTheCommandsBytes();
+
+private:
+    QTemporaryDir dir_;
+    QString picture_;
+};
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+};
+
+// zandrel-gen with arguments; or, without, a command line as a user pastes it into sh.
+Run run(const QStringList &arguments, const QString &commandLine = {})
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("PATH"),
+                       QFileInfo(QStringLiteral(ZANDREL_GEN)).absolutePath() + QLatin1Char(':') +
+                           environment.value(QStringLiteral("PATH")));
+    process.setProcessEnvironment(environment);
+    if (commandLine.isEmpty())
+        process.start(QStringLiteral(ZANDREL_GEN), arguments);
+    else
+        process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput()};
+}
+
+std::unique_ptr<GeneratorPage> pageNamed(const QString &name)
+{
+    if (name == QLatin1String("segments"))
+        return std::make_unique<SegmentTablePage>();
+    if (name == QLatin1String("glyph"))
+        return std::make_unique<GlyphTablePage>();
+    if (name == QLatin1String("image"))
+        return std::make_unique<PicturePage>();
+    if (name == QLatin1String("timer"))
+        return std::make_unique<TimerPage>();
+    return std::make_unique<DelayPage>();
+}
+
+// "ObjectName=value": a line of text, a choice by its spelling (or typed into an editable box),
+// a check box's true/false, a spin box's number.
+bool setControl(QWidget &page, const QString &setting)
+{
+    const QString name = setting.section(QLatin1Char('='), 0, 0);
+    const QString value = setting.section(QLatin1Char('='), 1);
+    QWidget *field = page.findChild<QWidget *>(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+        edit->setText(value);
+    } else if (auto *text = qobject_cast<QPlainTextEdit *>(field)) {
+        text->setPlainText(value);
+    } else if (auto *box = qobject_cast<QComboBox *>(field)) {
+        if (box->isEditable()) {
+            box->setEditText(value);
+        } else {
+            const int index = box->findData(value);
+            if (index < 0)
+                return false;
+            box->setCurrentIndex(index);
+        }
+    } else if (auto *check = qobject_cast<QCheckBox *>(field)) {
+        check->setChecked(value == QLatin1String("true"));
+    } else if (auto *spin = qobject_cast<QSpinBox *>(field)) {
+        spin->setValue(value.toInt());
+    } else if (auto *doubleSpin = qobject_cast<QDoubleSpinBox *>(field)) {
+        doubleSpin->setValue(value.toDouble());
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void StudioPagesTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(dir_.isValid());
+    // A square, a diagonal and grey, so that threshold, dithering and scaling all show.
+    QImage picture(12, 8, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (int i = 0; i < 8; ++i) {
+        picture.setPixelColor(i, i, Qt::black);
+        picture.setPixelColor(i + 4, 2, QColor(100, 100, 100));
+    }
+    picture_ = dir_.filePath(QStringLiteral("picture.png"));
+    QVERIFY(picture.save(picture_));
+}
+
+void StudioPagesTest::pageMakesTheCommandsBytes_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("settings");       // "Field=value …"
+    QTest::addColumn<QString>("arguments");      // split at blanks; "@picture": the test's picture
+    QTest::addColumn<QString>("refusalShownIn"); // the label showing the refusal, or empty
+
+    const QString none;
+    QTest::newRow("segments: cathode, dp, asm, named")
+        << "segments"
+        << "SegmentCommonBox=cathode SegmentDpBox=true SegmentFormatBox=asm SegmentNameEdit=digits "
+           "SegmentCharsEdit=0123-"
+        << "segments --common cathode --dp --format asm --name digits --chars 0123-" << none;
+    QTest::newRow("segments: rewired, list, sdcc, crlf")
+        << "segments"
+        << "SegmentPin7Box=A SegmentPin0Box=DP SegmentFormatBox=list SegmentCompilerBox=sdcc "
+           "SegmentCrlfBox=true"
+        << "segments --pins A,G,F,E,D,C,B,DP --format list --compiler sdcc --crlf" << none;
+    QTest::newRow("glyph as it starts") << "glyph"
+                                        << ""
+                                        << "glyph 温度" << none;
+    QTest::newRow("glyph: 24 pixels by columns, lsb, inverted, asm")
+        << "glyph"
+        << "GlyphText=温度A GlyphSizeSpin=24 GlyphLayoutBox=column GlyphBitOrderBox=lsb "
+           "GlyphInvertBox=true GlyphFormatBox=asm"
+        << "glyph --size 24 --layout column --bit-order lsb --invert --format asm 温度A" << none;
+    QTest::newRow("glyph: two lines, struct, GB2312 labels, names, crlf")
+        << "glyph"
+        << "GlyphText=电压\nV:1 GlyphFormatBox=struct GlyphEncodingBox=gb2312 GlyphNameEdit=font "
+           "GlyphAsciiNameEdit=small GlyphCrlfBox=true GlyphPadBox=left GlyphSizeSpin=12"
+        << "glyph --format struct --encoding gb2312 --name font --ascii-name small --crlf --pad "
+           "left --size 12 电压 V:1"
+        << none;
+    QTest::newRow("glyph: raw bytes in cells, row blocks")
+        << "glyph"
+        << "GlyphText=中 GlyphFormatBox=bin GlyphCellWidth=18 GlyphCellHeight=17 "
+           "GlyphLayoutBox=row-block GlyphClipBox=true"
+        << "glyph --format bin --cell 18x17 --layout row-block --clip 中" << none;
+    QTest::newRow("picture at its size") << "image"
+                                         << "PictureSizeWidth=12 PictureSizeHeight=8"
+                                         << "image --size 12x8 @picture" << none;
+    QTest::newRow("picture: stretched, dithered, threshold, lsb, asm, named")
+        << "image"
+        << "PictureSizeWidth=20 PictureSizeHeight=9 PictureFitBox=stretch "
+           "PictureDitherBox=atkinson PictureThresholdSpin=90 PictureBitOrderBox=lsb "
+           "PictureFormatBox=asm PictureNameEdit=logo"
+        << "image --size 20x9 --stretch --dither atkinson --threshold 90 --bit-order lsb --format "
+           "asm --name logo @picture"
+        << none;
+    QTest::newRow("picture: for a display, inverted, PBM")
+        << "image"
+        << "PictureDisplayBox=pcd8544 PictureInvertBox=true PictureFormatBox=pbm "
+           "PictureDitherBox=bayer4"
+        << "image --display pcd8544 --invert --format pbm --dither bayer4 @picture" << none;
+    QTest::newRow("timer: 50 ms in mode 1, init function for sdcc")
+        << "timer"
+        << "TimerCrystalBox=12 TimerIntervalEdit=50ms TimerModeBox=1 TimerFormatBox=init "
+           "TimerCompilerBox=sdcc"
+        << "timer --crystal 12 --interval 50ms --format init --compiler sdcc" << none;
+    QTest::newRow("timer: 19200 baud doubled, 6T, list, crlf")
+        << "timer"
+        << "TimerPurposeBox=baud TimerBaudBox=19200 TimerSmodBox=true TimerCoreBox=6t "
+           "TimerFormatBox=list TimerCrlfBox=true"
+        << "timer --crystal 11.0592 --baud 19200 --smod --clocks 6 --crlf" << none;
+    QTest::newRow("delay: 6T, 2.5 s, asm, named")
+        << "delay"
+        << "DelayCoreBox=6t DelayTimeSpin=2.5 DelayUnitBox=s DelayFormatBox=asm DelayNameEdit=Wait "
+           "DelayCrystalBox=24"
+        << "delay --crystal 24 --time 2.5s --clocks 6 --format asm --name Wait" << none;
+
+    // Refused: shown under the field at fault (or above the code, marking the character),
+    // nothing to copy or save, and the command refuses the same options.
+    QTest::newRow("refused: a character no segment draws") << "segments"
+                                                           << "SegmentCharsEdit=0X"
+                                                           << "segments --chars 0X"
+                                                           << "SegmentCharsEditRefusal";
+    QTest::newRow("refused: a name that is no identifier") << "glyph"
+                                                           << "GlyphNameEdit=1x"
+                                                           << "glyph --name 1x 温度"
+                                                           << "GlyphNameEditRefusal";
+    QTest::newRow("refused: a character the font lacks") << "glyph"
+                                                         << "GlyphText=温\n度😀"
+                                                         << "glyph 温 度😀"
+                                                         << "RefusalLine";
+    QTest::newRow("refused: a crystal that is no number")
+        << "timer"
+        << "TimerCrystalBox=abc"
+        << "timer --crystal abc --interval 1ms --format init"
+        << "TimerCrystalBoxRefusal";
+    QTest::newRow("refused: a picture's name that is no identifier")
+        << "image"
+        << "PictureNameEdit=9lives"
+        << "image --size 128x64 --name 9lives @picture"
+        << "PictureNameEditRefusal";
+}
+
+void StudioPagesTest::pageMakesTheCommandsBytes()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, settings);
+    QFETCH(QString, arguments);
+    QFETCH(QString, refusalShownIn);
+
+    studioSettings()->clear();
+    const std::unique_ptr<GeneratorPage> shown = pageNamed(page);
+    if (auto *picture = qobject_cast<PicturePage *>(shown.get()))
+        picture->setPictureFile(picture_);
+    for (const QString &setting : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        QVERIFY2(setControl(*shown, setting), qPrintable(setting));
+    shown->updateNow();
+    const Run command = run(arguments.replace(QStringLiteral("@picture"), picture_)
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    const PageResult &result = shown->result();
+    const auto *save = shown->findChild<QPushButton *>(QStringLiteral("SaveButton"));
+    const auto *copy = shown->findChild<QPushButton *>(QStringLiteral("CopyCommandButton"));
+
+    if (!refusalShownIn.isEmpty()) {
+        QVERIFY(result.refusal);
+        const auto *label = shown->findChild<QLabel *>(refusalShownIn);
+        QVERIFY(label);
+        QVERIFY(label->isVisibleTo(shown.get()));
+        QCOMPARE(label->text(), result.refusal->message);
+        QVERIFY(!save->isEnabled());
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(result.bytes.isEmpty());
+        QVERIFY(command.status == 1 || command.status == 2);
+        QVERIFY(command.out.isEmpty());
+        const QString path = dir_.filePath(QStringLiteral("refused"));
+        QVERIFY(!shown->saveTo(path));
+        QVERIFY(!QFile::exists(path));
+        return;
+    }
+    QVERIFY2(!result.refusal, qPrintable(result.refusal ? result.refusal->message : QString()));
+    QCOMPARE(command.status, 0);
+    QCOMPARE(result.bytes, command.out);
+    QVERIFY(save->isEnabled());
+    QVERIFY(copy->isEnabled());
+    const Run copied = run({}, result.commandLine);
+    QCOMPARE(copied.status, 0);
+    QCOMPARE(copied.out, result.bytes);
+}
+
+QTEST_MAIN(StudioPagesTest)
+#include "StudioPagesTest.moc"
