@@ -190,7 +190,7 @@ void StudioPagesTest::pageMakesTheCommandsBytes_data()
         << "timer"
         << "TimerCrystalBox=12 TimerIntervalEdit=50ms TimerModeBox=1 TimerFormatBox=init "
            "TimerCompilerBox=sdcc"
-        << "timer --crystal 12 --interval 50ms --format init --compiler sdcc" << none;
+        << "timer --crystal 12 --interval 50ms --mode 1 --format init --compiler sdcc" << none;
     QTest::newRow("timer: 19200 baud doubled, 6T, list, crlf")
         << "timer"
         << "TimerPurposeBox=baud TimerBaudBox=19200 TimerSmodBox=true TimerCoreBox=6t "
