@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "core/GlyphTable.h"
 
+#include <algorithm>
+
 namespace zandrel {
 
 std::string previewText(const Bitmap &bitmap, const std::string &lineEnd)
