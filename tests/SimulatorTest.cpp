@@ -552,6 +552,10 @@ void SimulatorTest::oneTDelaysRunTheClocksTheyState()
     const QList<qint64> clocks = clockCounts(output);
     std::map<int, qint64> reads = codeReads(output);
     QVERIFY2(clocks.size() == 2, qPrintable(output));
+    // ucsim 4.5 answers "statistic rom" with no read counts; the instructions are checked
+    // above, and the counts where the simulator gives them (4.2).
+    if (reads.empty())
+        QSKIP("this s51 gives no read counts of the code (statistic rom)");
     // 4. The 1T clocks, and the classic cycles that s51 counted.
     const InstructionClocks table = instructionClocks(coreFacts(settings.core).set);
     qint64 classicCycles = 2; // LCALL
