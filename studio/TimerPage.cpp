@@ -77,6 +77,7 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
     compiler_ = makeCompilerBox(QStringLiteral("Timer"));
     addOption(QStringLiteral("编译器："), compiler_, QStringLiteral("compiler"));
+    // Offered on every core: the 8052's Timer 2 needs T2CON and the rest as STC's need AUXR.
     declareSfr_ = new QCheckBox(QStringLiteral("声明头文件缺少的寄存器（AUXR、T2H、T2L、BRT）"));
     declareSfr_->setObjectName(QStringLiteral("TimerDeclareSfrBox"));
     addOptionRow(declareSfr_, QStringLiteral("declare-sfr"));
@@ -84,6 +85,8 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     addOptionRow(crlf_, QStringLiteral("crlf"));
 
     connect(purpose_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
+    connect(timer_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
+    connect(baudTimer_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
     connect(core_, &QComboBox::currentIndexChanged, this, &TimerPage::coreChanged);
     purposeChanged();
     coreChanged();
@@ -129,6 +132,9 @@ void TimerPage::purposeChanged()
     baud_->setEnabled(baud);
     baudTimer_->setEnabled(baud);
     smod_->setEnabled(baud);
+    // Timer 2 and BRT have one mode only: TMOD's modes are Timer 0's and 1's.
+    mode_->setEnabled(baud ? choiceOf(baudTimer_) == QLatin1String("1")
+                           : choiceOf(timer_) != QLatin1String("2"));
 }
 
 void TimerPage::coreChanged()
@@ -142,7 +148,6 @@ void TimerPage::coreChanged()
                                    : QStringLiteral("方式0（13位）"));
     mode_->setItemText(2, QStringLiteral("方式1（16位）"));
     mode_->setItemText(3, QStringLiteral("方式2（8位自动重装）"));
-    // The 8052's Timer 2 needs T2CON and the rest declared as much as STC's need AUXR.
     timerClock_->setEnabled(oneT);
 }
 
@@ -259,7 +264,8 @@ PageResult TimerPage::makeResult()
         request.interval = interval_->text().trimmed();
         request.timer = unlessDefault(choiceOf(timer_).toInt(), 0);
     }
-    request.mode = chosen<TimerMode>(mode_, command, QStringLiteral("mode"));
+    if (mode_->isEnabled())
+        request.mode = chosen<TimerMode>(mode_, command, QStringLiteral("mode"));
     if (timerClock_->isEnabled())
         request.timerClock =
             chosen<TimerClock>(timerClock_, command, QStringLiteral("timer-clock"));
