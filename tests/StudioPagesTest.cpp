@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -294,6 +295,22 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
     const Run copied = run({}, result.commandLine);
     QCOMPARE(copied.status, 0);
     QCOMPARE(copied.out, result.bytes);
+
+    // Beside the code: a delay's exact count and error as its comment gives them, and the
+    // layer's baud-rate table, whose row taken with Enter is the rate the page then asks for.
+    if (const auto *figures = shown->findChild<QLabel *>(QStringLiteral("DelayFigures")))
+        QVERIFY(!figures->text().isEmpty() &&
+                result.code.contains(figures->text().section(QLatin1Char('\n'), 0, 0)));
+    if (auto *table = shown->findChild<QTableWidget *>(QStringLiteral("TimerBaudTable"))) {
+        const QList<QTableWidgetItem *> rate =
+            table->findItems(QStringLiteral("4800"), Qt::MatchExactly);
+        QVERIFY(!rate.isEmpty());
+        table->setCurrentItem(rate.first());
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(shown->findChild<QComboBox *>(QStringLiteral("TimerBaudBox"))->currentText(),
+                 QStringLiteral("4800"));
+        QVERIFY(shown->findChild<QComboBox *>(QStringLiteral("TimerBaudBox"))->isEnabled());
+    }
 }
 
 QTEST_MAIN(StudioPagesTest)
