@@ -50,6 +50,7 @@ void makeDelayFunction(const DelayRequest &request, Result &result)
                        (asmForm ? delayAsmText(*plan, name.toStdString(), eol)
                                 : delayCText(*plan, name.toStdString(), compiler, eol));
     result.bytes = std::move(text);
+    result.figures = QString::fromStdString(delayFigures(*plan));
 }
 
 } // namespace

@@ -45,6 +45,9 @@ struct Result
     // a segment table's codes, one a character.
     std::vector<PackedBitmap> bitmaps;
     std::vector<std::uint8_t> codes;
+    // What was made in one line, for a window to show beside the code: a delay's exact count of
+    // cycles or clocks and its error.
+    QString figures;
 };
 
 // Data bytes past which one output no longer fits an 8051's code memory.

@@ -201,10 +201,11 @@ void makeTimer(const TimerRequest &request, Result &result)
         result.bytes = header + init;
         return;
     }
-    // The loads need the chip's header as much as the set-up function does.
-    if (format == TimerFormat::Asm)
+    // The loads need the chip's header as much as the set-up function does, unless the
+    // registers were just declared.
+    if (format == TimerFormat::Asm && !request.declareSfr)
         header += sfrHeaderNote(settings, setup, Dialect::A51, eol);
-    else if (format == TimerFormat::C51)
+    else if (format == TimerFormat::C51 && !request.declareSfr)
         header += sfrHeaderNote(settings, setup, Dialect::KeilC51, eol);
     const QString end = QString::fromStdString(eol);
     std::string text = timerListText(setup, eol) +

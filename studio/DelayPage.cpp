@@ -81,33 +81,26 @@ PageResult DelayPage::makeResult()
 {
     using namespace generators;
     const CommandInfo &command = delayCommandInfo();
-    const std::optional<int> clocks = clocksOfCore(choiceOf(core_));
-    // To be connected: the STC cores wait for the request to carry --core.
-    if (!clocks)
-        return {{},
-                {},
-                {},
-                {},
-                PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
-                            QStringLiteral("core")}};
     DelayRequest request;
     request.crystal = crystal_->currentText().trimmed();
     request.time = timeText();
-    request.clocks = unlessDefault(*clocks, kDefaultClocks);
+    setCoreOf(request, core_, command);
     request.format = chosen<DelayFormat>(format_, command, QStringLiteral("format"));
     request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
     request.name = textOrNothing(name_->text());
     request.crlf = crlf_->isChecked();
-    return withCoreField(pageResultOf(makeDelay(request), request, CodeKind::Utf8));
+    Result result = makeDelay(request);
+    figuresText_ = result.figures;
+    return withCoreField(pageResultOf(std::move(result), request, CodeKind::Utf8));
 }
 
 void DelayPage::showResult(const PageResult &result)
 {
-    // The clock count and error are in the code's comment and the warnings.
+    // The exact count and its error, then whatever the layer warns of.
     if (result.refusal || result.bytes.isEmpty())
         figures_->clear();
     else
-        setFigures(result.warnings.isEmpty() ? QString() : result.warnings.join(QLatin1Char('\n')));
+        setFigures((QStringList{figuresText_} + result.warnings).join(QLatin1Char('\n')));
 }
 
 } // namespace zandrel::studio

@@ -39,6 +39,7 @@ private:
     QLineEdit *name_;
     QCheckBox *crlf_;
     QLabel *figures_;
+    QString figuresText_; // of the last result
 };
 
 } // namespace zandrel::studio

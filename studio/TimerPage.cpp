@@ -12,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,7 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
     compiler_ = makeCompilerBox(QStringLiteral("Timer"));
     addOption(QStringLiteral("编译器："), compiler_, QStringLiteral("compiler"));
+    // Offered on every core: the 8052's Timer 2 needs T2CON and the rest as STC's need AUXR.
     declareSfr_ = new QCheckBox(QStringLiteral("声明头文件缺少的寄存器（AUXR、T2H、T2L、BRT）"));
     declareSfr_->setObjectName(QStringLiteral("TimerDeclareSfrBox"));
     addOptionRow(declareSfr_, QStringLiteral("declare-sfr"));
@@ -83,13 +85,11 @@ TimerPage::TimerPage(QWidget *parent) : GeneratorPage(QStringLiteral("timer"), p
     addOptionRow(crlf_, QStringLiteral("crlf"));
 
     connect(purpose_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
+    connect(timer_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
+    connect(baudTimer_, &QComboBox::currentIndexChanged, this, &TimerPage::purposeChanged);
     connect(core_, &QComboBox::currentIndexChanged, this, &TimerPage::coreChanged);
     purposeChanged();
     coreChanged();
-    // Made by the generators once their requests carry the 1T cores' options.
-    for (QWidget *field :
-         std::initializer_list<QWidget *>{timer_, baudTimer_, timerClock_, declareSfr_})
-        field->setToolTip(QStringLiteral("尚未接入生成器：只能用默认值"));
 
     auto *preview = new QWidget;
     auto *previewLayout = new QVBoxLayout(preview);
@@ -132,6 +132,9 @@ void TimerPage::purposeChanged()
     baud_->setEnabled(baud);
     baudTimer_->setEnabled(baud);
     smod_->setEnabled(baud);
+    // Timer 2 and BRT have one mode only: TMOD's modes are Timer 0's and 1's.
+    mode_->setEnabled(baud ? choiceOf(baudTimer_) == QLatin1String("1")
+                           : choiceOf(timer_) != QLatin1String("2"));
 }
 
 void TimerPage::coreChanged()
@@ -146,7 +149,6 @@ void TimerPage::coreChanged()
     mode_->setItemText(2, QStringLiteral("方式1（16位）"));
     mode_->setItemText(3, QStringLiteral("方式2（8位自动重装）"));
     timerClock_->setEnabled(oneT);
-    declareSfr_->setEnabled(oneT);
 }
 
 void TimerPage::setBaudRows(const QList<BaudRow> &rows)
@@ -200,56 +202,87 @@ PageResult withCoreField(PageResult result)
     return result;
 }
 
+QList<BaudRow> TimerPage::baudRowsOf(const generators::TimerRequest &request) const
+{
+    using namespace generators;
+    TimerRequest table;
+    table.crystal = request.crystal;
+    table.core = request.core;
+    table.clocks = request.clocks;
+    table.baudTable = true;
+    table.baudTimer = request.baudTimer;
+    table.mode = request.baud ? request.mode : std::nullopt;
+    table.smod = request.smod;
+    table.timerClock = request.timerClock;
+    const Result made = makeTimerSetting(table);
+    QList<BaudRow> rows;
+    if (made.refusal)
+        return rows;
+    // "rate timer mode smod clock reload actual error [不可用]", or the rate and why none makes it.
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    for (const QString &line : QString::fromStdString(made.bytes).split(QLatin1Char('\n'))) {
+        const QStringList cells = line.trimmed().split(blanks, Qt::SkipEmptyParts);
+        if (cells.size() < 2 || !cells.first().at(0).isDigit())
+            continue;
+        BaudRow row;
+        row.rate = cells.at(0);
+        if (cells.size() < 8) {
+            row.setting = cells.mid(1).join(QLatin1Char(' '));
+            row.usable = false;
+        } else {
+            QStringList setting{cells.at(1)};
+            if (cells.at(2) != QLatin1String("-"))
+                setting << QStringLiteral("方式") + cells.at(2);
+            if (cells.at(3) != QLatin1String("-"))
+                setting << QStringLiteral("SMOD=") + cells.at(3);
+            setting << cells.at(4);
+            row.setting = setting.join(QLatin1Char(' '));
+            row.reload = cells.at(5);
+            row.actual = cells.at(6);
+            row.error = cells.at(7);
+            row.usable = cells.size() == 8;
+        }
+        rows << row;
+    }
+    return rows;
+}
+
 PageResult TimerPage::makeResult()
 {
     using namespace generators;
     const CommandInfo &command = timerCommandInfo();
-    const std::optional<int> clocks = clocksOfCore(choiceOf(core_));
-    // To be connected: the STC cores, their timers, BRT, timer clock and SFR declarations wait
-    // for the request to carry --core, --timer, --baud-timer, --timer-clock and --declare-sfr.
-    if (!clocks)
-        return {{},
-                {},
-                {},
-                {},
-                PageRefusal{QStringLiteral("此内核的选项尚未接入生成器，请选择12T、6T或1T通用内核"),
-                            QStringLiteral("core")}};
     const bool baud = choiceOf(purpose_) == QLatin1String("baud");
-    const auto notYet = [](const QString &option) {
-        return PageResult{
-            {},
-            {},
-            {},
-            {},
-            PageRefusal{QStringLiteral("此选项尚未接入生成器，现只能用默认值"), option}};
-    };
-    if (!baud && choiceOf(timer_) != QLatin1String("0"))
-        return notYet(QStringLiteral("timer"));
-    if (baud && choiceOf(baudTimer_) != QLatin1String("1"))
-        return notYet(QStringLiteral("baud-timer"));
-    if (declareSfr_->isChecked())
-        return notYet(QStringLiteral("declare-sfr"));
     TimerRequest request;
     request.crystal = crystal_->currentText().trimmed();
-    request.clocks = unlessDefault(*clocks, kDefaultClocks);
+    setCoreOf(request, core_, command);
+    // A field that is off does not apply, and is left out as the layer would ignore or refuse it.
     if (baud) {
         request.baud = baud_->currentText().trimmed();
+        request.baudTimer = chosen<BaudTimer>(baudTimer_, command, QStringLiteral("baud-timer"));
         request.smod = smod_->isChecked();
     } else {
         request.interval = interval_->text().trimmed();
+        request.timer = unlessDefault(choiceOf(timer_).toInt(), 0);
     }
-    request.mode = chosen<TimerMode>(mode_, command, QStringLiteral("mode"));
+    if (mode_->isEnabled())
+        request.mode = chosen<TimerMode>(mode_, command, QStringLiteral("mode"));
+    if (timerClock_->isEnabled())
+        request.timerClock =
+            chosen<TimerClock>(timerClock_, command, QStringLiteral("timer-clock"));
     request.format = chosen<TimerFormat>(format_, command, QStringLiteral("format"));
+    request.declareSfr = declareSfr_->isChecked();
     request.compiler = chosen<CCompiler>(compiler_, command, QStringLiteral("compiler"));
     request.crlf = crlf_->isChecked();
     Result result = makeTimerSetting(request);
+    tableRows_ = baudRowsOf(request);
     // The reload values, the actual interval or rate and its error: the same request's list.
     figuresText_.clear();
     if (!result.refusal) {
         TimerRequest list = request;
         list.format = TimerFormat::List;
+        list.declareSfr = false;
         list.crlf = false;
-        const Result figures = list.format == request.format ? result : makeTimerSetting(list);
+        const Result figures = list == request ? result : makeTimerSetting(list);
         figuresText_ = QString::fromStdString(figures.bytes).trimmed();
     }
     return withCoreField(pageResultOf(std::move(result), request, CodeKind::Utf8));
@@ -257,6 +290,8 @@ PageResult TimerPage::makeResult()
 
 void TimerPage::showResult(const PageResult &result)
 {
+    // The table stands whatever the rate or interval, as long as the crystal and core make one.
+    setBaudRows(tableRows_);
     if (result.refusal || result.bytes.isEmpty())
         figures_->clear();
     else

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "studio/GeneratorPage.h"
+#include "studio/PageOptions.h"
+#include "studio/PageRequests.h"
 
 class QCheckBox;
 class QComboBox;
@@ -27,8 +29,18 @@ struct BaudRow
 
 // 定时器: a timer's reload for an interval or a baud rate, with its set-up code, beside the
 // baud-rate table of the crystal.
-// The --clocks of a core of the list; nothing for a core of its own (STC), not connected yet.
+// The --clocks of a core of the list; nothing for a core of its own (STC).
 std::optional<int> clocksOfCore(const QString &core);
+// The core box's choice into a request: the classic cores and the generic 1T one by --clocks
+// (12 left out), STC's by --core.
+template <typename Request>
+void setCoreOf(Request &request, const QComboBox *box, const generators::CommandInfo &command)
+{
+    if (const std::optional<int> clocks = clocksOfCore(choiceOf(box)))
+        request.clocks = unlessDefault(*clocks, generators::kDefaultClocks);
+    else
+        request.core = chosen<CpuCore>(box, command, QStringLiteral("core"));
+}
 // A refusal of --clocks shown under the core.
 PageResult withCoreField(PageResult result);
 
@@ -51,6 +63,8 @@ private:
     void purposeChanged();
     void coreChanged();
     void baudRowChosen(int row);
+    // The baud-rate table the layer makes of the request's crystal, core and baud options.
+    QList<BaudRow> baudRowsOf(const generators::TimerRequest &request) const;
 
     QComboBox *crystal_;
     QComboBox *core_;
@@ -65,7 +79,8 @@ private:
     QComboBox *format_;
     QComboBox *compiler_;
     QCheckBox *declareSfr_;
-    QString figuresText_; // of the last result
+    QString figuresText_;      // of the last result
+    QList<BaudRow> tableRows_; // of the last result's crystal and options
     QCheckBox *crlf_;
     QLabel *figures_;
     QTableWidget *baudTable_;

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -201,6 +202,23 @@ void StudioPagesTest::pageMakesTheCommandsBytes_data()
         << "DelayCoreBox=6t DelayTimeSpin=2.5 DelayUnitBox=s DelayFormatBox=asm DelayNameEdit=Wait "
            "DelayCrystalBox=24"
         << "delay --crystal 24 --time 2.5s --clocks 6 --format asm --name Wait" << none;
+    QTest::newRow("timer: STC8 1T init declaring its registers")
+        << "timer"
+        << "TimerCoreBox=stc8 TimerClockBox=1t TimerDeclareSfrBox=true TimerTimerBox=1"
+        << "timer --crystal 11.0592 --interval 1ms --core stc8 --timer-clock 1t --timer 1 "
+           "--declare-sfr --format init"
+        << none;
+    QTest::newRow("timer: 115200 on the 8052's Timer 2, c51 for sdcc")
+        << "timer"
+        << "TimerPurposeBox=baud TimerBaudBox=115200 TimerBaudTimerBox=2 TimerFormatBox=c51 "
+           "TimerCompilerBox=sdcc TimerDeclareSfrBox=true"
+        << "timer --crystal 11.0592 --baud 115200 --baud-timer 2 --format c51 --compiler sdcc "
+           "--declare-sfr"
+        << none;
+    QTest::newRow("delay: STC8, 100 us, asm")
+        << "delay"
+        << "DelayCoreBox=stc8 DelayTimeSpin=100 DelayUnitBox=us DelayFormatBox=asm"
+        << "delay --crystal 11.0592 --time 100us --core stc8 --format asm" << none;
 
     // Refused: shown under the field at fault (or above the code, marking the character),
     // nothing to copy or save, and the command refuses the same options.
@@ -221,6 +239,11 @@ void StudioPagesTest::pageMakesTheCommandsBytes_data()
         << "TimerCrystalBox=abc"
         << "timer --crystal abc --interval 1ms --format init"
         << "TimerCrystalBoxRefusal";
+    QTest::newRow("refused: BRT on a core without one")
+        << "timer"
+        << "TimerPurposeBox=baud TimerBaudTimerBox=brt TimerCoreBox=stc8"
+        << "timer --crystal 11.0592 --baud 9600 --baud-timer brt --core stc8 --format init"
+        << "TimerBaudTimerBoxRefusal";
     QTest::newRow("refused: a picture's name that is no identifier")
         << "image"
         << "PictureNameEdit=9lives"
@@ -272,6 +295,22 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
     const Run copied = run({}, result.commandLine);
     QCOMPARE(copied.status, 0);
     QCOMPARE(copied.out, result.bytes);
+
+    // Beside the code: a delay's exact count and error as its comment gives them, and the
+    // layer's baud-rate table, whose row taken with Enter is the rate the page then asks for.
+    if (const auto *figures = shown->findChild<QLabel *>(QStringLiteral("DelayFigures")))
+        QVERIFY(!figures->text().isEmpty() &&
+                result.code.contains(figures->text().section(QLatin1Char('\n'), 0, 0)));
+    if (auto *table = shown->findChild<QTableWidget *>(QStringLiteral("TimerBaudTable"))) {
+        const QList<QTableWidgetItem *> rate =
+            table->findItems(QStringLiteral("4800"), Qt::MatchExactly);
+        QVERIFY(!rate.isEmpty());
+        table->setCurrentItem(rate.first());
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(shown->findChild<QComboBox *>(QStringLiteral("TimerBaudBox"))->currentText(),
+                 QStringLiteral("4800"));
+        QVERIFY(shown->findChild<QComboBox *>(QStringLiteral("TimerBaudBox"))->isEnabled());
+    }
 }
 
 QTEST_MAIN(StudioPagesTest)

@@ -624,6 +624,13 @@ void ZandrelGenTest::timerReloads_data()
                       "ORL AUXR,#0x04\n"
                       "MOV T2H,#0xFF\n"
                       "MOV T2L,#0xE8\n") << QString();
+    QTest::newRow("115200bps, STC12 BRT, declared, without the header's note")
+        << QStringList{"--crystal", "11.0592", "--core", "stc12", "--baud", "115200", "--baud-timer", "brt", "--format", "c51", "--declare-sfr"}
+        << QByteArray("// zandrel-gen timer --crystal 11.0592 --core stc12 --baud 115200 --baud-timer brt --format c51 --declare-sfr\n"
+                      "sfr AUXR = 0x8E;\n"
+                      "sfr BRT = 0x9C;\n"
+                      "BRT=0xFD\nAUXR|=0x04\ntimer-clock=1T\nactual=115200.0\nerror=+0.00%\n"
+                      "AUXR |= 0x04;\nBRT = 0xFD;\n") << QString();
     QTest::newRow("9600bps, STC8 Timer 1 forced to 12T")
         << QStringList{"--crystal", "11.0592", "--core", "stc8", "--baud", "9600", "--timer-clock", "12t"}
         << QByteArray("TH1=0xFF\n"
