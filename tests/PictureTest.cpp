@@ -124,5 +124,5 @@ void PictureTest::hugeClaimIsRefusedUnread()
     }
 }
 
-QTEST_GUILESS_MAIN(PictureTest)
+QTEST_MAIN(PictureTest)
 #include "PictureTest.moc"
