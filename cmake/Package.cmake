@@ -35,7 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps finds the libraries; these are loaded at run time or only drawn with: Qt's
-# platform plugins (X11, Wayland) and a font with the Chinese characters of the window's texts.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-arphic-uming | fonts-wqy-microhei")
+# platform plugins (X11, Wayland), fontconfig (opened for installed font families) and a font
+# with the Chinese characters of the window's texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libfontconfig1, fonts-arphic-uming | fonts-wqy-microhei")
 
 include(CPack)
