@@ -6,6 +6,7 @@
 // used. Afterwards the pages must still work. The seed is printed; ZANDREL_RANDOM_SEED=n
 // repeats a run and ZANDREL_RANDOM_ACTIONS=n sets its length.
 
+#include "RandomUseSupport.h"
 #include "WidgetTestSupport.h"
 
 #include "dialogs/GridFindDialog.h"
@@ -17,27 +18,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTimer>
-
-#include <functional>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define ZANDREL_SANITIZED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZANDREL_SANITIZED 1
-#endif
-#endif
 
 namespace zandrel {
 
@@ -61,22 +49,18 @@ constexpr int kDefaultActions = 3000;
 class RandomUser
 {
 public:
-    RandomUser(TMainForm &form, quint32 seed) : form_(form), random_(seed)
+    RandomUser(TMainForm &form, quint32 seed)
+        : form_(form), random_(seed),
+          modalGuard_([this](QWidget *modal) { return useFindDialog(modal); })
     {
         pages_ = form.findChild<QTabWidget *>(QStringLiteral("MainPageControl"));
         grid_ = form.findChild<AsmGrid *>(QStringLiteral("AsmGrid"));
-        // Whatever modal loop an action starts (the find dialog, a context menu) is used a
-        // little and closed from inside the loop, so no action can block the run. The guard
-        // runs between actions too: a button's click can come late, from its own timer.
-        modalGuard_.setInterval(0);
-        QObject::connect(&modalGuard_, &QTimer::timeout, [this] { useModalWindow(); });
-        modalGuard_.start();
     }
 
     void stop() { modalGuard_.stop(); }
+    int strayModals() const { return modalGuard_.strayModals; }
 
     int findDialogsUsed = 0;
-    int strayModals = 0;
 
     void act()
     {
@@ -106,7 +90,7 @@ public:
             else
                 pressKey(focusTarget(&form_));
         }
-        closePopups();
+        testing::closePopups();
         if (pick(20) == 0)
             QApplication::processEvents(); // paint now and then
     }
@@ -232,31 +216,13 @@ private:
         }
     }
 
-    // Runs inside a modal loop: uses the find dialog for a while, then closes it; closes a
-    // context menu at once.
-    void useModalWindow()
+    // Runs inside the find dialog's modal loop: uses it for a while. Any other modal window is
+    // none the user opened.
+    bool useFindDialog(QWidget *modal)
     {
-        if (insideModal_) {
-            // A modal window opened while this one is in use, which the user here did not
-            // open: closed, or nothing would ever end its loop.
-            if (QWidget *other = QApplication::activeModalWidget(); other && other != inUse_) {
-                ++strayModals;
-                if (auto *dialog = qobject_cast<QDialog *>(other))
-                    dialog->reject();
-                else
-                    other->close();
-            }
-            return;
-        }
-        if (QApplication::activePopupWidget()) {
-            closePopups();
-            return;
-        }
-        auto *dialog = qobject_cast<TGridFindDialog *>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible())
-            return;
-        insideModal_ = true;
-        inUse_ = dialog;
+        auto *dialog = qobject_cast<TGridFindDialog *>(modal);
+        if (!dialog)
+            return false;
         ++findDialogsUsed;
         for (int n = 1 + pick(12); n > 0 && dialog->isVisible(); --n) {
             switch (pick(6)) {
@@ -280,27 +246,16 @@ private:
             default:
                 pressKey(focusTarget(dialog));
             }
-            closePopups();
+            testing::closePopups();
         }
-        if (dialog->isVisible())
-            dialog->reject();
-        insideModal_ = false;
-        inUse_ = nullptr;
-    }
-
-    static void closePopups()
-    {
-        for (int i = 0; i < 5 && QApplication::activePopupWidget(); ++i)
-            QApplication::activePopupWidget()->close();
+        return true;
     }
 
     TMainForm &form_;
     QRandomGenerator random_;
     QTabWidget *pages_ = nullptr;
     AsmGrid *grid_ = nullptr;
-    QTimer modalGuard_;
-    bool insideModal_ = false;
-    QPointer<QWidget> inUse_;
+    testing::ModalGuard modalGuard_;
 };
 
 // Qt's current index stands on the table's current record, in the grid's current column.
@@ -317,18 +272,9 @@ bool CurrentIndexFollowsTheRecord(const AsmGrid &grid)
 
 void RandomUseTest::windowSurvivesRandomUse()
 {
-    // The printed seeds span all 32 bits, so the variable is read as unsigned; a seed that does
-    // not parse must not quietly become seed 0.
-    quint32 seed = QRandomGenerator::global()->generate();
-    if (qEnvironmentVariableIsSet("ZANDREL_RANDOM_SEED")) {
-        bool seeded = false;
-        seed = qEnvironmentVariable("ZANDREL_RANDOM_SEED").trimmed().toUInt(&seeded);
-        QVERIFY2(seeded, "ZANDREL_RANDOM_SEED is not a whole number from 0 to 4294967295");
-    }
-    const int actions = qEnvironmentVariableIsSet("ZANDREL_RANDOM_ACTIONS")
-                            ? qEnvironmentVariableIntValue("ZANDREL_RANDOM_ACTIONS")
-                            : kDefaultActions;
-    qInfo("seed %u, %d actions (rerun with ZANDREL_RANDOM_SEED=%u)", seed, actions, seed);
+    const std::optional<testing::RandomRun> run = testing::randomRun(kDefaultActions);
+    QVERIFY2(run, "ZANDREL_RANDOM_SEED is not a whole number from 0 to 4294967295");
+    const auto [seed, actions] = *run;
 
     testing::MessageBoxRecorder boxes;
     TMainForm form;
@@ -344,7 +290,7 @@ void RandomUseTest::windowSurvivesRandomUse()
     }
     user.stop();
     qInfo("%lld ms; %d find dialogs used, %d stray modal windows, %zu message boxes",
-          clock.elapsed(), user.findDialogsUsed, user.strayModals, boxes.boxes.size());
+          clock.elapsed(), user.findDialogsUsed, user.strayModals(), boxes.boxes.size());
     QVERIFY(user.findDialogsUsed > 0);
     // Only the refusals the pages give, and the failure of a pasted non-number: no handler
     // failed in any other way.
