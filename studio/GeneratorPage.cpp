@@ -436,19 +436,27 @@ void GeneratorPage::markCharacter(int line, int column)
     textField_->setExtraSelections({mark});
 }
 
+// A button pressed by its accelerator or the space bar clicks a moment later, by which time an
+// edit may have brought a refusal and disabled it: such a click does nothing, rather than clear
+// the clipboard or offer to save what is not there.
 void GeneratorPage::copyCode()
 {
-    QGuiApplication::clipboard()->setText(result_.code);
+    if (copyCodeButton_->isEnabled())
+        QGuiApplication::clipboard()->setText(result_.code);
 }
 
 void GeneratorPage::copyCommandLine()
 {
+    if (!copyCommandButton_->isEnabled())
+        return;
     if (const QString line = commandLineToCopy(); !line.isEmpty())
         QGuiApplication::clipboard()->setText(line);
 }
 
 void GeneratorPage::saveClicked()
 {
+    if (!saveButton_->isEnabled())
+        return;
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("保存"), saveFileName_, saveFilter_);
     if (!path.isEmpty())

@@ -6,6 +6,8 @@
 #include "studio/GeneratorPage.h"
 #include "studio/StudioSettings.h"
 
+#include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace zandrel::studio;
 
@@ -101,6 +104,8 @@ private slots:
     void saveWritesWholeOrSaysWhy_data();
     void saveWritesWholeOrSaysWhy();
     void remembersOptionsAndText();
+    void pressLandingAfterARefusalDoesNothing_data();
+    void pressLandingAfterARefusalDoesNothing();
 };
 
 void StudioFrameTest::burstOfEditsMakesOneResult()
@@ -245,6 +250,44 @@ void StudioFrameTest::remembersOptionsAndText()
     QCOMPARE(page.name->text(), QStringLiteral("menu"));
     QCOMPARE(page.count->value(), 7);
     QCOMPARE(page.text->toPlainText(), QStringLiteral("设置\n返回"));
+}
+
+void StudioFrameTest::pressLandingAfterARefusalDoesNothing_data()
+{
+    QTest::addColumn<QString>("button");
+
+    QTest::newRow("复制代码 keeps the clipboard") << "CopyCodeButton";
+    QTest::newRow("保存 opens no dialog") << "SaveButton";
+}
+
+void StudioFrameTest::pressLandingAfterARefusalDoesNothing()
+{
+    QFETCH(QString, button);
+    FakePage page;
+    QVERIFY(zandrel::testing::showActive(page));
+    auto *pressed = page.findChild<QPushButton *>(button);
+    QTRY_VERIFY(pressed->isEnabled());
+    QGuiApplication::clipboard()->setText(QStringLiteral("用户的剪贴板"));
+    int dialogs = 0;
+    QTimer guard;
+    guard.setInterval(0);
+    connect(&guard, &QTimer::timeout, [&dialogs] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            ++dialogs;
+            dialog->reject();
+        }
+    });
+    guard.start();
+
+    // As an accelerator or the space bar press it: the click comes a moment later, after the
+    // edit that refuses.
+    pressed->animateClick();
+    page.name->setText(QStringLiteral("bad"));
+    page.updateNow();
+    QVERIFY(!pressed->isEnabled());
+    QTest::qWait(300);
+    QCOMPARE(dialogs, 0);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("用户的剪贴板"));
 }
 
 ZANDREL_TEST_MAIN(StudioFrameTest)
