@@ -436,18 +436,26 @@ void GeneratorPage::markCharacter(int line, int column)
     textField_->setExtraSelections({mark});
 }
 
-// A button pressed by its accelerator or the space bar clicks a moment later, by which time an
-// edit may have brought a refusal and disabled it: such a click does nothing, rather than clear
-// the clipboard or offer to save what is not there.
+// A press acts on the options as they stand, though their result may still be waiting for the
+// timer. A button pressed by its accelerator or the space bar clicks a moment later, by which
+// time an edit may have brought a refusal and disabled it: such a click does nothing, rather than
+// clear the clipboard or offer to save what is not there.
+bool GeneratorPage::upToDate(const QPushButton *button)
+{
+    if (updateTimer_->isActive())
+        updateNow();
+    return button->isEnabled();
+}
+
 void GeneratorPage::copyCode()
 {
-    if (copyCodeButton_->isEnabled())
+    if (upToDate(copyCodeButton_))
         QGuiApplication::clipboard()->setText(result_.code);
 }
 
 void GeneratorPage::copyCommandLine()
 {
-    if (!copyCommandButton_->isEnabled())
+    if (!upToDate(copyCommandButton_))
         return;
     if (const QString line = commandLineToCopy(); !line.isEmpty())
         QGuiApplication::clipboard()->setText(line);
@@ -455,7 +463,7 @@ void GeneratorPage::copyCommandLine()
 
 void GeneratorPage::saveClicked()
 {
-    if (!saveButton_->isEnabled())
+    if (!upToDate(saveButton_))
         return;
     const QString path =
         QFileDialog::getSaveFileName(this, QStringLiteral("保存"), saveFileName_, saveFilter_);

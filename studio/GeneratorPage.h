@@ -103,6 +103,8 @@ private:
     void showPageResult();
     void clearRefusal();
     void markCharacter(int line, int column);
+    // Makes the result first if an edit is waiting; whether button is enabled for it.
+    bool upToDate(const QPushButton *button);
     void copyCode();
     void copyCommandLine();
     void saveClicked();

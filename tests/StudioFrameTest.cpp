@@ -106,6 +106,8 @@ private slots:
     void remembersOptionsAndText();
     void pressLandingAfterARefusalDoesNothing_data();
     void pressLandingAfterARefusalDoesNothing();
+    void pressRightAfterAnEditTakesTheEdit_data();
+    void pressRightAfterAnEditTakesTheEdit();
 };
 
 void StudioFrameTest::burstOfEditsMakesOneResult()
@@ -288,6 +290,31 @@ void StudioFrameTest::pressLandingAfterARefusalDoesNothing()
     QTest::qWait(300);
     QCOMPARE(dialogs, 0);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("用户的剪贴板"));
+}
+
+void StudioFrameTest::pressRightAfterAnEditTakesTheEdit_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("copied");
+
+    QTest::newRow("复制代码") << "CopyCodeButton"
+                              << "menu[0] ";
+    QTest::newRow("复制命令行") << "CopyCommandButton"
+                                << "fake menu";
+}
+
+void StudioFrameTest::pressRightAfterAnEditTakesTheEdit()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, copied);
+    FakePage page;
+    QVERIFY(zandrel::testing::showActive(page));
+    auto *pressed = page.findChild<QPushButton *>(button);
+    QTRY_VERIFY(pressed->isEnabled());
+    // Pressed before the event loop turns, so before the edit's result is made.
+    page.name->setText(QStringLiteral("menu"));
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), copied);
 }
 
 ZANDREL_TEST_MAIN(StudioFrameTest)
