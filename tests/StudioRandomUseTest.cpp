@@ -220,6 +220,7 @@ public:
             QObject::connect(page, &GeneratorPage::resultShown, [this] { ++resultsShown_; });
         }
         picturePage_ = window.findChild<PicturePage *>();
+        library_ = window.findChild<QCheckBox *>(QStringLiteral("GlyphLibraryBox"));
         decodePage_ = window.findChild<DecodePage *>();
     }
 
@@ -239,11 +240,16 @@ public:
     {
         codeCopiedOn_ = nullptr;
         commandCopiedOn_ = nullptr;
+        clipboardBefore_ = QGuiApplication::clipboard()->text();
         pendingFile_.reset();
         unexpected_.clear();
+        // A whole library lasts one action, and is asked for with small glyphs only: with large
+        // ones each edit would make some hundred megabytes of code.
+        if (library_->isChecked())
+            library_->setChecked(false);
         QWidget *page = pages_->currentWidget();
         QString action;
-        switch (pick(20)) {
+        switch (pick(24)) {
         case 0:
         case 1:
             action = switchPage();
@@ -279,6 +285,13 @@ public:
             break;
         case 17:
             action = clickSomewhere(page);
+            break;
+        case 18:
+        case 19:
+        case 20:
+        case 21:
+            // Else nearly every page would soon refuse for good, and its code go untried.
+            action = mend(qobject_cast<GeneratorPage *>(page));
             break;
         default:
             action = pressKey();
@@ -319,20 +332,26 @@ public:
                 .arg(pages_->tabText(pages_->currentIndex()), shortened(before.code),
                      before.refusals.join(QLatin1Char('|')), shortened(after.code),
                      after.refusals.join(QLatin1Char('|')));
-        if (codeCopiedOn_) {
+        // A copy from a page with nothing to copy leaves the clipboard as it was. (Two copies in
+        // one step, one of them a late click, would leave only the second.)
+        const QString clipboard = QGuiApplication::clipboard()->text();
+        if (codeCopiedOn_ && !commandCopiedOn_) {
             const QString code =
                 codeCopiedOn_->findChild<QPlainTextEdit *>(QStringLiteral("CodeView"))
                     ->toPlainText();
             // With the line ends chosen, which the view does not show.
-            QString copied = QGuiApplication::clipboard()->text();
-            if (copied.replace(QStringLiteral("\r\n"), QStringLiteral("\n")) != code)
+            QString copied = clipboard;
+            copied.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            if (code.isEmpty() ? clipboard != clipboardBefore_ : copied != code)
                 return QStringLiteral("复制代码 copied “%1”, not the code shown")
-                    .arg(shortened(QGuiApplication::clipboard()->text()));
+                    .arg(shortened(clipboard));
         }
-        if (commandCopiedOn_ && commandCopiedOn_ != picturePage_ &&
-            QGuiApplication::clipboard()->text() != commandCopiedOn_->result().commandLine)
-            return QStringLiteral("复制命令行 copied “%1”, not the page's command")
-                .arg(shortened(QGuiApplication::clipboard()->text()));
+        if (commandCopiedOn_ && !codeCopiedOn_ && commandCopiedOn_ != picturePage_) {
+            const QString command = commandCopiedOn_->result().commandLine;
+            if (clipboard != (command.isEmpty() ? clipboardBefore_ : command))
+                return QStringLiteral("复制命令行 copied “%1”, not the page's command")
+                    .arg(shortened(clipboard));
+        }
         if (pendingFile_) {
             QFile file(pendingFile_->first);
             if (!file.open(QIODevice::ReadOnly))
@@ -475,6 +494,14 @@ private:
             emptied = QStringLiteral("emptied and ");
         }
         const QString text = oddText();
+        typeText(edit, text);
+        return QStringLiteral("%1typed “%2” into %3")
+            .arg(emptied, shortened(text), described(edit));
+    }
+
+    // A character at a time, as an input method gives them (QTest::keyClicks takes Latin-1 only).
+    static void typeText(QWidget *edit, const QString &text)
+    {
         for (const char32_t c : text.toUcs4()) {
             if (c == U'\n')
                 QTest::keyClick(edit, Qt::Key_Return);
@@ -482,8 +509,6 @@ private:
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&c, 1),
                                     Qt::NoModifier);
         }
-        return QStringLiteral("%1typed “%2” into %3")
-            .arg(emptied, shortened(text), described(edit));
     }
 
     QString pasteInto(QWidget *edit)
@@ -492,11 +517,68 @@ private:
             return pressKey();
         const QString text = pick(3) == 0 ? hugeText() : oddText();
         QGuiApplication::clipboard()->setText(text);
+        clipboardBefore_ = text;
         edit->setFocus();
         if (pick(2) == 0)
             QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         return QStringLiteral("pasted “%1” into %2").arg(shortened(text), described(edit));
+    }
+
+    // A value that the field likely takes, by its name; a choice goes back to its first.
+    QString sensibleValue(const QString &field)
+    {
+        static const std::pair<const char *, QStringList> values[] = {
+            {"NameEdit", {QString(), QStringLiteral("table"), QStringLiteral("_t2")}},
+            {"CrystalBox", {QStringLiteral("12"), QStringLiteral("11.0592"), QStringLiteral("24")}},
+            {"BaudBox", {QStringLiteral("9600"), QStringLiteral("4800")}},
+            {"IntervalEdit", {QStringLiteral("10ms"), QStringLiteral("500us")}},
+            {"CharsEdit", {QStringLiteral("0123456789"), QStringLiteral("-HELP")}},
+            {"GlyphText", {QStringLiteral("温度"), QStringLiteral("设置\nAB")}},
+            {"DecodeText", {QStringLiteral("0x3F,0x06,0x5B"), QStringLiteral("DB 3FH,06H")}},
+            {"FontFileEdit", {QString()}},
+            {"Width", {QStringLiteral("16"), QStringLiteral("8")}},
+            {"Height", {QStringLiteral("16"), QStringLiteral("8")}},
+            {"Spin", {QStringLiteral("16"), QStringLiteral("12"), QStringLiteral("1")}},
+        };
+        for (const auto &[ending, choices] : values)
+            if (field.endsWith(QLatin1String(ending)))
+                return choices[pick(int(choices.size()))];
+        return QStringLiteral("16");
+    }
+
+    // Puts a sensible value into the field of the current page's refusal.
+    QString mend(GeneratorPage *page)
+    {
+        const std::optional<PageRefusal> &refusal = page->result().refusal;
+        QWidget *field = refusal ? page->fieldOf(refusal->option) : nullptr;
+        if (!field || !field->isEnabled())
+            return pressKey();
+        // A row of fields is mended in one of them.
+        if (!isTextField(field) && !qobject_cast<QComboBox *>(field) &&
+            !qobject_cast<QAbstractSpinBox *>(field)) {
+            const QList<QWidget *> parts = field->findChildren<QWidget *>();
+            QList<QWidget *> editable;
+            for (QWidget *part : parts)
+                if (qobject_cast<QComboBox *>(part) || qobject_cast<QAbstractSpinBox *>(part))
+                    editable << part;
+            if (editable.isEmpty())
+                return pressKey();
+            field = editable[pick(int(editable.size()))];
+        }
+        auto *box = qobject_cast<QComboBox *>(field);
+        if (box && !box->isEditable()) {
+            box->setFocus();
+            QTest::keyClick(box, pick(2) ? Qt::Key_Home : Qt::Key_Down);
+            return QStringLiteral("mended %1 → “%2”").arg(described(box), box->currentText());
+        }
+        const QString value = sensibleValue(field->objectName());
+        QWidget *edit = box ? static_cast<QWidget *>(box->lineEdit()) : field;
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        typeText(edit, value);
+        return QStringLiteral("mended %1 to “%2”").arg(described(field), value);
     }
 
     QString changeChoice(QComboBox *box)
@@ -536,9 +618,18 @@ private:
         return QStringLiteral("key %1 in %2").arg(int(key), 0, 16).arg(described(field));
     }
 
+    bool smallGlyphs() const
+    {
+        for (const char *name : {"GlyphSizeSpin", "GlyphCellWidth", "GlyphCellHeight",
+                                 "GlyphAsciiCellWidth", "GlyphAsciiCellHeight"})
+            if (window_.findChild<QSpinBox *>(QString::fromLatin1(name))->value() > 32)
+                return false;
+        return true;
+    }
+
     QString toggle(QCheckBox *box)
     {
-        if (!box)
+        if (!box || (box == library_ && !smallGlyphs()))
             return pressKey();
         if (pick(2) == 0) {
             QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, box->height() / 2));
@@ -681,8 +772,10 @@ private:
     QTabWidget *pages_ = nullptr;
     PicturePage *picturePage_ = nullptr;
     DecodePage *decodePage_ = nullptr;
+    QCheckBox *library_ = nullptr;
     QPointer<GeneratorPage> codeCopiedOn_;
     QPointer<GeneratorPage> commandCopiedOn_;
+    QString clipboardBefore_;
     std::optional<std::pair<QString, QByteArray>> pendingFile_; // a file written, and its bytes
     QString unexpected_;
     int saves_ = 0;
