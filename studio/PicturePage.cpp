@@ -186,7 +186,9 @@ void PicturePage::setPictureBytes(const QByteArray &bytes)
 {
     pictureFile_.clear();
     pictureBytes_ = bytes;
-    // Not a file: nothing to remember, and the field says where the picture came from.
+    // Not a file: nothing to remember, so the file remembered before is forgotten (else the next
+    // run would start with it), and the field says where the picture came from.
+    file_->clear();
     const QSignalBlocker blocker(file_);
     file_->setText(QStringLiteral("（粘贴的图片）"));
     fileNote_->hide();

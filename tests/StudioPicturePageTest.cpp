@@ -28,6 +28,7 @@ private slots:
     void takesPictureFromDropOrPaste_data();
     void takesPictureFromDropOrPaste();
     void startsWithoutARememberedPictureThatIsGone();
+    void pastedPictureForgetsTheFileBeforeIt();
 };
 
 void StudioPicturePageTest::takesPictureFromDropOrPaste_data()
@@ -90,6 +91,26 @@ void StudioPicturePageTest::startsWithoutARememberedPictureThatIsGone()
     auto *note = page.findChild<QLabel *>(QStringLiteral("PictureFileNote"));
     QVERIFY(note && note->isVisible());
     QVERIFY2(note->text().contains(gone), qPrintable(note->text()));
+}
+
+void StudioPicturePageTest::pastedPictureForgetsTheFileBeforeIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("dot.png"));
+    QImage picture(4, 2, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(path));
+    {
+        PicturePage page;
+        page.setPictureFile(path);
+        QMimeData data;
+        data.setImageData(picture);
+        QVERIFY(page.takePicture(data));
+    }
+    // The next run has no picture to show, rather than the file the paste replaced.
+    PicturePage page;
+    QVERIFY(page.pictureFile().isEmpty());
+    QVERIFY(page.findChild<QLineEdit *>(QStringLiteral("PictureFileEdit"))->text().isEmpty());
 }
 
 ZANDREL_TEST_MAIN(StudioPicturePageTest)
