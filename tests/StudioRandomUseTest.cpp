@@ -853,19 +853,20 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
 
     // Every page as the user left it comes back in a new window, read from the settings file
     // (a copy, so that no settings cached in memory stand in for it); but for a picture or bin
-    // file given as bytes, which is not remembered.
+    // file given as bytes, which is not remembered: a pasted picture leaves none.
     std::vector<std::optional<std::pair<Shown, QStringList>>> left;
     for (int i = 0; i < window->pages()->count(); ++i) {
         GeneratorPage *page = user.page(i);
         const auto *picture = qobject_cast<PicturePage *>(page);
         const auto *decode = qobject_cast<DecodePage *>(page);
-        if ((picture && picture->pictureFile().isEmpty()) ||
+        if ((picture && !picture->pictureBytes().isEmpty()) ||
             (decode && !decode->binaryBytes().isEmpty()))
             left.emplace_back();
         else
             left.emplace_back(std::pair{shownOn(*page), fieldsOf(*page)});
     }
     const int currentPage = window->pages()->currentIndex();
+    const bool pasted = !window->findChild<PicturePage *>()->pictureBytes().isEmpty();
     window->close();
     owner.reset();
     const QDir written(dir_.filePath(QStringLiteral("settings-%1").arg(seed)));
@@ -886,6 +887,8 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
     QVERIFY(testing::showActive(again));
     QTest::qWait(0);
     QCOMPARE(again.pages()->currentIndex(), currentPage);
+    if (pasted)
+        QVERIFY(again.findChild<PicturePage *>()->pictureFile().isEmpty());
     for (int i = 0; i < again.pages()->count(); ++i) {
         if (!left[std::size_t(i)])
             continue;
