@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -52,19 +53,28 @@ struct Run
     QByteArray out;
 };
 
-// zandrel-gen with arguments; or, without, a command line as a user pastes it into sh.
+// zandrel-gen with arguments; or, without, a command line as a user pastes it into the
+// platform's shell: sh, or cmd.exe on Windows.
 Run run(const QStringList &arguments, const QString &commandLine = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"),
-                       QFileInfo(QStringLiteral(ZANDREL_GEN)).absolutePath() + QLatin1Char(':') +
-                           environment.value(QStringLiteral("PATH")));
+                       QDir::toNativeSeparators(QFileInfo(QStringLiteral(ZANDREL_GEN)).absolutePath()) +
+                           QDir::listSeparator() + environment.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(environment);
-    if (commandLine.isEmpty())
+    if (commandLine.isEmpty()) {
         process.start(QStringLiteral(ZANDREL_GEN), arguments);
-    else
+    } else {
+#ifdef Q_OS_WIN
+        // /s: cmd takes the line between the outer quotes as it stands.
+        process.setProgram(QStringLiteral("cmd.exe"));
+        process.setNativeArguments(QStringLiteral("/d /s /c \"%1\"").arg(commandLine));
+        process.start();
+#else
         process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+#endif
+    }
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
