@@ -5,11 +5,10 @@
 
 #include "studio/GlyphStrip.h"
 #include "studio/PageOptions.h"
-#include "ui/MessageBoxes.h"
+#include "studio/PageRequests.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -19,12 +18,6 @@
 #include <QSpinBox>
 
 namespace zandrel::studio {
-namespace {
-
-// A bin file of a glyph table is small; anything larger is not what this page is for.
-constexpr qint64 kLargestBinary = 1 << 20;
-
-} // namespace
 
 DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode"), parent)
 {
@@ -41,7 +34,8 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
 
     auto *open = new QPushButton(QStringLiteral("打开bin文件(&O)…"));
     open->setObjectName(QStringLiteral("DecodeOpenButton"));
-    optionsLayout()->addRow(open);
+    // A refusal of the file itself is shown under the button that chose it.
+    addOptionRow(open, QStringLiteral("bin"));
     connect(open, &QPushButton::clicked, this, &DecodePage::openBinary);
     binaryNote_ = new QLabel;
     binaryNote_->setObjectName(QStringLiteral("DecodeBinaryNote"));
@@ -52,7 +46,7 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     clearBinary_->setObjectName(QStringLiteral("DecodeClearBinaryButton"));
     clearBinary_->hide();
     optionsLayout()->addRow(clearBinary_);
-    connect(clearBinary_, &QPushButton::clicked, this, [this] { setBinaryBytes({}); });
+    connect(clearBinary_, &QPushButton::clicked, this, [this] { setBinaryFile({}); });
 
     const ExtentFields size =
         makeExtentFields(QStringLiteral("DecodeSize"), QStringLiteral("字格"), false, 16, 16);
@@ -84,12 +78,13 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
                   QStringLiteral("PBM图片 (*.pbm);;文本 (*.txt);;所有文件 (*)"));
 }
 
-void DecodePage::setBinaryBytes(const QByteArray &bytes)
+void DecodePage::setBinaryFile(const QString &path)
 {
-    binary_ = bytes;
-    text_->setEnabled(bytes.isEmpty());
-    binaryNote_->setVisible(!bytes.isEmpty());
-    clearBinary_->setVisible(!bytes.isEmpty());
+    binaryFile_ = path;
+    text_->setEnabled(path.isEmpty());
+    binaryNote_->setText(QStringLiteral("使用文件“%1”的字节").arg(QDir::toNativeSeparators(path)));
+    binaryNote_->setVisible(!path.isEmpty());
+    clearBinary_->setVisible(!path.isEmpty());
     scheduleUpdate();
 }
 
@@ -98,40 +93,58 @@ void DecodePage::openBinary()
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("打开bin文件"), QString(),
                                      QStringLiteral("二进制 (*.bin);;所有文件 (*)"));
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("无法打开文件“%1”。").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    if (file.size() > kLargestBinary) {
-        ShowError(
-            QStringLiteral("文件“%1”超过1MB，不像是字模表。").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    binaryNote_->setText(QStringLiteral("使用文件“%1”的%2个字节")
-                             .arg(QDir::toNativeSeparators(path))
-                             .arg(file.size()));
-    setBinaryBytes(file.readAll());
+    if (!path.isEmpty())
+        setBinaryFile(path);
 }
 
-void DecodePage::showGlyphs(std::vector<Bitmap> glyphs)
+void DecodePage::showGlyphs(std::vector<Bitmap> glyphs, qsizetype total)
 {
-    strip_->setGlyphs(std::move(glyphs));
+    strip_->setGlyphs(std::move(glyphs), total);
 }
 
 PageResult DecodePage::makeResult()
 {
-    // To connect: a DecodeRequest (the text, or binaryBytes()) made with the generators' layer;
-    // the strip then gets its glyphs through showGlyphs, and leftover bytes come as a warning.
-    return unconnectedResult();
+    using namespace generators;
+    const CommandInfo &command = decodeCommandInfo();
+    DecodeRequest request;
+    if (binaryFile_.isEmpty()) {
+        request.bytes = text_->toPlainText().toUtf8();
+    } else {
+        // Named by its file, so that the copied command reads the same bytes.
+        request.file = binaryFile_;
+        request.binary = true;
+    }
+    if (const Extent size{width_->value(), height_->value()}; !(size == kDefaultDecodeSize))
+        request.size = size;
+    request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
+    request.packing.bitOrder = chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+    request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
+    request.packing.invert = choiceOf(invert_) == QLatin1String("true");
+    request.format = chosen<DecodeFormat>(format_, command, QStringLiteral("format"));
+
+    Result result = makeDecodedGlyphs(request);
+    glyphs_.clear();
+    total_ = qsizetype(result.bitmaps.size());
+    const std::size_t shown = std::min(result.bitmaps.size(), kShownGlyphs);
+    glyphs_.reserve(shown);
+    for (std::size_t i = 0; i < shown; ++i)
+        glyphs_.push_back(std::move(result.bitmaps[i].bitmap));
+    const CodeKind kind = request.format == DecodeFormat::Pbm ? CodeKind::Raw : CodeKind::Utf8;
+    PageResult page = pageResultOf(std::move(result), request, kind);
+    // What is wrong with the bytes themselves belongs under where they came from.
+    if (page.refusal && page.refusal->option.isEmpty())
+        page.refusal->option =
+            binaryFile_.isEmpty() ? QStringLiteral("text") : QStringLiteral("bin");
+    return page;
 }
 
 void DecodePage::showResult(const PageResult &result)
 {
-    if (result.refusal || result.bytes.isEmpty())
-        strip_->setGlyphs({});
+    if (result.refusal || result.bytes.isEmpty()) {
+        showGlyphs({}, 0);
+        return;
+    }
+    showGlyphs(std::move(glyphs_), total_);
 }
 
 } // namespace zandrel::studio

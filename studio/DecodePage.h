@@ -25,11 +25,11 @@ class DecodePage : public GeneratorPage
 public:
     explicit DecodePage(QWidget *parent = nullptr);
 
-    // The bytes of a bin file instead of the text; empty to go back to the text.
-    void setBinaryBytes(const QByteArray &bytes);
-    const QByteArray &binaryBytes() const { return binary_; }
-    // The glyphs drawn from the bytes.
-    void showGlyphs(std::vector<Bitmap> glyphs);
+    // A bin file whose bytes are read instead of the text; empty to go back to the text.
+    void setBinaryFile(const QString &path);
+    const QString &binaryFile() const { return binaryFile_; }
+    // The glyphs drawn from the bytes; total counts them all when only the first are given.
+    void showGlyphs(std::vector<Bitmap> glyphs, qsizetype total);
 
 protected:
     PageResult makeResult() override;
@@ -49,7 +49,11 @@ private:
     QComboBox *invert_;
     QComboBox *format_;
     GlyphStrip *strip_;
-    QByteArray binary_;
+    QString binaryFile_;
+    std::vector<Bitmap> glyphs_; // of the last result, for its preview
+    qsizetype total_ = 0;
+    // Glyphs the strip draws at most: a whole library is shown by its first ones.
+    static constexpr std::size_t kShownGlyphs = 512;
 };
 
 } // namespace zandrel::studio
