@@ -247,12 +247,12 @@ public:
     }
 
 private:
-    // Only runs of an even number of hex digits, parted by blanks: no commas, no directives.
+    // Only runs of an even number of hex digits, parted by blanks. A dump's byte DB is such a
+    // run too: a DB line of assembler has a comma, an H, or a number of odd length.
     bool isBareHex() const
     {
         return !tokens_.empty() && std::all_of(tokens_.begin(), tokens_.end(), [](const Token &t) {
-            return t.kind != Token::Punct && isHexText(t.text) && t.text.size() % 2 == 0 &&
-                   !isDataDirective(t.text);
+            return t.kind != Token::Punct && isHexText(t.text) && t.text.size() % 2 == 0;
         });
     }
 

@@ -21,7 +21,8 @@
 //
 // Which numbers are bytes:
 // - A text of bare hexadecimal, that is only runs of an even number of hex digits parted by
-//   blanks ("3F 00 FF", "3F00FF", a hex dump with offsets), is read two digits a byte.
+//   blanks ("3F 00 FF", "3F00FF", a hex dump with offsets), is read two digits a byte; so is
+//   "DB 12", which as assembler wants "DB 12H" or a comma.
 // - Otherwise, a text with no words is a plain list: every number is a byte.
 // - A text with words (declarations, directives) takes the numbers after "=" (one, or a
 //   braced list) and those after DB, DEFB, .DB or .BYTE to the end of the line; a word among

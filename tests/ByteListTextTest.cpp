@@ -32,6 +32,7 @@ const Case kCases[] = {
     {"bareHexPairs", "3F 00 ff\n10", "3F00FF10"},
     {"bareHexRun", "3F00FF", "3F00FF"},
     {"hexDumpOffsets", "000000: 3F 00\n000010: FF", "3F00FF"},
+    {"hexDumpWithByteDB", "DB 00\n3F DB", "DB003FDB"},
     {"oddDigitsAreDecimal", "100 20", "6414"},
     {"cDeclarationSizesAreNoBytes",
      "#include <reg51.h>\n// zandrel-gen glyph 温\nunsigned char code hz16[][2] = {\n"
