@@ -74,8 +74,6 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumHeight(120);
     setPreview(scroll);
-    setSaveChoice(QStringLiteral("glyphs.pbm"),
-                  QStringLiteral("PBM图片 (*.pbm);;文本 (*.txt);;所有文件 (*)"));
 }
 
 void DecodePage::setBinaryFile(const QString &path)
@@ -107,6 +105,11 @@ PageResult DecodePage::makeResult()
     using namespace generators;
     const CommandInfo &command = decodeCommandInfo();
     DecodeRequest request;
+    // Nothing pasted yet is no fault: the page waits for bytes.
+    if (binaryFile_.isEmpty() && text_->toPlainText().trimmed().isEmpty()) {
+        glyphs_.clear();
+        return {{}, {}, {QStringLiteral("粘贴字节，或打开bin文件")}, {}, {}};
+    }
     if (binaryFile_.isEmpty()) {
         request.bytes = text_->toPlainText().toUtf8();
     } else {
@@ -121,6 +124,10 @@ PageResult DecodePage::makeResult()
     request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
     request.packing.invert = choiceOf(invert_) == QLatin1String("true");
     request.format = chosen<DecodeFormat>(format_, command, QStringLiteral("format"));
+    const bool pbm = request.format == DecodeFormat::Pbm;
+    setSaveChoice(pbm ? QStringLiteral("glyphs.pbm") : QStringLiteral("glyphs.txt"),
+                  pbm ? QStringLiteral("PBM图片 (*.pbm);;所有文件 (*)")
+                      : QStringLiteral("文本 (*.txt);;所有文件 (*)"));
 
     Result result = makeDecodedGlyphs(request);
     glyphs_.clear();
@@ -129,7 +136,7 @@ PageResult DecodePage::makeResult()
     glyphs_.reserve(shown);
     for (std::size_t i = 0; i < shown; ++i)
         glyphs_.push_back(std::move(result.bitmaps[i].bitmap));
-    const CodeKind kind = request.format == DecodeFormat::Pbm ? CodeKind::Raw : CodeKind::Utf8;
+    const CodeKind kind = pbm ? CodeKind::Raw : CodeKind::Utf8;
     PageResult page = pageResultOf(std::move(result), request, kind);
     // What is wrong with the bytes themselves belongs under where they came from.
     if (page.refusal && page.refusal->option.isEmpty())
