@@ -28,7 +28,8 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     text_->setTabChangesFocus(true);
     text_->setPlaceholderText(QStringLiteral(
         "粘贴字节：C（0x3F、十进制或0b…）、汇编（3FH、DB行）或十六进制；标号和注释会被忽略"));
-    text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 6 + 12);
+    // Pasted tables run long: the field takes the height the options leave.
+    text_->setMinimumHeight(text_->fontMetrics().lineSpacing() * 6 + 12);
     addOption(QStringLiteral("字节(&T)："), text_, QStringLiteral("text"));
     setTextField(text_);
 
