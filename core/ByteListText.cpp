@@ -93,7 +93,8 @@ std::vector<Token> tokensOf(std::string_view text, bool semicolonComments)
     std::vector<Token> tokens;
     int line = 1;
     int column = 1;
-    std::size_t i = 0;
+    // A byte order mark, as Notepad writes one, is no character of the text.
+    std::size_t i = text.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     bool lineStart = true;
     // Moves to text[to], counting lines and characters (UTF-8 continuation bytes are no
     // characters of their own).

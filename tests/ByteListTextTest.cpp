@@ -31,6 +31,7 @@ const Case kCases[] = {
     {"sdasDirective", "seg:\n\t.db 0x3F, 0x06\n\t.BYTE 7", "3F0607"},
     {"bareHexPairs", "3F 00 ff\n10", "3F00FF10"},
     {"bareHexRun", "3F00FF", "3F00FF"},
+    {"byteOrderMark", "\xEF\xBB\xBF" "1,2", "0102"},
     {"hexDumpOffsets", "000000: 3F 00\n000010: FF", "3F00FF"},
     {"hexDumpWithByteDB", "DB 00\n3F DB", "DB003FDB"},
     {"oddDigitsAreDecimal", "100 20", "6414"},
