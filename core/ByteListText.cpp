@@ -86,11 +86,16 @@ std::string describeAt(std::string_view text, std::size_t i)
     return "字符" + quoted(text.substr(i, length));
 }
 
-// The tokens of the text, comments and preprocessor lines left out. semicolonComments: ";"
-// starts a comment (assembler) instead of ending a statement (C).
-std::vector<Token> tokensOf(std::string_view text, bool semicolonComments)
+bool isPunct(const Token &token, char c)
 {
-    std::vector<Token> tokens;
+    return token.kind == Token::Punct && token.text[0] == c;
+}
+
+// Hands take() the tokens of the text, comments and preprocessor lines left out, until it
+// returns false. semicolonComments: ";" starts a comment (assembler) instead of ending a
+// statement (C).
+template <typename Take> void scanTokens(std::string_view text, bool semicolonComments, Take take)
+{
     int line = 1;
     int column = 1;
     // A byte order mark, as Notepad writes one, is no character of the text.
@@ -144,22 +149,37 @@ std::vector<Token> tokensOf(std::string_view text, bool semicolonComments)
             std::size_t end = i + 1;
             while (end < text.size() && isWordCharacter(text[end]))
                 ++end;
-            tokens.push_back({isAsciiDigit(c) ? Token::Number : Token::Word,
-                              text.substr(i, end - i), line, column});
+            if (!take(Token{isAsciiDigit(c) ? Token::Number : Token::Word, text.substr(i, end - i),
+                            line, column}))
+                return;
             moveTo(end);
             continue;
         }
         if (std::string_view("{}[]()=,:;*&").find(c) == std::string_view::npos)
             fail(here, "无法识别的" + describeAt(text, i));
-        tokens.push_back(here);
+        if (!take(here))
+            return;
         moveTo(i + 1);
     }
-    return tokens;
 }
 
-bool isPunct(const Token &token, char c)
+// The tokens without labels and a hex dump's offsets: a word or number right before ":".
+std::vector<Token> tokensOf(std::string_view text, bool semicolonComments)
 {
-    return token.kind == Token::Punct && token.text[0] == c;
+    std::vector<Token> tokens;
+    tokens.reserve(text.size() / 4);
+    bool label = false; // the last token kept may be a label
+    scanTokens(text, semicolonComments, [&](const Token &token) {
+        if (label && isPunct(token, ':')) {
+            tokens.pop_back();
+            label = false;
+            return true;
+        }
+        label = token.kind != Token::Punct;
+        tokens.push_back(token);
+        return true;
+    });
+    return tokens;
 }
 
 // Digits in a base, the value capped past 255 so that long numbers cannot overflow.
@@ -402,36 +422,20 @@ private:
     std::size_t skipped_ = 0;
 };
 
-// Labels and a hex dump's offsets: a word or number right before ":".
-std::vector<Token> withoutLabels(const std::vector<Token> &tokens)
-{
-    std::vector<Token> kept;
-    kept.reserve(tokens.size());
-    for (std::size_t i = 0; i < tokens.size(); ++i) {
-        if (tokens[i].kind != Token::Punct && i + 1 < tokens.size() &&
-            isPunct(tokens[i + 1], ':')) {
-            ++i;
-            continue;
-        }
-        kept.push_back(tokens[i]);
-    }
-    return kept;
-}
-
 } // namespace
 
 ByteList readByteList(std::string_view text)
 {
     try {
-        // Read first as assembler; a text with "{" or "=" outside its comments is C, where ";"
-        // ends a statement instead.
-        std::vector<Token> tokens = tokensOf(text, true);
-        const bool cText = std::any_of(tokens.begin(), tokens.end(), [](const Token &t) {
-            return isPunct(t, '{') || isPunct(t, '=');
+        // A text with "{" or "=" outside its assembler comments is C, where ";" ends a
+        // statement instead.
+        bool cText = false;
+        scanTokens(text, true, [&](const Token &token) {
+            cText = isPunct(token, '{') || isPunct(token, '=');
+            return !cText;
         });
-        if (cText)
-            tokens = tokensOf(text, false);
-        return Reader(withoutLabels(tokens), cText).read();
+        const std::vector<Token> tokens = tokensOf(text, !cText);
+        return Reader(tokens, cText).read();
     } catch (const Failed &failed) {
         ByteList list;
         list.fault = failed.fault;
