@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace zandrel::studio {
 
@@ -67,6 +68,9 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
                              {QStringLiteral("PBM图片"), QStringLiteral("pbm")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
 
+    auto *preview = new QWidget;
+    auto *previewLayout = new QVBoxLayout(preview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
     strip_ = new GlyphStrip;
     auto *scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("DecodeStripArea"));
@@ -74,7 +78,14 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumHeight(120);
-    setPreview(scroll);
+    previewLayout->addWidget(scroll);
+    glyphInfo_ = new QLabel;
+    glyphInfo_->setObjectName(QStringLiteral("DecodeGlyphInfo"));
+    glyphInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    glyphInfo_->setWordWrap(true);
+    previewLayout->addWidget(glyphInfo_);
+    setPreview(preview);
+    connect(strip_, &GlyphStrip::currentChanged, this, &DecodePage::showCurrentGlyph);
 }
 
 void DecodePage::setBinaryFile(const QString &path)
@@ -135,8 +146,15 @@ PageResult DecodePage::makeResult()
     total_ = qsizetype(result.bitmaps.size());
     const std::size_t shown = std::min(result.bitmaps.size(), kShownGlyphs);
     glyphs_.reserve(shown);
-    for (std::size_t i = 0; i < shown; ++i)
+    glyphBytes_.clear();
+    for (std::size_t i = 0; i < shown; ++i) {
         glyphs_.push_back(std::move(result.bitmaps[i].bitmap));
+        QStringList bytes;
+        for (const std::uint8_t byte : result.bitmaps[i].bytes)
+            bytes << QStringLiteral("0x") +
+                         QStringLiteral("%1").arg(uint(byte), 2, 16, QLatin1Char('0')).toUpper();
+        glyphBytes_ << bytes.join(QLatin1Char(','));
+    }
     const CodeKind kind = pbm ? CodeKind::Raw : CodeKind::Utf8;
     PageResult page = pageResultOf(std::move(result), request, kind);
     // What is wrong with the bytes themselves belongs under where they came from.
@@ -148,11 +166,20 @@ PageResult DecodePage::makeResult()
 
 void DecodePage::showResult(const PageResult &result)
 {
-    if (result.refusal || result.bytes.isEmpty()) {
-        showGlyphs({}, 0);
-        return;
-    }
-    showGlyphs(std::move(glyphs_), total_);
+    // The strip keeps its current glyph where it can, and says which it is.
+    const bool shown = !result.refusal && !result.bytes.isEmpty();
+    shownBytes_ = shown ? std::move(glyphBytes_) : QStringList();
+    showGlyphs(shown ? std::move(glyphs_) : std::vector<Bitmap>(), shown ? total_ : 0);
+}
+
+void DecodePage::showCurrentGlyph(int index)
+{
+    const QString info =
+        index >= 0 && index < shownBytes_.size()
+            ? QStringLiteral("第%1个：%2").arg(index + 1).arg(shownBytes_.at(index))
+            : QString();
+    glyphInfo_->setText(info);
+    strip_->setAccessibleDescription(info);
 }
 
 } // namespace zandrel::studio

@@ -5,6 +5,8 @@
 #include "core/Bitmap.h"
 #include "studio/GeneratorPage.h"
 
+#include <QStringList>
+
 #include <vector>
 
 class QComboBox;
@@ -37,6 +39,7 @@ protected:
 
 private:
     void openBinary();
+    void showCurrentGlyph(int index);
 
     QPlainTextEdit *text_;
     QLabel *binaryNote_;
@@ -49,8 +52,11 @@ private:
     QComboBox *invert_;
     QComboBox *format_;
     GlyphStrip *strip_;
+    QLabel *glyphInfo_;
     QString binaryFile_;
     std::vector<Bitmap> glyphs_; // of the last result, for its preview
+    QStringList glyphBytes_;     // and the bytes of each, "0x00,0x08,…"
+    QStringList shownBytes_;     // those of the glyphs the strip shows
     qsizetype total_ = 0;
     // Glyphs the strip draws at most: a whole library is shown by its first ones.
     static constexpr std::size_t kShownGlyphs = 512;

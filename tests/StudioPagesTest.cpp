@@ -336,6 +336,9 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
     QCOMPARE(copied.status, 0);
     QCOMPARE(copied.out, result.bytes);
 
+    // Under the glyphs: the first one's bytes, for eyes and screen readers alike.
+    if (const auto *info = shown->findChild<QLabel *>(QStringLiteral("DecodeGlyphInfo")))
+        QVERIFY2(info->text().startsWith(QStringLiteral("第1个：0x")), qPrintable(info->text()));
     // Beside the code: a delay's exact count and error as its comment gives them, and the
     // layer's baud-rate table, whose row taken with Enter is the rate the page then asks for.
     if (const auto *figures = shown->findChild<QLabel *>(QStringLiteral("DelayFigures")))
