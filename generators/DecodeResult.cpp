@@ -18,9 +18,9 @@ namespace zandrel::generators {
 namespace {
 
 // The bytes of a whole GB2312 library at 24 pixels fit; more is not a glyph table. A text
-// takes several characters a byte.
+// takes about five characters a byte ("0xFF,"), that library's C table 3 MB.
 constexpr qint64 kMaxBytes = 1 << 20;
-constexpr qint64 kMaxTextBytes = 16 << 20;
+constexpr qint64 kMaxTextBytes = 8 << 20;
 // Glyphs a result holds at most: a picture of every one of them is drawn.
 constexpr std::size_t kMaxGlyphs = 65536;
 // Leftover bytes a warning names one by one.
