@@ -110,7 +110,16 @@ DecodePictureFunction loadPictureModule(QString *reason)
 
 int runImage(const QStringList &arguments)
 {
-    return finish<PictureRequest>(parseImage(arguments), [](const PictureRequest &request) {
+    Parsed<PictureRequest> parsed = parseImage(arguments);
+    // "-" is a picture on standard input, as a pasted picture's copied command has it.
+    if (parsed.help.isEmpty() && !parsed.refusal && parsed.request.path == QLatin1String("-")) {
+        std::optional<QByteArray> bytes = readStandardInput();
+        if (!bytes)
+            return refused(QStringLiteral("无法读取标准输入"), RefusedInput);
+        parsed.request.path.clear();
+        parsed.request.bytes = std::move(*bytes);
+    }
+    return finish<PictureRequest>(parsed, [](const PictureRequest &request) {
         return makePictureTable(request, loadPictureModule);
     });
 }

@@ -313,7 +313,8 @@ const CommandInfo &imageCommandInfo()
             QStringLiteral("[选项] 图片文件"),
             QStringLiteral("图片的单色点阵，用于LCD和OLED"),
             QStringLiteral(
-                "把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。\n"
+                "把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。"
+                "图片文件为“-”时读标准输入。\n"
                 "例如 128×64 的 SSD1306 OLED：--display ssd1306 -f bin，即 --size 128x64 --layout "
                 "page "
                 "--bit-order lsb -f bin。\n"

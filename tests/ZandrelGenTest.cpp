@@ -886,6 +886,10 @@ void ZandrelGenTest::pictureMadeHere()
     QCOMPARE(gen(QStringList{"image", png, "--size", "32x8"} + page).out.toHex(' '),
              (light + left + dark + light).toHex(' '));
     QCOMPARE(gen(QStringList{"image", png, "--size", "128x64"} + page).out.size(), 1024);
+    // "-" reads the picture from standard input.
+    QFile pngFile(png);
+    QVERIFY(pngFile.open(QIODevice::ReadOnly));
+    QCOMPARE(gen(QStringList{"image", "-"} + page, pngFile.readAll()).out.toHex(' '), (left + dark).toHex(' '));
 
     // The pbm output read back gives the same bits.
     const QString pbm = dir.filePath(QStringLiteral("logo.pbm"));
