@@ -66,6 +66,10 @@ same "past 64 KB: warned" glyph --library --size 24
 same "timer, 1T core, init" timer --crystal 11.0592 --core stc15 --baud 115200 --format init
 same "timer, baud table" timer --crystal 22.1184 --baud-table
 same "delay, 1T, asm" delay --crystal 12 --core stc12 --time 10ms --format asm
+same "installed family" glyph --font "WenQuanYi Micro Hei" --size 20 温度
+"$linux" glyph --layout page --format asm 温度 >"$work/stdin"
+same "decode, asm by pages" decode --layout page
+same "decode, PBM" decode --layout page --format pbm -
 same "refused: ASCII in glyph text" glyph '测A'
 same "refused: segment" segments --chars 12X
 same "refused: interval" timer --crystal 12 --interval 100ms
