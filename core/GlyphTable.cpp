@@ -95,6 +95,34 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
         text += "};" + eol;
 }
 
+std::string glyphSheetPbm(std::span<const Bitmap> glyphs, int perRow)
+{
+    const std::size_t count = glyphs.size();
+    const int width = count ? glyphs[0].width() : 0;
+    const int height = count ? glyphs[0].height() : 0;
+    const auto across = std::min<std::size_t>(count, static_cast<std::size_t>(perRow));
+    const std::size_t rows = across ? (count + across - 1) / across : 0;
+    const std::size_t sheetWidth = across * static_cast<std::size_t>(width);
+    std::string text = "P4\n" + std::to_string(sheetWidth) + " " +
+                       std::to_string(rows * static_cast<std::size_t>(height)) + "\n";
+    std::string line((sheetWidth + 7) / 8, '\0');
+    for (std::size_t row = 0; row < rows; ++row)
+        for (int y = 0; y < height; ++y) {
+            std::fill(line.begin(), line.end(), '\0');
+            for (std::size_t k = 0; k < across && row * across + k < count; ++k) {
+                const Bitmap &glyph = glyphs[row * across + k];
+                for (int x = 0; x < width; ++x)
+                    if (glyph.pixel(x, y)) {
+                        const std::size_t at =
+                            k * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+                        line[at / 8] = static_cast<char>(line[at / 8] | (0x80 >> (at % 8)));
+                    }
+            }
+            text += line;
+        }
+    return text;
+}
+
 } // namespace zandrel
 
 namespace zandrel {

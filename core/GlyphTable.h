@@ -48,6 +48,10 @@ void appendGlyphTable(std::string &text, std::span<const GlyphTableEntry> entrie
 // The rows of a bitmap as '#' (set) and '.' (clear), each row ended by lineEnd.
 std::string previewText(const Bitmap &bitmap, const std::string &lineEnd);
 
+// A Netpbm P4 picture of glyphs of one size, perRow of them a row in reading order, side by
+// side without gaps; the last row is as wide as the others, filled with off pixels.
+std::string glyphSheetPbm(std::span<const Bitmap> glyphs, int perRow);
+
 enum class ImageFormat { C51, Asm51, Bin, Preview, Pbm };
 
 struct ImageTableOptions

@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QStringList arguments = QString::fromUtf8(reinterpret_cast<const char *>(data + 1),
                                               static_cast<qsizetype>(size - 1))
                                 .split(QChar(0));
-    switch (data[0] % 6) {
+    switch (data[0] % 7) {
     case 0:
         roundTrip(gen::parseGlyph, arguments);
         break;
@@ -100,8 +100,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     case 4:
         roundTrip(gen::parseDelay, arguments);
         break;
-    default:
+    case 5:
         roundTrip(gen::parseFonts, arguments);
+        break;
+    default:
+        roundTrip(gen::parseDecode, arguments);
     }
     return 0;
 }

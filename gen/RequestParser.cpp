@@ -288,7 +288,28 @@ FontListRequest readFonts(const OptionReader &options)
     return {options.flag("crlf")};
 }
 
+DecodeRequest readDecode(const OptionReader &options)
+{
+    DecodeRequest request;
+    request.binary = options.flag("bin");
+    request.size = options.extent("size");
+    request.packing = options.packing();
+    request.format = options.choice<DecodeFormat>("format");
+    request.crlf = options.flag("crlf");
+    const QStringList files = options.arguments();
+    if (files.size() > 1)
+        refuseUsage(QStringLiteral("只能给出一个文件"));
+    if (!files.isEmpty())
+        request.file = files.first();
+    return request;
+}
+
 } // namespace
+
+Parsed<DecodeRequest> parseDecode(const QStringList &arguments)
+{
+    return parse(decodeCommandInfo(), arguments, readDecode);
+}
 
 Parsed<FontListRequest> parseFonts(const QStringList &arguments)
 {

@@ -30,6 +30,7 @@ Parsed<generators::SegmentRequest> parseSegments(const QStringList &arguments);
 Parsed<generators::TimerRequest> parseTimer(const QStringList &arguments);
 Parsed<generators::DelayRequest> parseDelay(const QStringList &arguments);
 Parsed<generators::FontListRequest> parseFonts(const QStringList &arguments);
+Parsed<generators::DecodeRequest> parseDecode(const QStringList &arguments);
 
 QString helpText(const generators::CommandInfo &command);
 

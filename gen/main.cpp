@@ -110,7 +110,16 @@ DecodePictureFunction loadPictureModule(QString *reason)
 
 int runImage(const QStringList &arguments)
 {
-    return finish<PictureRequest>(parseImage(arguments), [](const PictureRequest &request) {
+    Parsed<PictureRequest> parsed = parseImage(arguments);
+    // "-" is a picture on standard input, as a pasted picture's copied command has it.
+    if (parsed.help.isEmpty() && !parsed.refusal && parsed.request.path == QLatin1String("-")) {
+        std::optional<QByteArray> bytes = readStandardInput();
+        if (!bytes)
+            return refused(QStringLiteral("无法读取标准输入"), RefusedInput);
+        parsed.request.path.clear();
+        parsed.request.bytes = std::move(*bytes);
+    }
+    return finish<PictureRequest>(parsed, [](const PictureRequest &request) {
         return makePictureTable(request, loadPictureModule);
     });
 }
@@ -135,6 +144,19 @@ int runFonts(const QStringList &arguments)
     return finish<FontListRequest>(parseFonts(arguments), makeFontList);
 }
 
+int runDecode(const QStringList &arguments)
+{
+    Parsed<DecodeRequest> parsed = parseDecode(arguments);
+    if (parsed.help.isEmpty() && !parsed.refusal &&
+        (!parsed.request.file || *parsed.request.file == QLatin1String("-"))) {
+        std::optional<QByteArray> bytes = readStandardInput();
+        if (!bytes)
+            return refused(QStringLiteral("无法读取标准输入"), RefusedInput);
+        parsed.request.bytes = std::move(*bytes);
+    }
+    return finish<DecodeRequest>(parsed, makeDecodedGlyphs);
+}
+
 struct Command
 {
     const CommandInfo &(*info)();
@@ -142,8 +164,10 @@ struct Command
 };
 
 const Command commands[] = {
-    {glyphCommandInfo, runGlyph}, {imageCommandInfo, runImage}, {segmentsCommandInfo, runSegments},
-    {timerCommandInfo, runTimer}, {delayCommandInfo, runDelay}, {fontsCommandInfo, runFonts},
+    {glyphCommandInfo, runGlyph},       {imageCommandInfo, runImage},
+    {segmentsCommandInfo, runSegments}, {timerCommandInfo, runTimer},
+    {delayCommandInfo, runDelay},       {fontsCommandInfo, runFonts},
+    {decodeCommandInfo, runDecode},
 };
 
 QString programHelp()
@@ -163,8 +187,8 @@ QString programHelp()
 int run(const QStringList &arguments)
 {
     if (arguments.size() < 2)
-        return refused(QStringLiteral("缺少命令（glyph、image、segments、timer、delay 或 "
-                                      "fonts）；“zandrel-gen --help”显示用法"),
+        return refused(QStringLiteral("缺少命令（glyph、image、segments、timer、delay、fonts "
+                                      "或 decode）；“zandrel-gen --help”显示用法"),
                        UsageFailure);
     const QString &first = arguments.at(1);
     if (first == QLatin1String("-h") || first == QLatin1String("--help")) {
@@ -184,7 +208,8 @@ int run(const QStringList &arguments)
         if (command.info().name == first)
             return command.run(arguments.mid(2));
     return refused(
-        QStringLiteral("未知命令“%1”；可用的命令：glyph、image、segments、timer、delay、fonts")
+        QStringLiteral(
+            "未知命令“%1”；可用的命令：glyph、image、segments、timer、delay、fonts、decode")
             .arg(first),
         UsageFailure);
 }

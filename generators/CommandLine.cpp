@@ -250,6 +250,18 @@ QStringList argumentsOf(const FontListRequest &request)
     return given.arguments(fontsCommandInfo(), {});
 }
 
+QStringList argumentsOf(const DecodeRequest &request)
+{
+    Given given;
+    given.flag("bin", request.binary);
+    given.extent("size", request.size);
+    given.packing(request.packing);
+    given.choice("format", request.format);
+    given.flag("crlf", request.crlf);
+    return given.arguments(decodeCommandInfo(),
+                           request.file ? QStringList{*request.file} : QStringList{});
+}
+
 template <typename Request> QString commandLineOf(const Request &request, Shell shell)
 {
     QString line = QStringLiteral("zandrel-gen");
@@ -264,5 +276,6 @@ template QString commandLineOf(const SegmentRequest &, Shell);
 template QString commandLineOf(const TimerRequest &, Shell);
 template QString commandLineOf(const DelayRequest &, Shell);
 template QString commandLineOf(const FontListRequest &, Shell);
+template QString commandLineOf(const DecodeRequest &, Shell);
 
 } // namespace zandrel::generators

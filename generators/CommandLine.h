@@ -25,6 +25,7 @@ QStringList argumentsOf(const SegmentRequest &request);
 QStringList argumentsOf(const TimerRequest &request);
 QStringList argumentsOf(const DelayRequest &request);
 QStringList argumentsOf(const FontListRequest &request);
+QStringList argumentsOf(const DecodeRequest &request);
 
 // The whole command on one line, the program written as "zandrel-gen", quoted for that shell.
 template <typename Request>

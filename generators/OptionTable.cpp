@@ -313,7 +313,8 @@ const CommandInfo &imageCommandInfo()
             QStringLiteral("[选项] 图片文件"),
             QStringLiteral("图片的单色点阵，用于LCD和OLED"),
             QStringLiteral(
-                "把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。\n"
+                "把图片（PNG、BMP、GIF、JPEG、PBM 或 XBM）转为单色点阵。透明的像素算作白色。"
+                "图片文件为“-”时读标准输入。\n"
                 "例如 128×64 的 SSD1306 OLED：--display ssd1306 -f bin，即 --size 128x64 --layout "
                 "page "
                 "--bit-order lsb -f bin。\n"
@@ -530,6 +531,57 @@ const CommandInfo &fontsCommandInfo()
                        "读不出的字体文件标为“损坏”，列在最后。家族名可用于 glyph --font。"),
         {},
     };
+    return command;
+}
+
+const CommandInfo &decodeCommandInfo()
+{
+    static const CommandInfo command = [] {
+        std::vector<OptionInfo> options = {
+            {QStringLiteral("bin"),
+             {},
+             {},
+             QStringLiteral(
+                 "输入是二进制文件（如 glyph -f bin 的输出），字节原样使用，而不是文本")},
+            {QStringLiteral("size"),
+             {},
+             QStringLiteral("宽x高"),
+             QStringLiteral("每个字模的大小，每边1至256像素，例如 16x16 或 8x16"),
+             QStringLiteral("%1x%2").arg(kDefaultDecodeSize.width).arg(kDefaultDecodeSize.height)},
+        };
+        for (const OptionInfo &option : packingOptions(false))
+            options.push_back(option);
+        options.push_back(withDefault(
+            {QStringLiteral("format"),
+             QStringLiteral("f"),
+             QStringLiteral("格式"),
+             QStringLiteral("preview（字符画，# 为点亮）或 pbm（Netpbm P4 图片，每行16个字模）"),
+             {},
+             {choice("preview", DecodeFormat::Preview), choice("pbm", DecodeFormat::Pbm)}},
+            static_cast<int>(kDefaultDecodeFormat)));
+        return CommandInfo{
+            QStringLiteral("decode"),
+            QStringLiteral("[选项] [文件]"),
+            QStringLiteral("字模还原：把C、汇编、十六进制或bin文件中的字节画回点阵"),
+            QStringLiteral(
+                "读取文件（没有文件或为“-”时读标准输入）中的字节，按 --size "
+                "和取模方式画出每个字模。\n"
+                "文本中的数：0x3F、0b00111111、3FH、0FDH（汇编：以数字开头，H结尾）、00111111B "
+                "和十进制63；C代码（注释外有“{”或“=”）中以0开头的数为八进制。\n"
+                "忽略：注释（// 和 /* */，汇编的 ; 至行尾）、以 # 或 $ 开头的行、标号和偏移"
+                "（hz16:、000010:）、空白和逗号。\n"
+                "哪些数是字节：只有成对十六进制数字（以空白分隔或连写，如 3F 00 FF 或 3F00FF）的"
+                "文本按十六进制每两位一个字节；没有单词的文本中每个数都是字节；有声明或伪指令的"
+                "文本取“=”之后的数（一个，或大括号中的列表）和 DB、DEFB、.DB、.BYTE "
+                "之后到行尾的数，"
+                "数组大小、ORG 等处的数不算。\n"
+                "大括号中的 {编码,{字模}} 或 {{编码},{字模}}（编码比字模短，即 glyph -f struct "
+                "的每一项）只取字模，略去编码。\n"
+                "最后不足一个字模的字节在标准错误上警告，并被略去。"),
+            options,
+            true,
+        };
+    }();
     return command;
 }
 

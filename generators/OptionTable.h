@@ -51,6 +51,7 @@ const CommandInfo &segmentsCommandInfo();
 const CommandInfo &timerCommandInfo();
 const CommandInfo &delayCommandInfo();
 const CommandInfo &fontsCommandInfo();
+const CommandInfo &decodeCommandInfo();
 
 // --crlf, which every command has, and --output and --help, which are the program's.
 const std::vector<OptionInfo> &commonOptions();
@@ -87,5 +88,7 @@ inline constexpr int kDefaultClocks = 12;
 inline constexpr TimerMode kDefaultTimerMode = TimerMode::Mode1;
 inline constexpr TimerFormat kDefaultTimerFormat = TimerFormat::List;
 inline constexpr DelayFormat kDefaultDelayFormat = DelayFormat::C51;
+inline constexpr Extent kDefaultDecodeSize{16, 16};
+inline constexpr DecodeFormat kDefaultDecodeFormat = DecodeFormat::Preview;
 
 } // namespace zandrel::generators

@@ -141,6 +141,26 @@ struct DelayRequest
     bool operator==(const DelayRequest &) const = default;
 };
 
+enum class DecodeFormat { Preview, Pbm };
+
+// Bytes as people keep them (C, assembler, bare hexadecimal, or a bin file) drawn back as
+// glyphs of one size.
+struct DecodeRequest
+{
+    std::optional<QString> file; // the FILE argument, "-" for standard input
+    // Without a file, the text or bin bytes themselves: a window's, or standard input's read
+    // by the program, as the layer never reads standard input. Not written back as a command
+    // line.
+    QByteArray bytes;
+    bool binary = false; // the bytes as they are, not text
+    std::optional<Extent> size;
+    PackingRequest packing;
+    std::optional<DecodeFormat> format;
+    bool crlf = false;
+
+    bool operator==(const DecodeRequest &) const = default;
+};
+
 // The installed fonts, one line each.
 struct FontListRequest
 {

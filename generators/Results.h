@@ -58,6 +58,9 @@ Result makeSegmentTable(const SegmentRequest &request);
 Result makeTimerSetting(const TimerRequest &request);
 Result makeDelay(const DelayRequest &request);
 Result makeFontList(const FontListRequest &request);
+// The glyphs as bitmaps (with the bytes each came from), and their preview or a PBM picture of
+// them; bytes left after the last whole glyph are a warning.
+Result makeDecodedGlyphs(const DecodeRequest &request);
 
 // The picture decoder comes from the front end: zandrel-gen loads a module carrying Qt Gui only
 // when a picture is asked for, a window may link the reader. Called once the picture's bytes are

@@ -5,11 +5,10 @@
 
 #include "studio/GlyphStrip.h"
 #include "studio/PageOptions.h"
-#include "ui/MessageBoxes.h"
+#include "studio/PageRequests.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -17,14 +16,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace zandrel::studio {
-namespace {
-
-// A bin file of a glyph table is small; anything larger is not what this page is for.
-constexpr qint64 kLargestBinary = 1 << 20;
-
-} // namespace
 
 DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode"), parent)
 {
@@ -35,13 +29,15 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     text_->setTabChangesFocus(true);
     text_->setPlaceholderText(QStringLiteral(
         "粘贴字节：C（0x3F、十进制或0b…）、汇编（3FH、DB行）或十六进制；标号和注释会被忽略"));
-    text_->setFixedHeight(text_->fontMetrics().lineSpacing() * 6 + 12);
+    // Pasted tables run long: the field takes the height the options leave.
+    text_->setMinimumHeight(text_->fontMetrics().lineSpacing() * 6 + 12);
     addOption(QStringLiteral("字节(&T)："), text_, QStringLiteral("text"));
     setTextField(text_);
 
     auto *open = new QPushButton(QStringLiteral("打开bin文件(&O)…"));
     open->setObjectName(QStringLiteral("DecodeOpenButton"));
-    optionsLayout()->addRow(open);
+    // A refusal of the file itself is shown under the button that chose it.
+    addOptionRow(open, QStringLiteral("bin"));
     connect(open, &QPushButton::clicked, this, &DecodePage::openBinary);
     binaryNote_ = new QLabel;
     binaryNote_->setObjectName(QStringLiteral("DecodeBinaryNote"));
@@ -52,7 +48,7 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     clearBinary_->setObjectName(QStringLiteral("DecodeClearBinaryButton"));
     clearBinary_->hide();
     optionsLayout()->addRow(clearBinary_);
-    connect(clearBinary_, &QPushButton::clicked, this, [this] { setBinaryBytes({}); });
+    connect(clearBinary_, &QPushButton::clicked, this, [this] { setBinaryFile({}); });
 
     const ExtentFields size =
         makeExtentFields(QStringLiteral("DecodeSize"), QStringLiteral("字格"), false, 16, 16);
@@ -72,6 +68,9 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
                              {QStringLiteral("PBM图片"), QStringLiteral("pbm")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
 
+    auto *preview = new QWidget;
+    auto *previewLayout = new QVBoxLayout(preview);
+    previewLayout->setContentsMargins(0, 0, 0, 0);
     strip_ = new GlyphStrip;
     auto *scroll = new QScrollArea;
     scroll->setObjectName(QStringLiteral("DecodeStripArea"));
@@ -79,17 +78,23 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumHeight(120);
-    setPreview(scroll);
-    setSaveChoice(QStringLiteral("glyphs.pbm"),
-                  QStringLiteral("PBM图片 (*.pbm);;文本 (*.txt);;所有文件 (*)"));
+    previewLayout->addWidget(scroll);
+    glyphInfo_ = new QLabel;
+    glyphInfo_->setObjectName(QStringLiteral("DecodeGlyphInfo"));
+    glyphInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    glyphInfo_->setWordWrap(true);
+    previewLayout->addWidget(glyphInfo_);
+    setPreview(preview);
+    connect(strip_, &GlyphStrip::currentChanged, this, &DecodePage::showCurrentGlyph);
 }
 
-void DecodePage::setBinaryBytes(const QByteArray &bytes)
+void DecodePage::setBinaryFile(const QString &path)
 {
-    binary_ = bytes;
-    text_->setEnabled(bytes.isEmpty());
-    binaryNote_->setVisible(!bytes.isEmpty());
-    clearBinary_->setVisible(!bytes.isEmpty());
+    binaryFile_ = path;
+    text_->setEnabled(path.isEmpty());
+    binaryNote_->setText(QStringLiteral("使用文件“%1”的字节").arg(QDir::toNativeSeparators(path)));
+    binaryNote_->setVisible(!path.isEmpty());
+    clearBinary_->setVisible(!path.isEmpty());
     scheduleUpdate();
 }
 
@@ -98,40 +103,83 @@ void DecodePage::openBinary()
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("打开bin文件"), QString(),
                                      QStringLiteral("二进制 (*.bin);;所有文件 (*)"));
-    if (path.isEmpty())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(QStringLiteral("无法打开文件“%1”。").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    if (file.size() > kLargestBinary) {
-        ShowError(
-            QStringLiteral("文件“%1”超过1MB，不像是字模表。").arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    binaryNote_->setText(QStringLiteral("使用文件“%1”的%2个字节")
-                             .arg(QDir::toNativeSeparators(path))
-                             .arg(file.size()));
-    setBinaryBytes(file.readAll());
+    if (!path.isEmpty())
+        setBinaryFile(path);
 }
 
-void DecodePage::showGlyphs(std::vector<Bitmap> glyphs)
+void DecodePage::showGlyphs(std::vector<Bitmap> glyphs, qsizetype total)
 {
-    strip_->setGlyphs(std::move(glyphs));
+    strip_->setGlyphs(std::move(glyphs), total);
 }
 
 PageResult DecodePage::makeResult()
 {
-    // To connect: a DecodeRequest (the text, or binaryBytes()) made with the generators' layer;
-    // the strip then gets its glyphs through showGlyphs, and leftover bytes come as a warning.
-    return unconnectedResult();
+    using namespace generators;
+    const CommandInfo &command = decodeCommandInfo();
+    DecodeRequest request;
+    // Nothing pasted yet is no fault: the page waits for bytes.
+    if (binaryFile_.isEmpty() && text_->toPlainText().trimmed().isEmpty()) {
+        glyphs_.clear();
+        return {{}, {}, {QStringLiteral("粘贴字节，或打开bin文件")}, {}, {}};
+    }
+    if (binaryFile_.isEmpty()) {
+        request.bytes = text_->toPlainText().toUtf8();
+    } else {
+        // Named by its file, so that the copied command reads the same bytes.
+        request.file = binaryFile_;
+        request.binary = true;
+    }
+    if (const Extent size{width_->value(), height_->value()}; !(size == kDefaultDecodeSize))
+        request.size = size;
+    request.packing.layout = chosen<BitmapLayout>(layout_, command, QStringLiteral("layout"));
+    request.packing.bitOrder = chosen<BitOrder>(bitOrder_, command, QStringLiteral("bit-order"));
+    request.packing.pad = chosen<Padding>(pad_, command, QStringLiteral("pad"));
+    request.packing.invert = choiceOf(invert_) == QLatin1String("true");
+    request.format = chosen<DecodeFormat>(format_, command, QStringLiteral("format"));
+    const bool pbm = request.format == DecodeFormat::Pbm;
+    setSaveChoice(pbm ? QStringLiteral("glyphs.pbm") : QStringLiteral("glyphs.txt"),
+                  pbm ? QStringLiteral("PBM图片 (*.pbm);;所有文件 (*)")
+                      : QStringLiteral("文本 (*.txt);;所有文件 (*)"));
+
+    Result result = makeDecodedGlyphs(request);
+    glyphs_.clear();
+    total_ = qsizetype(result.bitmaps.size());
+    const std::size_t shown = std::min(result.bitmaps.size(), kShownGlyphs);
+    glyphs_.reserve(shown);
+    glyphBytes_.clear();
+    for (std::size_t i = 0; i < shown; ++i) {
+        glyphs_.push_back(std::move(result.bitmaps[i].bitmap));
+        QStringList bytes;
+        for (const std::uint8_t byte : result.bitmaps[i].bytes)
+            bytes << QStringLiteral("0x") +
+                         QStringLiteral("%1").arg(uint(byte), 2, 16, QLatin1Char('0')).toUpper();
+        glyphBytes_ << bytes.join(QLatin1Char(','));
+    }
+    const CodeKind kind = pbm ? CodeKind::Raw : CodeKind::Utf8;
+    PageResult page = pageResultOf(std::move(result), request, kind);
+    // What is wrong with the bytes themselves belongs under where they came from.
+    if (page.refusal && page.refusal->option.isEmpty())
+        page.refusal->option =
+            binaryFile_.isEmpty() ? QStringLiteral("text") : QStringLiteral("bin");
+    return page;
 }
 
 void DecodePage::showResult(const PageResult &result)
 {
-    if (result.refusal || result.bytes.isEmpty())
-        strip_->setGlyphs({});
+    // The strip keeps its current glyph where it can, and says which it is.
+    const bool shown = !result.refusal && !result.bytes.isEmpty();
+    shownBytes_ = shown ? std::move(glyphBytes_) : QStringList();
+    showGlyphs(shown ? std::move(glyphs_) : std::vector<Bitmap>(), shown ? total_ : 0);
+}
+
+void DecodePage::showCurrentGlyph(int index)
+{
+    const QString info =
+        index >= 0 && index < shownBytes_.size()
+            ? QStringLiteral("第%1个：%2").arg(index + 1).arg(shownBytes_.at(index))
+            : QString();
+    glyphInfo_->setText(info);
+    strip_->setAccessibleDescription(info);
 }
 
 } // namespace zandrel::studio

@@ -5,6 +5,8 @@
 #include "core/Bitmap.h"
 #include "studio/GeneratorPage.h"
 
+#include <QStringList>
+
 #include <vector>
 
 class QComboBox;
@@ -25,11 +27,11 @@ class DecodePage : public GeneratorPage
 public:
     explicit DecodePage(QWidget *parent = nullptr);
 
-    // The bytes of a bin file instead of the text; empty to go back to the text.
-    void setBinaryBytes(const QByteArray &bytes);
-    const QByteArray &binaryBytes() const { return binary_; }
-    // The glyphs drawn from the bytes.
-    void showGlyphs(std::vector<Bitmap> glyphs);
+    // A bin file whose bytes are read instead of the text; empty to go back to the text.
+    void setBinaryFile(const QString &path);
+    const QString &binaryFile() const { return binaryFile_; }
+    // The glyphs drawn from the bytes; total counts them all when only the first are given.
+    void showGlyphs(std::vector<Bitmap> glyphs, qsizetype total);
 
 protected:
     PageResult makeResult() override;
@@ -37,6 +39,7 @@ protected:
 
 private:
     void openBinary();
+    void showCurrentGlyph(int index);
 
     QPlainTextEdit *text_;
     QLabel *binaryNote_;
@@ -49,7 +52,14 @@ private:
     QComboBox *invert_;
     QComboBox *format_;
     GlyphStrip *strip_;
-    QByteArray binary_;
+    QLabel *glyphInfo_;
+    QString binaryFile_;
+    std::vector<Bitmap> glyphs_; // of the last result, for its preview
+    QStringList glyphBytes_;     // and the bytes of each, "0x00,0x08,…"
+    QStringList shownBytes_;     // those of the glyphs the strip shows
+    qsizetype total_ = 0;
+    // Glyphs the strip draws at most: a whole library is shown by its first ones.
+    static constexpr std::size_t kShownGlyphs = 512;
 };
 
 } // namespace zandrel::studio

@@ -486,11 +486,6 @@ bool GeneratorPage::saveTo(const QString &path)
     return false;
 }
 
-PageResult unconnectedResult()
-{
-    return {{}, {}, {QStringLiteral("此页尚未接入生成器：选项已可编辑，暂无代码")}, {}, {}};
-}
-
 QString takeRememberedChoice(QComboBox *box)
 {
     const QString pending = box->property(kPendingChoice).toString();

@@ -129,9 +129,6 @@ private:
     bool made_ = false;
 };
 
-// What a page makes until its generator is connected: no code, and a status line that says so.
-PageResult unconnectedResult();
-
 // A combo box of fixed choices: each item shows its text and carries the command line's spelling
 // of the value, which the page hands to the request and the settings keep.
 QComboBox *makeChoiceBox(const QString &objectName,

@@ -14,7 +14,7 @@ using namespace zandrel;
 using namespace zandrel::generators;
 
 using AnyRequest = std::variant<GlyphRequest, PictureRequest, SegmentRequest, TimerRequest,
-                                DelayRequest, FontListRequest>;
+                                DelayRequest, FontListRequest, DecodeRequest>;
 Q_DECLARE_METATYPE(AnyRequest)
 
 namespace {
@@ -49,6 +49,8 @@ std::variant<AnyRequest, QString> parsed(const QStringList &arguments)
         return take(gen::parseTimer(rest));
     if (command == QLatin1String("delay"))
         return take(gen::parseDelay(rest));
+    if (command == QLatin1String("decode"))
+        return take(gen::parseDecode(rest));
     return take(gen::parseFonts(rest));
 }
 
@@ -299,6 +301,26 @@ void CommandLineTest::readsBackAsTheSameRequest_data()
         << AnyRequest(delay) << AnyRequest(delay)
         << QStringLiteral("zandrel-gen delay --crystal 12 --time 2.5ms --clocks 6 --format asm "
                           "--compiler sdcc --name Wait --crlf");
+
+    DecodeRequest decode;
+    decode.file = QStringLiteral("-菜单 字模.bin");
+    decode.binary = true;
+    decode.size = Extent{8, 16};
+    decode.packing = {QStringLiteral("ssd1306"), BitmapLayout::Column, BitOrder::Lsb, Padding::Left,
+                      true};
+    decode.format = DecodeFormat::Pbm;
+    decode.crlf = true;
+    QTest::newRow("every decode option")
+        << AnyRequest(decode) << AnyRequest(decode)
+        << QStringLiteral("zandrel-gen decode --bin --size 8x16 --display ssd1306 --layout column "
+                          "--bit-order lsb --pad left --invert --format pbm --crlf -- "
+                          "'-菜单 字模.bin'");
+
+    DecodeRequest pasted;
+    pasted.packing.layout = BitmapLayout::Page;
+    QTest::newRow("decode from standard input")
+        << AnyRequest(pasted) << AnyRequest(pasted)
+        << QStringLiteral("zandrel-gen decode --layout page");
 
     const FontListRequest fonts{true};
     QTest::newRow("fonts") << AnyRequest(fonts) << AnyRequest(fonts)

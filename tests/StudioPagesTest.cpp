@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Zandrel developers
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "studio/DecodePage.h"
 #include "studio/DelayPage.h"
 #include "studio/GlyphTablePage.h"
 #include "studio/PicturePage.h"
@@ -11,6 +12,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -42,6 +45,7 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString picture_;
+    QString bin_;
 };
 
 namespace {
@@ -52,19 +56,30 @@ struct Run
     QByteArray out;
 };
 
-// zandrel-gen with arguments; or, without, a command line as a user pastes it into sh.
-Run run(const QStringList &arguments, const QString &commandLine = {})
+// zandrel-gen with arguments; or, without, a command line as a user pastes it into the
+// platform's shell: sh, or cmd.exe on Windows. input is its standard input.
+Run run(const QStringList &arguments, const QString &commandLine = {}, const QByteArray &input = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("PATH"),
-                       QFileInfo(QStringLiteral(ZANDREL_GEN)).absolutePath() + QLatin1Char(':') +
-                           environment.value(QStringLiteral("PATH")));
+                       QDir::toNativeSeparators(QFileInfo(QStringLiteral(ZANDREL_GEN)).absolutePath()) +
+                           QDir::listSeparator() + environment.value(QStringLiteral("PATH")));
     process.setProcessEnvironment(environment);
-    if (commandLine.isEmpty())
+    if (commandLine.isEmpty()) {
         process.start(QStringLiteral(ZANDREL_GEN), arguments);
-    else
+    } else {
+#ifdef Q_OS_WIN
+        // /s: cmd takes the line between the outer quotes as it stands.
+        process.setProgram(QStringLiteral("cmd.exe"));
+        process.setNativeArguments(QStringLiteral("/d /s /c \"%1\"").arg(commandLine));
+        process.start();
+#else
         process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commandLine});
+#endif
+    }
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(30000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -81,6 +96,8 @@ std::unique_ptr<GeneratorPage> pageNamed(const QString &name)
         return std::make_unique<PicturePage>();
     if (name == QLatin1String("timer"))
         return std::make_unique<TimerPage>();
+    if (name == QLatin1String("decode"))
+        return std::make_unique<DecodePage>();
     return std::make_unique<DelayPage>();
 }
 
@@ -131,13 +148,16 @@ void StudioPagesTest::initTestCase()
     }
     picture_ = dir_.filePath(QStringLiteral("picture.png"));
     QVERIFY(picture.save(picture_));
+    bin_ = dir_.filePath(QStringLiteral("glyphs.bin"));
+    QFile bin(bin_);
+    QVERIFY(bin.open(QIODevice::WriteOnly) && bin.write("\x00\x18\x24\x42\x7E\x42\x42\x00\x01", 9) == 9);
 }
 
 void StudioPagesTest::pageMakesTheCommandsBytes_data()
 {
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("settings");       // "Field=value …"
-    QTest::addColumn<QString>("arguments");      // split at blanks; "@picture": the test's picture
+    QTest::addColumn<QString>("arguments"); // split at blanks; "@picture", "@bin": the test's files
     QTest::addColumn<QString>("refusalShownIn"); // the label showing the refusal, or empty
 
     const QString none;
@@ -219,6 +239,20 @@ void StudioPagesTest::pageMakesTheCommandsBytes_data()
         << "delay"
         << "DelayCoreBox=stc8 DelayTimeSpin=100 DelayUnitBox=us DelayFormatBox=asm"
         << "delay --crystal 11.0592 --time 100us --core stc8 --format asm" << none;
+    // The page's text is the command's standard input.
+    QTest::newRow("decode: C bytes by pages, lsb, one left over")
+        << "decode"
+        << "DecodeText=x[]={0x3C,0x42,0x81,0x81,\n0x81,0x81,0x42,0x3C,0x01}; DecodeSizeWidth=8 "
+           "DecodeSizeHeight=8 DecodeLayoutBox=page DecodeBitOrderBox=lsb"
+        << "decode --size 8x8 --layout page --bit-order lsb" << none;
+    QTest::newRow("decode: a bin file by columns") << "decode"
+                                                   << "DecodeSizeWidth=8 DecodeSizeHeight=8 DecodeLayoutBox=column"
+                                                   << "decode --bin --size 8x8 --layout column @bin" << none;
+    QTest::newRow("decode: DB lines, inverted, as a picture")
+        << "decode"
+        << "DecodeText=t:\nDB\t0FFH,0C3H;a\nDB\t081H,07EH DecodeSizeHeight=1 DecodeInvertBox=true "
+           "DecodeFormatBox=pbm DecodeSizeWidth=12 DecodePadBox=left"
+        << "decode --size 12x1 --pad left --invert --format pbm" << none;
 
     // Refused: shown under the field at fault (or above the code, marking the character),
     // nothing to copy or save, and the command refuses the same options.
@@ -244,6 +278,10 @@ void StudioPagesTest::pageMakesTheCommandsBytes_data()
         << "TimerPurposeBox=baud TimerBaudTimerBox=brt TimerCoreBox=stc8"
         << "timer --crystal 11.0592 --baud 9600 --baud-timer brt --core stc8 --format init"
         << "TimerBaudTimerBoxRefusal";
+    QTest::newRow("refused: a byte past 255") << "decode"
+                                              << "DecodeText=1,\n0x100"
+                                              << "decode"
+                                              << "DecodeTextRefusal";
     QTest::newRow("refused: a picture's name that is no identifier")
         << "image"
         << "PictureNameEdit=9lives"
@@ -262,11 +300,17 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
     const std::unique_ptr<GeneratorPage> shown = pageNamed(page);
     if (auto *picture = qobject_cast<PicturePage *>(shown.get()))
         picture->setPictureFile(picture_);
+    if (auto *decode = qobject_cast<DecodePage *>(shown.get()); decode && arguments.contains(QLatin1String("@bin")))
+        decode->setBinaryFile(bin_);
     for (const QString &setting : settings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         QVERIFY2(setControl(*shown, setting), qPrintable(setting));
     shown->updateNow();
+    const auto *text = shown->findChild<QPlainTextEdit *>(QStringLiteral("DecodeText"));
+    const QByteArray input = text ? text->toPlainText().toUtf8() : QByteArray();
     const Run command = run(arguments.replace(QStringLiteral("@picture"), picture_)
-                                .split(QLatin1Char(' '), Qt::SkipEmptyParts));
+                                .replace(QStringLiteral("@bin"), bin_)
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts),
+                            {}, input);
     const PageResult &result = shown->result();
     const auto *save = shown->findChild<QPushButton *>(QStringLiteral("SaveButton"));
     const auto *copy = shown->findChild<QPushButton *>(QStringLiteral("CopyCommandButton"));
@@ -277,6 +321,11 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
         QVERIFY(label);
         QVERIFY(label->isVisibleTo(shown.get()));
         QCOMPARE(label->text(), result.refusal->message);
+        if (text) { // the character at fault is marked
+            QVERIFY(result.refusal->line > 0);
+            const QString line = text->toPlainText().split(QLatin1Char('\n')).value(result.refusal->line - 1);
+            QCOMPARE(text->extraSelections().value(0).cursor.selectedText(), line.mid(result.refusal->column - 1, 1));
+        }
         QVERIFY(!save->isEnabled());
         QVERIFY(!copy->isEnabled());
         QVERIFY(result.bytes.isEmpty());
@@ -292,10 +341,13 @@ void StudioPagesTest::pageMakesTheCommandsBytes()
     QCOMPARE(result.bytes, command.out);
     QVERIFY(save->isEnabled());
     QVERIFY(copy->isEnabled());
-    const Run copied = run({}, result.commandLine);
+    const Run copied = run({}, result.commandLine, input);
     QCOMPARE(copied.status, 0);
     QCOMPARE(copied.out, result.bytes);
 
+    // Under the glyphs: the first one's bytes, for eyes and screen readers alike.
+    if (const auto *info = shown->findChild<QLabel *>(QStringLiteral("DecodeGlyphInfo")))
+        QVERIFY2(info->text().startsWith(QStringLiteral("第1个：0x")), qPrintable(info->text()));
     // Beside the code: a delay's exact count and error as its comment gives them, and the
     // layer's baud-rate table, whose row taken with Enter is the rate the page then asks for.
     if (const auto *figures = shown->findChild<QLabel *>(QStringLiteral("DelayFigures")))

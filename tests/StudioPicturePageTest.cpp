@@ -6,6 +6,7 @@
 #include "studio/PicturePage.h"
 #include "studio/StudioSettings.h"
 
+#include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,7 +91,7 @@ void StudioPicturePageTest::startsWithoutARememberedPictureThatIsGone()
     QVERIFY(page.findChild<QLineEdit *>(QStringLiteral("PictureFileEdit"))->text().isEmpty());
     auto *note = page.findChild<QLabel *>(QStringLiteral("PictureFileNote"));
     QVERIFY(note && note->isVisible());
-    QVERIFY2(note->text().contains(gone), qPrintable(note->text()));
+    QVERIFY2(note->text().contains(QDir::toNativeSeparators(gone)), qPrintable(note->text()));
 }
 
 void StudioPicturePageTest::pastedPictureForgetsTheFileBeforeIt()

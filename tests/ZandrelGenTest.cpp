@@ -90,6 +90,8 @@ private slots:
     void warnsOnlyPastCodeMemory();
     void bdfFontMadeHere();
     void pictureMadeHere();
+    void decodeDrawsWhatGlyphPacked_data();
+    void decodeDrawsWhatGlyphPacked();
     void sdccCompilesTheC_data();
     void sdccCompilesTheC();
 };
@@ -250,6 +252,14 @@ void ZandrelGenTest::exitStatusAndMessage_data()
     QTest::newRow("UTF-16 input") << QStringList{"glyph", "--input", "-"} << QByteArray("\xFF\xFEKm") << 2 << QStringLiteral("UTF-16");
     QTest::newRow("unknown input encoding") << QStringList{"glyph", "--input", "-", "--input-encoding", "big5"} << QByteArray("x")
                                             << 1 << QStringLiteral("“big5”");
+    QTest::newRow("decode: byte too large") << QStringList{"decode"} << QByteArray("0x3F,\n 0x100") << 2
+                                            << QStringLiteral("第2行第2列：“0x100”大于255，不是一个字节");
+    QTest::newRow("decode: asm hex without its 0") << QStringList{"decode", "-"} << QByteArray("hz:\nDB 3FH,FDH") << 2
+                                                   << QStringLiteral("标准输入，第2行第8列：“FDH”不是字节：汇编的十六进制数须以数字开头，写作0FDH");
+    QTest::newRow("decode: bin without --bin") << QStringList{"decode"} << QByteArray("\x3F\x00", 2) << 2 << QStringLiteral("请用 --bin");
+    QTest::newRow("decode: less than a glyph") << QStringList{"decode", "--size", "8x8", "--layout", "page"} << QByteArray("1,2,3")
+                                               << 2 << QStringLiteral("只有3个字节，不足一个8×8的字模（8个字节）");
+    QTest::newRow("decode: two files") << QStringList{"decode", notAFile, notAFile} << none << 1 << QStringLiteral("只能给出一个文件");
     QTest::newRow("missing input file") << QStringList{"glyph", "--input", "/nonexistent/menu.txt"} << none << 2
                                         << QStringLiteral("“/nonexistent/menu.txt”");
 }
@@ -876,6 +886,10 @@ void ZandrelGenTest::pictureMadeHere()
     QCOMPARE(gen(QStringList{"image", png, "--size", "32x8"} + page).out.toHex(' '),
              (light + left + dark + light).toHex(' '));
     QCOMPARE(gen(QStringList{"image", png, "--size", "128x64"} + page).out.size(), 1024);
+    // "-" reads the picture from standard input.
+    QFile pngFile(png);
+    QVERIFY(pngFile.open(QIODevice::ReadOnly));
+    QCOMPARE(gen(QStringList{"image", "-"} + page, pngFile.readAll()).out.toHex(' '), (left + dark).toHex(' '));
 
     // The pbm output read back gives the same bits.
     const QString pbm = dir.filePath(QStringLiteral("logo.pbm"));
@@ -883,6 +897,77 @@ void ZandrelGenTest::pictureMadeHere()
     QImage shown(pbm);
     QCOMPARE(shown.size(), QSize(16, 8));
     QCOMPARE(gen(QStringList{"image", pbm} + page).out.toHex(' '), (left + dark).toHex(' '));
+}
+
+// Every form glyph writes, read back by decode with the same packing, draws the glyphs of the
+// glyph preview; bytes past the last whole glyph are named.
+void ZandrelGenTest::decodeDrawsWhatGlyphPacked_data()
+{
+    QTest::addColumn<QStringList>("glyphOptions"); // for glyph only
+    QTest::addColumn<QStringList>("packing");      // for both
+    QTest::addColumn<QString>("format");           // glyph's, or hex: the bin as hex pairs
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QByteArray>("extra");         // appended to what decode reads
+    QTest::addColumn<QString>("warning");
+    const QStringList none;
+    QTest::newRow("c51") << none << none << "c51" << "16x16" << QByteArray() << QString();
+    QTest::newRow("asm by columns, lsb, inverted")
+        << none << QStringList{"--layout", "column", "--bit-order", "lsb", "--invert"} << "asm" << "16x16" << QByteArray() << QString();
+    QTest::newRow("struct at 12 px by pages") << QStringList{"--size", "12"} << QStringList{"--layout", "page"} << "struct" << "12x12"
+                                              << QByteArray() << QString();
+    QTest::newRow("sdcc, 10 x 7 row blocks padded left")
+        << QStringList{"--cell", "10x7", "--clip", "--compiler", "sdcc"} << QStringList{"--layout", "row-block", "--pad", "left"}
+        << "c51" << "10x7" << QByteArray() << QString();
+    QTest::newRow("bin for an SSD1306") << none << QStringList{"--display", "ssd1306"} << "bin" << "16x16" << QByteArray() << QString();
+    QTest::newRow("hex pairs and two bytes more") << none << none << "hex" << "16x16" << QByteArray(" 01 fe")
+                                                  << QStringLiteral("最后2个字节不足一个字模（16×16为32个字节），已略去：0x01,0xFE");
+}
+
+void ZandrelGenTest::decodeDrawsWhatGlyphPacked()
+{
+    QFETCH(QStringList, glyphOptions);
+    QFETCH(QStringList, packing);
+    QFETCH(QString, format);
+    QFETCH(QString, size);
+    QFETCH(QByteArray, extra);
+    QFETCH(QString, warning);
+    const QString text = QStringLiteral("温度");
+    const bool hex = format == QLatin1String("hex");
+    const Run packed = gen(QStringList{"glyph", "-f", hex ? QStringLiteral("bin") : format} + glyphOptions + packing + QStringList{text});
+    QCOMPARE(packed.status, 0);
+    QByteArray input = hex ? packed.out.toHex(' ') : packed.out;
+    input += extra;
+    QStringList decodeArguments = QStringList{"decode", "--size", size} + packing;
+    if (format == QLatin1String("bin"))
+        decodeArguments << "--bin";
+    const Run decoded = gen(decodeArguments, input);
+    QVERIFY2(decoded.status == 0, qPrintable(decoded.err));
+    QVERIFY2(warning.isEmpty() ? decoded.err.isEmpty() : decoded.err.contains(warning), qPrintable(decoded.err));
+
+    // The preview shows the bits as packed: without --invert it shows the pixels.
+    packing.removeAll(QStringLiteral("--invert"));
+    const Run preview = gen(QStringList{"glyph", "-f", "preview"} + glyphOptions + packing + QStringList{text});
+    QCOMPARE(preview.status, 0);
+    auto rows = [](const QByteArray &out) {
+        QList<QByteArray> kept;
+        for (const QByteArray &line : lines(out))
+            if (!line.isEmpty() && line.count('#') + line.count('.') == line.size())
+                kept << line;
+        return kept;
+    };
+    QCOMPARE(rows(decoded.out).size(), 2 * size.section('x', 1).toInt());
+    QCOMPARE(rows(decoded.out), rows(preview.out));
+
+    // The picture of them has the same pixels, the glyphs side by side.
+    const Run pbm = gen(decodeArguments + QStringList{"-f", "pbm"}, input);
+    QCOMPARE(pbm.status, 0);
+    const QImage sheet = QImage::fromData(pbm.out, "PBM");
+    const QList<QByteArray> shown = rows(decoded.out);
+    const int height = size.section('x', 1).toInt();
+    QCOMPARE(sheet.size(), QSize(2 * size.section('x', 0, 0).toInt(), height));
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            QCOMPARE(sheet.pixelColor(x, y) == Qt::black, shown[x / shown[0].size() * height + y][x % shown[0].size()] == '#');
 }
 
 void ZandrelGenTest::sdccCompilesTheC_data()

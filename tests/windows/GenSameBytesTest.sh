@@ -60,6 +60,16 @@ same "segments" segments
 same "segments, cathode, pins, list" segments --common cathode --pins A,B,C,D,E,F,G,DP --format list --crlf
 same "timer, interval" timer --crystal 12 --interval 50ms
 same "timer, baud, asm" timer --crystal 11.0592 --baud 9600 --format asm
+same "display preset, half-width cell" glyph --display ssd1306 --ascii-cell 8x16 "$text"
+same "LCD1602 characters, padded left" glyph --display hd44780 --size 12 --ascii-cell 5x8 --clip AB
+same "past 64 KB: warned" glyph --library --size 24
+same "timer, 1T core, init" timer --crystal 11.0592 --core stc15 --baud 115200 --format init
+same "timer, baud table" timer --crystal 22.1184 --baud-table
+same "delay, 1T, asm" delay --crystal 12 --core stc12 --time 10ms --format asm
+same "installed family" glyph --font "WenQuanYi Micro Hei" --size 20 温度
+"$linux" glyph --layout page --format asm 温度 >"$work/stdin"
+same "decode, asm by pages" decode --layout page
+same "decode, PBM" decode --layout page --format pbm -
 same "refused: ASCII in glyph text" glyph '测A'
 same "refused: segment" segments --chars 12X
 same "refused: interval" timer --crystal 12 --interval 100ms
