@@ -852,15 +852,15 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
     QVERIFY(!QApplication::activeModalWidget());
 
     // Every page as the user left it comes back in a new window, read from the settings file
-    // (a copy, so that no settings cached in memory stand in for it); but for a picture or bin
-    // file given as bytes, which is not remembered: a pasted picture leaves none.
+    // (a copy, so that no settings cached in memory stand in for it); but for a pasted picture,
+    // which leaves none, and a bin file to decode, which is not remembered.
     std::vector<std::optional<std::pair<Shown, QStringList>>> left;
     for (int i = 0; i < window->pages()->count(); ++i) {
         GeneratorPage *page = user.page(i);
         const auto *picture = qobject_cast<PicturePage *>(page);
         const auto *decode = qobject_cast<DecodePage *>(page);
         if ((picture && !picture->pictureBytes().isEmpty()) ||
-            (decode && !decode->binaryBytes().isEmpty()))
+            (decode && !decode->binaryFile().isEmpty()))
             left.emplace_back();
         else
             left.emplace_back(std::pair{shownOn(*page), fieldsOf(*page)});
