@@ -7,11 +7,83 @@
 #include "core/Dither.h"
 #include "core/GlyphTable.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <mutex>
+
 namespace zandrel::generators {
 
 namespace {
 
 constexpr qint64 kMaxPictureFileBytes = 64 << 20;
+
+// The last picture decoded, at the size it was wanted: a window makes the table again at every
+// step of its threshold slider, and decoding and scaling a large picture costs more than all
+// that follows. A file is known again by its path, size and modification time.
+struct DecodedPicture
+{
+    QString path;
+    qint64 fileSize = -1;
+    QDateTime modified;
+    QByteArray bytes;
+    PictureSize size;
+    DecodePictureFunction decode = nullptr;
+    GreyImage picture;
+
+    bool sameAs(const DecodedPicture &other) const
+    {
+        return path == other.path && fileSize == other.fileSize && modified == other.modified &&
+               bytes == other.bytes && size.width == other.size.width &&
+               size.height == other.size.height && size.stretch == other.size.stretch &&
+               decode == other.decode;
+    }
+};
+
+std::mutex lastDecodedMutex;
+DecodedPicture lastDecoded;
+
+// The picture of the request at size, decoded (or taken from the last decode).
+GreyImage pictureOf(const PictureRequest &request, const PictureDecoderLoader &loadDecoder,
+                    const PictureSize &size)
+{
+    QString reason;
+    const DecodePictureFunction decode = loadDecoder ? loadDecoder(&reason) : nullptr;
+    if (!decode)
+        refuseInput(reason);
+    DecodedPicture wanted;
+    wanted.size = size;
+    wanted.decode = decode;
+    if (!request.path.isEmpty()) {
+        const QFileInfo file(request.path);
+        wanted.path = request.path;
+        wanted.fileSize = file.size();
+        wanted.modified = file.lastModified();
+    } else {
+        wanted.bytes = request.bytes;
+    }
+    {
+        const std::lock_guard lock(lastDecodedMutex);
+        if (lastDecoded.sameAs(wanted))
+            return lastDecoded.picture;
+    }
+
+    std::vector<std::uint8_t> data;
+    if (!request.path.isEmpty())
+        data = readInputFile(request.path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
+    else
+        data.assign(request.bytes.begin(), request.bytes.end());
+    std::string message;
+    if (!decode(data.data(), data.size(), &size, &wanted.picture, &message)) {
+        const QString what = QString::fromStdString(message);
+        refuseInput(request.path.isEmpty()
+                        ? QStringLiteral("图片：%1").arg(what)
+                        : QStringLiteral("图片文件“%1”：%2").arg(request.path, what));
+    }
+    const std::lock_guard lock(lastDecodedMutex);
+    lastDecoded = wanted;
+    return wanted.picture;
+}
 
 void makePicture(const PictureRequest &request, const PictureDecoderLoader &loadDecoder,
                  Result &result)
@@ -39,25 +111,7 @@ void makePicture(const PictureRequest &request, const PictureDecoderLoader &load
     const int threshold = request.threshold.value_or(kDefaultThreshold);
     const Dither dither = request.dither.value_or(kDefaultDither);
 
-    std::vector<std::uint8_t> data;
-    if (!request.path.isEmpty())
-        data = readInputFile(request.path, QStringLiteral("图片文件"), kMaxPictureFileBytes);
-    else
-        data.assign(request.bytes.begin(), request.bytes.end());
-
-    QString reason;
-    const DecodePictureFunction decode = loadDecoder ? loadDecoder(&reason) : nullptr;
-    if (!decode)
-        refuseInput(reason);
-    GreyImage picture;
-    std::string message;
-    if (!decode(data.data(), data.size(), &size, &picture, &message)) {
-        const QString what = QString::fromStdString(message);
-        refuseInput(request.path.isEmpty()
-                        ? QStringLiteral("图片：%1").arg(what)
-                        : QStringLiteral("图片文件“%1”：%2").arg(request.path, what));
-    }
-
+    const GreyImage picture = pictureOf(request, loadDecoder, size);
     const Bitmap bitmap = ditherToBitmap(picture, threshold, dither);
     const auto dataBytes =
         static_cast<qsizetype>(packedSize(bitmap.width(), bitmap.height(), options.packing.layout));

@@ -30,6 +30,7 @@ private slots:
     void takesPictureFromDropOrPaste();
     void startsWithoutARememberedPictureThatIsGone();
     void pastedPictureForgetsTheFileBeforeIt();
+    void pictureChangedOnDiskIsReadAgain();
 };
 
 void StudioPicturePageTest::takesPictureFromDropOrPaste_data()
@@ -112,6 +113,27 @@ void StudioPicturePageTest::pastedPictureForgetsTheFileBeforeIt()
     PicturePage page;
     QVERIFY(page.pictureFile().isEmpty());
     QVERIFY(page.findChild<QLineEdit *>(QStringLiteral("PictureFileEdit"))->text().isEmpty());
+}
+
+// The last decoded picture is kept between edits; a file written anew must not be served from it.
+void StudioPicturePageTest::pictureChangedOnDiskIsReadAgain()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("changing.png"));
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QVERIFY(picture.save(path));
+    PicturePage page;
+    page.setPictureFile(path);
+    page.updateNow();
+    const QByteArray black = page.result().bytes;
+    QVERIFY(!black.isEmpty());
+
+    picture.fill(Qt::white);
+    QVERIFY(picture.save(path));
+    page.updateNow();
+    QVERIFY(!page.result().bytes.isEmpty());
+    QVERIFY(page.result().bytes != black);
 }
 
 ZANDREL_TEST_MAIN(StudioPicturePageTest)
