@@ -21,9 +21,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 namespace zandrel::studio {
 namespace {
@@ -211,12 +213,30 @@ void GlyphTablePage::fontSourceChanged()
         field->setEnabled(file);
 }
 
+GlyphTablePage::~GlyphTablePage()
+{
+    if (fontLister_) {
+        fontLister_->wait();
+        delete fontLister_;
+    }
+}
+
 void GlyphTablePage::loadFontFamilies()
 {
     // Listed once, with each font's hanzi counted; the filter only picks among them again.
     if (!fontsListed_) {
-        fonts_ = listInstalledFonts();
-        fontsListed_ = true;
+        if (!fontLister_) {
+            auto listed = std::make_shared<std::vector<InstalledFont>>();
+            fontLister_ = QThread::create([listed] { *listed = listInstalledFonts(); });
+            connect(fontLister_, &QThread::finished, this, [this, listed] {
+                fonts_ = std::move(*listed);
+                fontsListed_ = true;
+                loadFontFamilies();
+                emit fontsListed();
+            });
+            fontLister_->start(QThread::LowPriority);
+        }
+        return;
     }
     const QString chosen = takeRememberedChoice(family_);
     QStringList families;

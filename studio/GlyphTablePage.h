@@ -15,6 +15,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
+class QThread;
 
 namespace zandrel::studio {
 
@@ -37,11 +38,16 @@ class GlyphTablePage : public GeneratorPage
 
 public:
     explicit GlyphTablePage(QWidget *parent = nullptr);
+    ~GlyphTablePage() override;
 
     // The strip shows entries; total is the number of glyphs in the table when more.
     void showGlyphs(std::vector<GlyphPreviewEntry> entries, qsizetype total);
-    // Fills the family list; called once the window is shown, as finding fonts takes a while.
+    // Fills the family list; called once the window is shown. The fonts are listed once, on a
+    // thread of their own, as opening each of them takes a while; fontsListed() follows.
     void loadFontFamilies();
+
+signals:
+    void fontsListed();
 
 protected:
     PageResult makeResult() override;
@@ -89,6 +95,7 @@ private:
     qsizetype total_ = 0;
     std::vector<InstalledFont> fonts_;
     bool fontsListed_ = false;
+    QThread *fontLister_ = nullptr;
     // Glyphs the strip draws at most: a whole library is shown by its first ones.
     static constexpr std::size_t kShownGlyphs = 512;
 };
