@@ -45,6 +45,7 @@ public:
     // Fills the family list; called once the window is shown. The fonts are listed once, on a
     // thread of their own, as opening each of them takes a while; fontsListed() follows.
     void loadFontFamilies();
+    bool fontsAreListed() const { return fontsListed_; }
 
 signals:
     void fontsListed();

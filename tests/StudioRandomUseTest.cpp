@@ -13,6 +13,7 @@
 
 #include "studio/DecodePage.h"
 #include "studio/GeneratorPage.h"
+#include "studio/GlyphTablePage.h"
 #include "studio/PicturePage.h"
 #include "studio/StudioWindow.h"
 
@@ -826,7 +827,7 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
     auto owner = std::make_unique<StudioWindow>();
     const QPointer<StudioWindow> window = owner.get();
     QVERIFY(testing::showActive(*window));
-    QTest::qWait(0); // the installed fonts
+    QTRY_VERIFY_WITH_TIMEOUT(window->glyphPage()->fontsAreListed(), 60000); // the installed fonts
 
     StudioUser user(*window, seed, answers);
     QElapsedTimer clock;
@@ -885,7 +886,7 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
 
     StudioWindow again;
     QVERIFY(testing::showActive(again));
-    QTest::qWait(0);
+    QTRY_VERIFY_WITH_TIMEOUT(again.glyphPage()->fontsAreListed(), 60000); // listed in the background
     QCOMPARE(again.pages()->currentIndex(), currentPage);
     if (pasted)
         QVERIFY(again.findChild<PicturePage *>()->pictureFile().isEmpty());
