@@ -14,9 +14,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSpinBox>
-#include <QVBoxLayout>
 
 namespace zandrel::studio {
 
@@ -68,23 +66,9 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
                              {QStringLiteral("PBM图片"), QStringLiteral("pbm")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
 
-    auto *preview = new QWidget;
-    auto *previewLayout = new QVBoxLayout(preview);
-    previewLayout->setContentsMargins(0, 0, 0, 0);
-    strip_ = new GlyphStrip;
-    auto *scroll = new QScrollArea;
-    scroll->setObjectName(QStringLiteral("DecodeStripArea"));
-    scroll->setWidget(strip_);
-    scroll->setWidgetResizable(true);
-    scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setMinimumHeight(120);
-    previewLayout->addWidget(scroll);
-    glyphInfo_ = new QLabel;
-    glyphInfo_->setObjectName(QStringLiteral("DecodeGlyphInfo"));
-    glyphInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    glyphInfo_->setWordWrap(true);
-    previewLayout->addWidget(glyphInfo_);
-    setPreview(preview);
+    preview_ = makeGlyphPreview(QStringLiteral("DecodeStripArea"), QStringLiteral("DecodeGlyphInfo"));
+    strip_ = preview_.strip;
+    setPreview(preview_.widget);
     connect(strip_, &GlyphStrip::currentChanged, this, &DecodePage::showCurrentGlyph);
 }
 
@@ -178,8 +162,7 @@ void DecodePage::showCurrentGlyph(int index)
         index >= 0 && index < shownBytes_.size()
             ? QStringLiteral("第%1个：%2").arg(index + 1).arg(shownBytes_.at(index))
             : QString();
-    glyphInfo_->setText(info);
-    strip_->setAccessibleDescription(info);
+    preview_.describe(info);
 }
 
 } // namespace zandrel::studio

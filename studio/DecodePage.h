@@ -4,6 +4,7 @@
 
 #include "core/Bitmap.h"
 #include "studio/GeneratorPage.h"
+#include "studio/GlyphStrip.h"
 
 #include <QStringList>
 
@@ -17,7 +18,6 @@ class QSpinBox;
 
 namespace zandrel::studio {
 
-class GlyphStrip;
 
 // 字模还原: bytes as people have them (C, asm, bare hex, a bin file) drawn back as glyphs.
 class DecodePage : public GeneratorPage
@@ -52,7 +52,7 @@ private:
     QComboBox *invert_;
     QComboBox *format_;
     GlyphStrip *strip_;
-    QLabel *glyphInfo_;
+    GlyphPreview preview_;
     QString binaryFile_;
     std::vector<Bitmap> glyphs_; // of the last result, for its preview
     QStringList glyphBytes_;     // and the bytes of each, "0x00,0x08,…"

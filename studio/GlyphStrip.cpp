@@ -4,8 +4,11 @@
 #include "studio/GlyphStrip.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -194,6 +197,33 @@ void GlyphStrip::keyPressEvent(QKeyEvent *event)
     default:
         QWidget::keyPressEvent(event);
     }
+}
+
+void GlyphPreview::describe(const QString &text) const
+{
+    info->setText(text);
+    strip->setAccessibleDescription(text);
+}
+
+GlyphPreview makeGlyphPreview(const QString &stripAreaName, const QString &infoName)
+{
+    auto *widget = new QWidget;
+    auto *layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *strip = new GlyphStrip;
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(stripAreaName);
+    scroll->setWidget(strip);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setMinimumHeight(120);
+    layout->addWidget(scroll);
+    auto *info = new QLabel;
+    info->setObjectName(infoName);
+    info->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    info->setWordWrap(true);
+    layout->addWidget(info);
+    return {widget, strip, info};
 }
 
 } // namespace zandrel::studio

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+class QLabel;
+
 namespace zandrel::studio {
 
 // Glyphs in a row, each zoomed with its pixel grid. One glyph is current: the one under the
@@ -54,5 +56,17 @@ private:
     int zoom_ = 0;
     int current_ = -1;
 };
+
+// The preview of the pages that draw glyphs: the strip in a scroll area, and under it a line
+// telling of the current glyph, which a screen reader hears as the strip's description.
+struct GlyphPreview
+{
+    QWidget *widget;
+    GlyphStrip *strip;
+    QLabel *info;
+
+    void describe(const QString &text) const;
+};
+GlyphPreview makeGlyphPreview(const QString &stripAreaName, const QString &infoName);
 
 } // namespace zandrel::studio

@@ -19,10 +19,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QThread>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <memory>
@@ -179,23 +177,9 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     connect(chineseOnly_, &QCheckBox::toggled, this, &GlyphTablePage::loadFontFamilies);
     fontSourceChanged();
 
-    auto *preview = new QWidget;
-    auto *previewLayout = new QVBoxLayout(preview);
-    previewLayout->setContentsMargins(0, 0, 0, 0);
-    strip_ = new GlyphStrip;
-    auto *stripScroll = new QScrollArea;
-    stripScroll->setObjectName(QStringLiteral("GlyphStripArea"));
-    stripScroll->setWidget(strip_);
-    stripScroll->setWidgetResizable(true);
-    stripScroll->setFocusPolicy(Qt::NoFocus);
-    stripScroll->setMinimumHeight(120);
-    previewLayout->addWidget(stripScroll);
-    glyphInfo_ = new QLabel;
-    glyphInfo_->setObjectName(QStringLiteral("GlyphInfo"));
-    glyphInfo_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    glyphInfo_->setWordWrap(true);
-    previewLayout->addWidget(glyphInfo_);
-    setPreview(preview);
+    preview_ = makeGlyphPreview(QStringLiteral("GlyphStripArea"), QStringLiteral("GlyphInfo"));
+    strip_ = preview_.strip;
+    setPreview(preview_.widget);
     connect(strip_, &GlyphStrip::currentChanged, this, &GlyphTablePage::showCurrentGlyph);
     setSaveChoice(
         QStringLiteral("hz.c"),
@@ -324,8 +308,7 @@ void GlyphTablePage::showGlyphs(std::vector<GlyphPreviewEntry> entries, qsizetyp
 void GlyphTablePage::showCurrentGlyph(int index)
 {
     if (index < 0 || index >= int(entries_.size())) {
-        glyphInfo_->clear();
-        strip_->setAccessibleDescription(QString());
+        preview_.describe(QString());
         return;
     }
     const GlyphPreviewEntry &entry = entries_[std::size_t(index)];
@@ -347,8 +330,7 @@ void GlyphTablePage::showCurrentGlyph(int index)
     const QString info = QStringLiteral("第%1个 “%2” %3：%4")
                              .arg(index + 1)
                              .arg(entry.character, code, bytes.join(QLatin1Char(',')));
-    glyphInfo_->setText(info);
-    strip_->setAccessibleDescription(info);
+    preview_.describe(info);
 }
 
 PageResult GlyphTablePage::makeResult()

@@ -5,6 +5,7 @@
 #include "core/Bitmap.h"
 #include "readers/FontCatalog.h"
 #include "studio/GeneratorPage.h"
+#include "studio/GlyphStrip.h"
 
 #include <vector>
 
@@ -19,7 +20,6 @@ class QThread;
 
 namespace zandrel::studio {
 
-class GlyphStrip;
 class ScanOrderView;
 struct ExtentFields;
 
@@ -91,7 +91,7 @@ private:
     QCheckBox *crlf_;
     ScanOrderView *scanOrder_;
     GlyphStrip *strip_;
-    QLabel *glyphInfo_;
+    GlyphPreview preview_;
     std::vector<GlyphPreviewEntry> entries_;
     qsizetype total_ = 0;
     std::vector<InstalledFont> fonts_;
