@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 namespace zandrel::studio {
@@ -29,25 +31,33 @@ ScanOrderView::ScanOrderView(QWidget *parent) : QWidget(parent)
 
 void ScanOrderView::setPacking(BitmapLayout layout, BitOrder order)
 {
-    // Asks the packing itself where each bit lands, so the drawing cannot differ from the bytes:
-    // one bit set at a time, unpacked.
+    // Asks the packing itself where each bit lands, so the drawing cannot differ from the bytes.
+    // Each pixel's bit number and byte number are read one binary digit at a time: the bytes are
+    // filled with the bits (or the bytes) whose number has that digit set, and unpacked.
     const Packing packing{layout, order, false};
     const std::size_t size = packedSize(kSide, kSide, layout);
-    std::vector<std::uint8_t> bytes(size, 0);
-    for (std::size_t byte = 0; byte < size; ++byte) {
-        for (int bit = 0; bit < 8; ++bit) {
-            bytes[byte] = std::uint8_t(1u << unsigned(bit));
-            const Bitmap pixel = unpackBitmap(bytes, kSide, kSide, packing);
-            for (int y = 0; y < kSide; ++y) {
-                for (int x = 0; x < kSide; ++x) {
-                    if (pixel.pixel(x, y)) {
-                        byte_[std::size_t(y * kSide + x)] = int(byte);
-                        bit_[std::size_t(y * kSide + x)] = bit;
-                    }
-                }
-            }
-        }
-        bytes[byte] = 0;
+    std::vector<std::uint8_t> bytes(size);
+    byte_.fill(0);
+    bit_.fill(0);
+    const auto addDigit = [&](std::array<int, kSide * kSide> &numbers, int digit) {
+        const Bitmap set = unpackBitmap(bytes, kSide, kSide, packing);
+        for (int y = 0; y < kSide; ++y)
+            for (int x = 0; x < kSide; ++x)
+                if (set.pixel(x, y))
+                    numbers[std::size_t(y * kSide + x)] |= 1 << digit;
+    };
+    for (int digit = 0; digit < 3; ++digit) {
+        std::uint8_t bits = 0;
+        for (int bit = 0; bit < 8; ++bit)
+            if (bit >> digit & 1)
+                bits |= std::uint8_t(1u << unsigned(bit));
+        std::fill(bytes.begin(), bytes.end(), bits);
+        addDigit(bit_, digit);
+    }
+    for (int digit = 0; std::size_t(1) << digit < size; ++digit) {
+        for (std::size_t byte = 0; byte < size; ++byte)
+            bytes[byte] = byte >> digit & 1 ? 0xFF : 0x00;
+        addDigit(byte_, digit);
     }
     int first = 0;
     while (first < kSide * kSide &&
