@@ -7,6 +7,7 @@
 #include "studio/DecodePage.h"
 #include "studio/DelayPage.h"
 #include "studio/GlyphTablePage.h"
+#include "studio/LazyPage.h"
 #include "studio/PicturePage.h"
 #include "studio/PreviewAccessible.h"
 #include "studio/SegmentTablePage.h"
@@ -16,11 +17,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QTabWidget>
 #include <QTimer>
 
 namespace zandrel::studio {
+namespace {
+
+// Each page's builder, in tab order.
+template <typename Page> LazyPage *lazy()
+{
+    return new LazyPage([] { return new Page; });
+}
+
+} // namespace
 
 StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
 {
@@ -35,32 +44,82 @@ StudioWindow::StudioWindow(QWidget *parent) : QMainWindow(parent)
     pages_ = new QTabWidget(this);
     pages_->setObjectName(QStringLiteral("StudioPages"));
     setCentralWidget(pages_);
-    glyphPage_ = new GlyphTablePage;
-    picturePage_ = new PicturePage;
-    segmentPage_ = new SegmentTablePage;
-    timerPage_ = new TimerPage;
-    delayPage_ = new DelayPage;
-    decodePage_ = new DecodePage;
-    pages_->addTab(glyphPage_, QStringLiteral("字模"));
-    pages_->addTab(picturePage_, QStringLiteral("图片"));
-    pages_->addTab(segmentPage_, QStringLiteral("段码表"));
-    pages_->addTab(timerPage_, QStringLiteral("定时器"));
-    pages_->addTab(delayPage_, QStringLiteral("延时"));
-    pages_->addTab(decodePage_, QStringLiteral("字模还原"));
+    pages_->addTab(lazy<GlyphTablePage>(), QStringLiteral("字模"));
+    pages_->addTab(lazy<PicturePage>(), QStringLiteral("图片"));
+    pages_->addTab(lazy<SegmentTablePage>(), QStringLiteral("段码表"));
+    pages_->addTab(lazy<TimerPage>(), QStringLiteral("定时器"));
+    pages_->addTab(lazy<DelayPage>(), QStringLiteral("延时"));
+    pages_->addTab(lazy<DecodePage>(), QStringLiteral("字模还原"));
 
     resize(960, 640);
     const auto settings = studioSettings();
     restoreGeometry(settings->value(QStringLiteral("window/geometry")).toByteArray());
     pages_->setCurrentIndex(settings->value(QStringLiteral("window/page"), 0).toInt());
+    page(pages_->currentIndex());
+    connect(pages_, &QTabWidget::currentChanged, this, &StudioWindow::pageChosen);
+    // The rest once the first page is on the screen.
+    pages_->installEventFilter(this);
 }
 
-void StudioWindow::showEvent(QShowEvent *event)
+LazyPage *StudioWindow::placeOf(int index) const
 {
-    QMainWindow::showEvent(event);
-    // Finding the installed fonts takes a while: only once the window is up.
-    if (!shown_ && !event->spontaneous()) {
-        shown_ = true;
-        QTimer::singleShot(0, glyphPage_, &GlyphTablePage::loadFontFamilies);
+    return qobject_cast<LazyPage *>(pages_->widget(index));
+}
+
+GeneratorPage *StudioWindow::page(int index) const
+{
+    LazyPage *place = placeOf(index);
+    return place ? place->page() : nullptr;
+}
+
+GlyphTablePage *StudioWindow::glyphPage() const
+{
+    return qobject_cast<GlyphTablePage *>(page(0));
+}
+
+void StudioWindow::pageChosen(int index)
+{
+    LazyPage *place = placeOf(index);
+    if (!place || place->isBuilt())
+        return;
+    GeneratorPage *chosen = place->page();
+    // Its fields did not exist when the tab changed, so the focus could not follow into them.
+    if (QWidget *focus = focusWidget(); focus && focus->isVisible())
+        return;
+    for (QWidget *next = chosen->nextInFocusChain(); next != chosen; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisible() &&
+            chosen->isAncestorOf(next)) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
+}
+
+bool StudioWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == pages_ && event->type() == QEvent::Paint) {
+        pages_->removeEventFilter(this);
+        QTimer::singleShot(0, this, &StudioWindow::afterFirstPaint);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void StudioWindow::afterFirstPaint()
+{
+    // Finding the installed fonts takes a while, on a thread of its own.
+    glyphPage()->loadFontFamilies();
+    buildNextPage();
+}
+
+void StudioWindow::buildNextPage()
+{
+    // One page a turn of the event loop, so that input is never kept waiting long.
+    for (int i = 0; i < pages_->count(); ++i) {
+        if (!placeOf(i)->isBuilt()) {
+            placeOf(i)->page();
+            QTimer::singleShot(0, this, &StudioWindow::buildNextPage);
+            return;
+        }
     }
 }
 

@@ -8,14 +8,12 @@ class QTabWidget;
 
 namespace zandrel::studio {
 
+class GeneratorPage;
 class GlyphTablePage;
-class PicturePage;
-class SegmentTablePage;
-class TimerPage;
-class DelayPage;
-class DecodePage;
+class LazyPage;
 
-// The studio's one window: a tab page for every generator.
+// The studio's one window: a tab page for every generator. Only the page that shows first is
+// built before the window does; the others follow once it has painted, or when chosen sooner.
 class StudioWindow : public QMainWindow
 {
     Q_OBJECT
@@ -24,21 +22,21 @@ public:
     explicit StudioWindow(QWidget *parent = nullptr);
 
     QTabWidget *pages() const { return pages_; }
-    GlyphTablePage *glyphPage() const { return glyphPage_; }
+    // The page on the tab at index, built now if it was not yet.
+    GeneratorPage *page(int index) const;
+    GlyphTablePage *glyphPage() const;
 
 protected:
-    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    LazyPage *placeOf(int index) const;
+    void pageChosen(int index);
+    void afterFirstPaint();
+    void buildNextPage();
+
     QTabWidget *pages_;
-    GlyphTablePage *glyphPage_;
-    PicturePage *picturePage_;
-    SegmentTablePage *segmentPage_;
-    TimerPage *timerPage_;
-    DelayPage *delayPage_;
-    DecodePage *decodePage_;
-    bool shown_ = false;
 };
 
 } // namespace zandrel::studio

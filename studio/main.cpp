@@ -3,8 +3,10 @@
 
 #include "core/Version.h"
 #include "studio/StudioWindow.h"
+#include "ui/Appearance.h"
 #include "ui/Application.h"
 
+#include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
 
@@ -15,6 +17,9 @@ int main(int argc, char *argv[])
     application.setApplicationName(QStringLiteral("Zandrel 代码工坊"));
     application.setDesktopFileName(QString::fromLatin1(
         zandrel::kStudioApplicationId.data(), qsizetype(zandrel::kStudioApplicationId.size())));
+    // The main window's font for every window and dialog of the studio: set for the whole
+    // program, each widget starts with it, instead of changing to it once put in the window.
+    QApplication::setFont(zandrel::windowFont());
     zandrel::studio::StudioWindow window;
     window.show();
     // The hicolor sizes, embedded; the window system takes them once the window shows.

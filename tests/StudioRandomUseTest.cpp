@@ -212,7 +212,7 @@ public:
     {
         pages_ = window.pages();
         for (int i = 0; i < pages_->count(); ++i) {
-            auto *page = qobject_cast<GeneratorPage *>(pages_->widget(i));
+            GeneratorPage *page = window.page(i);
             Q_ASSERT(page);
             QObject::connect(page->findChild<QPushButton *>(QStringLiteral("CopyCodeButton")),
                              &QPushButton::clicked, [this, page] { codeCopiedOn_ = page; });
@@ -220,15 +220,15 @@ public:
                              &QPushButton::clicked, [this, page] { commandCopiedOn_ = page; });
             QObject::connect(page, &GeneratorPage::resultShown, [this] { ++resultsShown_; });
         }
-        picturePage_ = window.findChild<PicturePage *>();
+        picturePage_ = qobject_cast<PicturePage *>(window.page(1));
         library_ = window.findChild<QCheckBox *>(QStringLiteral("GlyphLibraryBox"));
-        decodePage_ = window.findChild<DecodePage *>();
+        decodePage_ = qobject_cast<DecodePage *>(window.page(5));
     }
 
     void stop() { guard_.stop(); }
     GeneratorPage *page(int index) const
     {
-        return qobject_cast<GeneratorPage *>(pages_->widget(index));
+        return window_.page(index);
     }
 
     std::set<int> pagesVisited;
@@ -248,7 +248,7 @@ public:
         // ones each edit would make some hundred megabytes of code.
         if (library_->isChecked())
             library_->setChecked(false);
-        QWidget *page = pages_->currentWidget();
+        GeneratorPage *page = window_.page(pages_->currentIndex());
         QString action;
         switch (pick(24)) {
         case 0:
@@ -292,7 +292,7 @@ public:
         case 20:
         case 21:
             // Else nearly every page would soon refuse for good, and its code go untried.
-            action = mend(qobject_cast<GeneratorPage *>(page));
+            action = mend(page);
             break;
         default:
             action = pressKey();
@@ -323,7 +323,7 @@ public:
                 ++refusalsSeen;
         }
         // The shown result is that of the options as they stand: making it again changes nothing.
-        auto *current = qobject_cast<GeneratorPage *>(pages_->currentWidget());
+        GeneratorPage *current = page(pages_->currentIndex());
         const Shown before = shownOn(*current);
         current->updateNow();
         const Shown after = shownOn(*current);
@@ -867,7 +867,7 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
             left.emplace_back(std::pair{shownOn(*page), fieldsOf(*page)});
     }
     const int currentPage = window->pages()->currentIndex();
-    const bool pasted = !window->findChild<PicturePage *>()->pictureBytes().isEmpty();
+    const bool pasted = !qobject_cast<PicturePage *>(window->page(1))->pictureBytes().isEmpty();
     window->close();
     owner.reset();
     const QDir written(dir_.filePath(QStringLiteral("settings-%1").arg(seed)));
@@ -889,11 +889,11 @@ void StudioRandomUseTest::pagesHoldUpUnderRandomUse()
     QTRY_VERIFY_WITH_TIMEOUT(again.glyphPage()->fontsAreListed(), 60000); // listed in the background
     QCOMPARE(again.pages()->currentIndex(), currentPage);
     if (pasted)
-        QVERIFY(again.findChild<PicturePage *>()->pictureFile().isEmpty());
+        QVERIFY(qobject_cast<PicturePage *>(again.page(1))->pictureFile().isEmpty());
     for (int i = 0; i < again.pages()->count(); ++i) {
         if (!left[std::size_t(i)])
             continue;
-        auto *page = qobject_cast<GeneratorPage *>(again.pages()->widget(i));
+        GeneratorPage *page = again.page(i);
         page->updateNow();
         const auto &[before, fields] = *left[std::size_t(i)];
         const QStringList fieldsBack = fieldsOf(*page);
