@@ -66,10 +66,10 @@ DecodePage::DecodePage(QWidget *parent) : GeneratorPage(QStringLiteral("decode")
                              {QStringLiteral("PBM图片"), QStringLiteral("pbm")}});
     addOption(QStringLiteral("格式(&M)："), format_, QStringLiteral("format"));
 
-    preview_ = makeGlyphPreview(QStringLiteral("DecodeStripArea"), QStringLiteral("DecodeGlyphInfo"));
-    strip_ = preview_.strip;
+    preview_ =
+        makeGlyphPreview(QStringLiteral("DecodeStripArea"), QStringLiteral("DecodeGlyphInfo"));
     setPreview(preview_.widget);
-    connect(strip_, &GlyphStrip::currentChanged, this, &DecodePage::showCurrentGlyph);
+    connect(preview_.strip, &GlyphStrip::currentChanged, this, &DecodePage::showCurrentGlyph);
 }
 
 void DecodePage::setBinaryFile(const QString &path)
@@ -93,7 +93,7 @@ void DecodePage::openBinary()
 
 void DecodePage::showGlyphs(std::vector<Bitmap> glyphs, qsizetype total)
 {
-    strip_->setGlyphs(std::move(glyphs), total);
+    preview_.strip->setGlyphs(std::move(glyphs), total);
 }
 
 PageResult DecodePage::makeResult()

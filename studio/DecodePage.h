@@ -18,7 +18,6 @@ class QSpinBox;
 
 namespace zandrel::studio {
 
-
 // 字模还原: bytes as people have them (C, asm, bare hex, a bin file) drawn back as glyphs.
 class DecodePage : public GeneratorPage
 {
@@ -51,7 +50,6 @@ private:
     QComboBox *pad_;
     QComboBox *invert_;
     QComboBox *format_;
-    GlyphStrip *strip_;
     GlyphPreview preview_;
     QString binaryFile_;
     std::vector<Bitmap> glyphs_; // of the last result, for its preview

@@ -178,9 +178,8 @@ GlyphTablePage::GlyphTablePage(QWidget *parent) : GeneratorPage(QStringLiteral("
     fontSourceChanged();
 
     preview_ = makeGlyphPreview(QStringLiteral("GlyphStripArea"), QStringLiteral("GlyphInfo"));
-    strip_ = preview_.strip;
     setPreview(preview_.widget);
-    connect(strip_, &GlyphStrip::currentChanged, this, &GlyphTablePage::showCurrentGlyph);
+    connect(preview_.strip, &GlyphStrip::currentChanged, this, &GlyphTablePage::showCurrentGlyph);
     setSaveChoice(
         QStringLiteral("hz.c"),
         QStringLiteral("C源文件 (*.c *.h);;汇编 (*.asm *.a51 *.s);;二进制 (*.bin);;所有文件 (*)"));
@@ -199,10 +198,9 @@ void GlyphTablePage::fontSourceChanged()
 
 GlyphTablePage::~GlyphTablePage()
 {
-    if (fontLister_) {
+    // The window may close while the fonts are still being listed.
+    if (fontLister_)
         fontLister_->wait();
-        delete fontLister_;
-    }
 }
 
 void GlyphTablePage::loadFontFamilies()
@@ -212,6 +210,7 @@ void GlyphTablePage::loadFontFamilies()
         if (!fontLister_) {
             auto listed = std::make_shared<std::vector<InstalledFont>>();
             fontLister_ = QThread::create([listed] { *listed = listInstalledFonts(); });
+            fontLister_->setParent(this);
             connect(fontLister_, &QThread::finished, this, [this, listed] {
                 fonts_ = std::move(*listed);
                 fontsListed_ = true;
@@ -302,7 +301,7 @@ void GlyphTablePage::showGlyphs(std::vector<GlyphPreviewEntry> entries, qsizetyp
     bitmaps.reserve(entries_.size());
     for (const GlyphPreviewEntry &entry : entries_)
         bitmaps.push_back(entry.bitmap);
-    strip_->setGlyphs(std::move(bitmaps), total);
+    preview_.strip->setGlyphs(std::move(bitmaps), total);
 }
 
 void GlyphTablePage::showCurrentGlyph(int index)
@@ -412,10 +411,10 @@ void GlyphTablePage::showResult(const PageResult &result)
         showGlyphs({}, 0);
         return;
     }
-    const int current = strip_->currentIndex();
+    const int current = preview_.strip->currentIndex();
     showGlyphs(std::move(entries_), total_);
     if (current >= 0 && current < int(entries_.size()))
-        strip_->setCurrentIndex(current);
+        preview_.strip->setCurrentIndex(current);
 }
 
 } // namespace zandrel::studio

@@ -90,7 +90,6 @@ private:
     QComboBox *encoding_;
     QCheckBox *crlf_;
     ScanOrderView *scanOrder_;
-    GlyphStrip *strip_;
     GlyphPreview preview_;
     std::vector<GlyphPreviewEntry> entries_;
     qsizetype total_ = 0;

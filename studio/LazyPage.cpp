@@ -11,8 +11,7 @@
 
 namespace zandrel::studio {
 
-LazyPage::LazyPage(Builder builder, QWidget *parent)
-    : QWidget(parent), builder_(std::move(builder))
+LazyPage::LazyPage(Builder builder, QWidget *parent) : QWidget(parent), builder_(std::move(builder))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -26,7 +25,6 @@ GeneratorPage *LazyPage::page()
         layout()->addWidget(page_);
         // Shown at once when its tab already is, rather than at the next turn of the event loop.
         page_->show();
-        emit built(page_);
     }
     return page_;
 }

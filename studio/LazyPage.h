@@ -25,9 +25,6 @@ public:
     GeneratorPage *page();
     bool isBuilt() const { return page_ != nullptr; }
 
-signals:
-    void built(zandrel::studio::GeneratorPage *page);
-
 private:
     Builder builder_;
     GeneratorPage *page_ = nullptr;
