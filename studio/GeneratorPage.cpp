@@ -3,11 +3,11 @@
 
 #include "studio/GeneratorPage.h"
 
+#include "studio/ComboListNames.h"
 #include "studio/StudioSettings.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QClipboard>
 #include <QComboBox>
@@ -345,24 +345,10 @@ void GeneratorPage::scheduleUpdate()
     updateTimer_->start();
 }
 
-void GeneratorPage::nameComboParts()
-{
-    // A combo box shows screen readers its list and, when editable, its text field as controls
-    // of their own, which Qt leaves unnamed: they take the box's name.
-    for (QComboBox *box : findChildren<QComboBox *>()) {
-        const QString name = box->accessibleName();
-        if (name.isEmpty())
-            continue;
-        box->view()->setAccessibleName(name);
-        if (box->lineEdit())
-            box->lineEdit()->setAccessibleName(name);
-    }
-}
-
 void GeneratorPage::updateNow()
 {
     if (!made_)
-        nameComboParts();
+        nameComboListsForScreenReaders(this);
     updateTimer_->stop();
     result_ = makeResult();
     made_ = true;

@@ -99,7 +99,6 @@ protected:
     virtual QString commandLineToCopy() { return result_.commandLine; }
 
 private:
-    void nameComboParts();
     void showPageResult();
     void clearRefusal();
     void markCharacter(int line, int column);

@@ -17,6 +17,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDirIterator>
+#include <QIcon>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -27,6 +29,19 @@ namespace {
 template <typename Page> LazyPage *lazy()
 {
     return new LazyPage([] { return new Page; });
+}
+
+// The hicolor sizes, embedded, so that the build tree and Windows show them as well.
+QIcon studioIcon()
+{
+    QIcon icon;
+    QDirIterator sizes(QStringLiteral(":/studio-icon"), QDirIterator::Subdirectories);
+    while (sizes.hasNext()) {
+        const QString file = sizes.next();
+        if (file.endsWith(QLatin1String(".png")))
+            icon.addFile(file);
+    }
+    return icon;
 }
 
 } // namespace
@@ -86,7 +101,8 @@ void StudioWindow::pageChosen(int index)
     // Its fields did not exist when the tab changed, so the focus could not follow into them.
     if (QWidget *focus = focusWidget(); focus && focus->isVisible())
         return;
-    for (QWidget *next = chosen->nextInFocusChain(); next != chosen; next = next->nextInFocusChain()) {
+    for (QWidget *next = chosen->nextInFocusChain(); next != chosen;
+         next = next->nextInFocusChain()) {
         if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisible() &&
             chosen->isAncestorOf(next)) {
             next->setFocus(Qt::TabFocusReason);
@@ -106,6 +122,9 @@ bool StudioWindow::eventFilter(QObject *watched, QEvent *event)
 
 void StudioWindow::afterFirstPaint()
 {
+    // Every window of the program takes the icon. Its sizes are decoded once the window is on
+    // the screen: the X11 window system asks for all of them at once.
+    QApplication::setWindowIcon(studioIcon());
     // Finding the installed fonts takes a while, on a thread of its own.
     glyphPage()->loadFontFamilies();
     buildNextPage();

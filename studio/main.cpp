@@ -7,8 +7,6 @@
 #include "ui/Application.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -22,15 +20,5 @@ int main(int argc, char *argv[])
     QApplication::setFont(zandrel::windowFont());
     zandrel::studio::StudioWindow window;
     window.show();
-    // The hicolor sizes, embedded; the window system takes them once the window shows.
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/studio-icon"), QDirIterator::Subdirectories);
-    while (sizes.hasNext()) {
-        const QString file = sizes.next();
-        if (file.endsWith(QLatin1String(".png")))
-            icon.addFile(file);
-    }
-    window.setWindowIcon(icon);
-    application.setWindowIcon(icon);
     return application.exec();
 }

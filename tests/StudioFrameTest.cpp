@@ -3,10 +3,14 @@
 
 #include "WidgetTestSupport.h"
 
+#include "studio/ComboListNames.h"
 #include "studio/GeneratorPage.h"
 #include "studio/StudioSettings.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -108,6 +112,7 @@ private slots:
     void pressLandingAfterARefusalDoesNothing();
     void pressRightAfterAnEditTakesTheEdit_data();
     void pressRightAfterAnEditTakesTheEdit();
+    void comboListsAreNamedOnceAScreenReaderStarts();
 };
 
 void StudioFrameTest::burstOfEditsMakesOneResult()
@@ -315,6 +320,21 @@ void StudioFrameTest::pressRightAfterAnEditTakesTheEdit()
     page.name->setText(QStringLiteral("menu"));
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+}
+
+void StudioFrameTest::comboListsAreNamedOnceAScreenReaderStarts()
+{
+    QWidget page;
+    auto *box = new QComboBox(&page);
+    box->setEditable(true);
+    box->setAccessibleName(QStringLiteral("晶振"));
+    QVERIFY(!QAccessible::isActive());
+    nameComboListsForScreenReaders(&page);
+    QVERIFY(box->lineEdit()->accessibleName().isEmpty());
+    QAccessible::setActive(true);
+    QCOMPARE(box->view()->accessibleName(), QStringLiteral("晶振"));
+    QCOMPARE(box->lineEdit()->accessibleName(), QStringLiteral("晶振"));
+    QAccessible::setActive(false);
 }
 
 ZANDREL_TEST_MAIN(StudioFrameTest)
