@@ -14,11 +14,10 @@
 #include "studio/StudioSettings.h"
 #include "studio/TimerPage.h"
 #include "ui/Appearance.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDirIterator>
-#include <QIcon>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -29,19 +28,6 @@ namespace {
 template <typename Page> LazyPage *lazy()
 {
     return new LazyPage([] { return new Page; });
-}
-
-// The hicolor sizes, embedded, so that the build tree and Windows show them as well.
-QIcon studioIcon()
-{
-    QIcon icon;
-    QDirIterator sizes(QStringLiteral(":/studio-icon"), QDirIterator::Subdirectories);
-    while (sizes.hasNext()) {
-        const QString file = sizes.next();
-        if (file.endsWith(QLatin1String(".png")))
-            icon.addFile(file);
-    }
-    return icon;
 }
 
 } // namespace
@@ -122,9 +108,9 @@ bool StudioWindow::eventFilter(QObject *watched, QEvent *event)
 
 void StudioWindow::afterFirstPaint()
 {
-    // Every window of the program takes the icon. Its sizes are decoded once the window is on
-    // the screen: the X11 window system asks for all of them at once.
-    QApplication::setWindowIcon(studioIcon());
+    // Every window of the program takes the icon, once the window is on the screen: the X11
+    // window system takes all its sizes at once.
+    QApplication::setWindowIcon(programIcon(QStringLiteral(":/studio-icon")));
     // Finding the installed fonts takes a while, on a thread of its own.
     glyphPage()->loadFontFamilies();
     buildNextPage();

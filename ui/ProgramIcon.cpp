@@ -15,13 +15,13 @@
 namespace zandrel {
 namespace {
 
-// The sizes the build embeds (ZANDREL_ICON_SIZES), each as :/icon/SIZE.rgba: SIZE x SIZE pixels,
+// The sizes the build embeds (ZANDREL_ICON_SIZES), each as FOLDER/SIZE.rgba: SIZE x SIZE pixels,
 // four bytes each (R, G, B, A), row after row.
 constexpr std::array kSizes = {16, 24, 32, 48, 64, 128, 256};
 
-QImage imageOf(int size)
+QImage imageOf(const QString &folder, int size)
 {
-    const QResource resource(QStringLiteral(":/icon/%1.rgba").arg(size));
+    const QResource resource(QStringLiteral("%1/%2.rgba").arg(folder).arg(size));
     if (resource.compressionAlgorithm() != QResource::NoCompression ||
         resource.size() != 4LL * size * size)
         return {};
@@ -32,6 +32,8 @@ QImage imageOf(int size)
 class ProgramIconEngine : public QIconEngine
 {
 public:
+    explicit ProgramIconEngine(const QString &folder) : folder_(folder) {}
+
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
     {
         // The smallest size that covers the request, else the largest; scaled if it differs.
@@ -42,7 +44,7 @@ public:
                 chosen = available;
                 break;
             }
-        QPixmap pixmap = QPixmap::fromImage(imageOf(chosen));
+        QPixmap pixmap = QPixmap::fromImage(imageOf(folder_, chosen));
         if (pixmap.isNull() || pixmap.size() == size)
             return pixmap;
         return pixmap.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -72,15 +74,18 @@ public:
         return sizes;
     }
 
-    QIconEngine *clone() const override { return new ProgramIconEngine; }
+    QIconEngine *clone() const override { return new ProgramIconEngine(folder_); }
     QString key() const override { return QStringLiteral("ZandrelProgramIcon"); }
+
+private:
+    QString folder_;
 };
 
 } // namespace
 
-QIcon programIcon()
+QIcon programIcon(const QString &folder)
 {
-    return QIcon(new ProgramIconEngine);
+    return QIcon(new ProgramIconEngine(folder));
 }
 
 } // namespace zandrel

@@ -7,9 +7,10 @@
 
 namespace zandrel {
 
-// The program's icon in every size of the hicolor theme. Its pixels are embedded raw, so a
-// size costs nothing until it is asked for and no decoding then: a window manager takes
-// every size at once, as the window is mapped.
-QIcon programIcon();
+// A program's icon in every size of the hicolor theme, from the resource folder that holds its
+// SIZE.rgba files (Zandrel's own by default). Its pixels are embedded raw, so a size costs
+// nothing until it is asked for and no decoding then: a window manager takes every size at
+// once, as the window is mapped.
+QIcon programIcon(const QString &folder = QStringLiteral(":/icon"));
 
 } // namespace zandrel
