@@ -67,7 +67,13 @@ echo "installed $(wc -l <<<"$files") files, shortcut and entry"
 # The installed program, with no DLL path but its own folder, opens its window.
 QT_QPA_PLATFORM=windows "$wine_run" "$installed/zandrel.exe" >"$out/zandrel.log" 2>&1 &
 app=$!
-timeout 120 xdotool search --sync --onlyvisible --name "^Zandrel - 版本:$version\$" >/dev/null ||
+# Searched again and again rather than with --sync: xdotool gives up on the X error it meets when
+# one of the windows Wine makes and drops while starting goes away during the search.
+for _ in $(seq 600); do
+  xdotool search --onlyvisible --name "^Zandrel - 版本:$version\$" >/dev/null 2>&1 && break
+  sleep 0.2
+done
+xdotool search --onlyvisible --name "^Zandrel - 版本:$version\$" >/dev/null 2>&1 ||
   fail "the installed zandrel.exe showed no window: $(cat "$out/zandrel.log")"
 kill "$app"; wait "$app" 2>/dev/null || true; app=
 wineserver -k 2>/dev/null || true
